@@ -1,0 +1,7 @@
+#include "FactoryPresets.h"
+
+// Default records keep the category's bank indexes until its programs are written.
+int buildPitchTrackPresets(OrvPreset* bank, int first)
+{
+    return buildDefaultRecords(bank, first, 11);
+}
