@@ -34,7 +34,6 @@ struct OrvCore {
     float sampleRate = 44100.0f;
     int blockSize = 512;
     float hostTempo = 120.0f;
-    bool tempoSync = false;
     OrvSliderState sliders;
     std::unique_ptr<OrvEngine> engine;
 };
@@ -60,5 +59,5 @@ void setHostAudioSettings(OrvCore& core, float sampleRate, int blockSize);
 // The host tempo in beats per minute; sliders whose master field follows it are marked.
 void setHostTempo(OrvCore& core, float bpm);
 
-// Writes every slider's value into its fields again (tempo sync off).
+// Writes every slider's value into its fields again.
 void unsyncProgramFromTempo(OrvCore& core);
