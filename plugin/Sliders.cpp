@@ -91,9 +91,15 @@ void copyBounded(char* text, size_t size, const char* from, size_t length)
     text[length] = '\0';
 }
 
+struct CaptionParts {
+    size_t nameLength;
+    const char* label;
+    size_t labelLength;
+};
+
 // Splits a caption at its last space into name and label. Without a space, or
 // with one only at the start, the whole caption is the name and the label " ".
-void splitCaption(const char* caption, size_t& nameLength, const char*& label, size_t& labelLength)
+CaptionParts splitCaption(const char* caption)
 {
     const size_t length = strnlen(caption, kCaptionSize);
     size_t space = length;
@@ -103,15 +109,17 @@ void splitCaption(const char* caption, size_t& nameLength, const char*& label, s
             break;
         }
     }
-    if (space == length || space == 0) {
-        nameLength = length;
-        label = " ";
-        labelLength = 1;
-        return;
-    }
-    nameLength = space;
-    label = caption + space + 1;
-    labelLength = length - space - 1;
+    if (space == length || space == 0)
+        return {length, " ", 1};
+    return {space, caption + space + 1, length - space - 1};
+}
+
+// The caption of a slider that drives a field, or nullptr.
+const char* usedCaption(const OrvCore& core, int slider)
+{
+    if (!core.current || slider < 0 || slider >= kNumSliders || !sliderInUse(*core.current, slider))
+        return nullptr;
+    return core.current->sliderCaption[slider];
 }
 
 } // namespace
@@ -185,35 +193,27 @@ void applyChangedSliders(OrvCore& core)
 
 void getParameterName(const OrvCore& core, int slider, char* text, size_t size)
 {
-    if (!core.current || slider < 0 || slider >= kNumSliders || !sliderInUse(*core.current, slider)) {
+    const char* caption = usedCaption(core, slider);
+    if (!caption)
         copyBounded(text, size, "---", 3);
-        return;
-    }
-    size_t nameLength = 0;
-    const char* label = nullptr;
-    size_t labelLength = 0;
-    splitCaption(core.current->sliderCaption[slider], nameLength, label, labelLength);
-    copyBounded(text, size, core.current->sliderCaption[slider], nameLength);
+    else
+        copyBounded(text, size, caption, splitCaption(caption).nameLength);
 }
 
 void getParameterLabel(const OrvCore& core, int slider, char* text, size_t size)
 {
-    if (!core.current || slider < 0 || slider >= kNumSliders || !sliderInUse(*core.current, slider)) {
+    const char* caption = usedCaption(core, slider);
+    if (!caption) {
         copyBounded(text, size, "", 0);
         return;
     }
-    size_t nameLength = 0;
-    const char* label = nullptr;
-    size_t labelLength = 0;
-    splitCaption(core.current->sliderCaption[slider], nameLength, label, labelLength);
-    copyBounded(text, size, label, labelLength);
+    const CaptionParts parts = splitCaption(caption);
+    copyBounded(text, size, parts.label, parts.labelLength);
 }
 
 void getParameterDisplay(const OrvCore& core, int slider, char* text, size_t size)
 {
-    if (size == 0)
-        return;
-    if (!core.current || slider < 0 || slider >= kNumSliders || !sliderInUse(*core.current, slider)) {
+    if (!usedCaption(core, slider)) {
         copyBounded(text, size, "", 0);
         return;
     }
