@@ -2824,6 +2824,7 @@ int buildFilterEffectsPresets(OrvPreset* bank, int first)
     p->sliderRatio[1][6] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
     p->sliderTarget[1][7] = 232;
     p->sliderRatio[1][7] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
+    // Slider C stands at 85.041 while the depths keep 84.999996%; selecting the program applies the slider.
     p->sliderMin[2] = floatFromBigEndian(0x00, 0x00, 0x00, 0x00); // 0
     p->sliderMax[2] = floatFromBigEndian(0x42, 0xC6, 0x00, 0x00); // 99
     p->sliderCurrent[2] = floatFromBigEndian(0x42, 0xAA, 0x14, 0xFE); // 85.041
