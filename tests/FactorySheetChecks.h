@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "plugin/FieldModel.h"
 #include "plugin/OrvCore.h"
@@ -98,7 +100,10 @@ inline void expectRecordMatchesSheet(const OrvPreset& preset, const ProgramSheet
     EXPECT_EQ(preset.sampleRate, 44100u);
     EXPECT_TRUE(bytesAreZero(preset, 2, 2));
     EXPECT_TRUE(bytesAreZero(preset, 10, 2));
-    EXPECT_TRUE(bytesAreZero(preset, 448, 4)) << "delay-line length is left to the core";
+    EXPECT_TRUE(bytesAreZero(preset, 16, 64)) << "oscillator phases are set when the program is selected";
+    EXPECT_TRUE(bytesAreZero(preset, 448, 4)) << "delay-line length is set when the program is selected";
+    EXPECT_TRUE(bytesAreZero(preset, 564, 96)) << "running-state words";
+    EXPECT_TRUE(bytesAreZero(preset, 756, 64)) << "detected pitches";
     EXPECT_TRUE(bytesAreZero(preset, 2280, 2404 - 2280));
     EXPECT_TRUE(bytesAreZero(preset, 2468, kPresetSize - 2468));
     expectText(preset.programName, sheet.name);
