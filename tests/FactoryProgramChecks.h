@@ -1,0 +1,227 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "plugin/OrvCore.h"
+#include "presets/FactoryPresets.h"
+
+// Expected content of one factory program, written out from the program's
+// description: texts, the modules in use and every slider row.
+struct TargetExpectation {
+    uint16_t fieldId;
+    float ratio;
+};
+
+struct SliderExpectation {
+    const char* caption;
+    float min;
+    float max;
+    float value;
+    TargetExpectation targets[kSliderTargets];
+};
+
+struct ProgramExpectation {
+    const char* name;
+    const char* description;
+    const char* modulesInUse; // module numbers counted from 1, e.g. "1238"
+    SliderExpectation sliders[kNumSliders];
+};
+
+inline uint32_t floatBits(float value) { return std::bit_cast<uint32_t>(value); }
+
+#define EXPECT_SAME_FLOAT(actual, expected) EXPECT_EQ(floatBits(actual), floatBits(expected))
+
+// The field holds exactly `text`, then zeros to its end (no terminator when the text fills it).
+template <size_t Size>
+void expectText(const char (&field)[Size], const std::string& text)
+{
+    ASSERT_LE(text.size(), Size);
+    EXPECT_EQ(std::string(field, text.size()), text);
+    for (size_t byte = text.size(); byte < Size; ++byte)
+        EXPECT_EQ(field[byte], 0) << "byte " << byte << " after \"" << text << "\"";
+}
+
+inline bool allZero(const void* bytes, size_t size)
+{
+    const auto* begin = static_cast<const uint8_t*>(bytes);
+    for (size_t index = 0; index < size; ++index)
+        if (begin[index] != 0)
+            return false;
+    return true;
+}
+
+// Where one module's value lies in a per-module array of the record.
+struct ModuleField {
+    const char* name;
+    size_t offset;
+    size_t bytesPerModule;
+};
+
+#define ORV_MODULE_FIELD(member) ModuleField {#member, offsetof(OrvPreset, member), sizeof(OrvPreset::member[0])}
+
+// Every per-module array of the record.
+inline constexpr ModuleField kModuleFields[] = {
+    ORV_MODULE_FIELD(oscPhase), ORV_MODULE_FIELD(outputGain), ORV_MODULE_FIELD(outputOn),
+    ORV_MODULE_FIELD(dcOffset), ORV_MODULE_FIELD(modTarget), ORV_MODULE_FIELD(envCoefficient),
+    ORV_MODULE_FIELD(envThreshold), ORV_MODULE_FIELD(freqMode), ORV_MODULE_FIELD(mainValue),
+    ORV_MODULE_FIELD(filterQ), ORV_MODULE_FIELD(oscFrequency), ORV_MODULE_FIELD(phaseOrLfoDepth),
+    ORV_MODULE_FIELD(modKind), ORV_MODULE_FIELD(modDepth), ORV_MODULE_FIELD(note),
+    ORV_MODULE_FIELD(pendingAmplMod), ORV_MODULE_FIELD(pendingTrackedFilterFrq),
+    ORV_MODULE_FIELD(pendingTrackedFreqMod), ORV_MODULE_FIELD(secondValue), ORV_MODULE_FIELD(octave),
+    ORV_MODULE_FIELD(inUse), ORV_MODULE_FIELD(phaseShape), ORV_MODULE_FIELD(lastPitch),
+    ORV_MODULE_FIELD(minLag), ORV_MODULE_FIELD(trackInterval), ORV_MODULE_FIELD(maxLag),
+    ORV_MODULE_FIELD(exponent), ORV_MODULE_FIELD(processKind), ORV_MODULE_FIELD(quantizeStep),
+    ORV_MODULE_FIELD(processTime), ORV_MODULE_FIELD(oscKind), ORV_MODULE_FIELD(moduleWord1044),
+    ORV_MODULE_FIELD(moduleWord1060), ORV_MODULE_FIELD(moduleWord1076), ORV_MODULE_FIELD(channelWord),
+    ORV_MODULE_FIELD(sliderFreqMode), ORV_MODULE_FIELD(delayTimeMode), ORV_MODULE_FIELD(savedProcessTime),
+    ORV_MODULE_FIELD(savedOscFrequency), ORV_MODULE_FIELD(savedFreqMode), ORV_MODULE_FIELD(savedDelayTimeMode),
+};
+
+// Fields no reader takes from a factory record, running state and the words the
+// core fills on selection: these builders leave them all zero.
+inline constexpr ModuleField kUnwrittenModuleFields[] = {
+    ORV_MODULE_FIELD(oscPhase), ORV_MODULE_FIELD(note), ORV_MODULE_FIELD(pendingAmplMod),
+    ORV_MODULE_FIELD(pendingTrackedFilterFrq), ORV_MODULE_FIELD(pendingTrackedFreqMod),
+    ORV_MODULE_FIELD(secondValue), ORV_MODULE_FIELD(octave), ORV_MODULE_FIELD(lastPitch),
+    ORV_MODULE_FIELD(minLag), ORV_MODULE_FIELD(trackInterval), ORV_MODULE_FIELD(maxLag),
+    ORV_MODULE_FIELD(moduleWord1044), ORV_MODULE_FIELD(moduleWord1060), ORV_MODULE_FIELD(moduleWord1076),
+    ORV_MODULE_FIELD(channelWord), ORV_MODULE_FIELD(delayTimeMode), ORV_MODULE_FIELD(savedProcessTime),
+    ORV_MODULE_FIELD(savedOscFrequency), ORV_MODULE_FIELD(savedFreqMode), ORV_MODULE_FIELD(savedDelayTimeMode),
+};
+
+#undef ORV_MODULE_FIELD
+
+inline const uint8_t* moduleBytes(const OrvPreset& record, const ModuleField& field, int module)
+{
+    return reinterpret_cast<const uint8_t*>(&record) + field.offset + field.bytesPerModule * size_t(module);
+}
+
+inline bool moduleInUse(const ProgramExpectation& program, int module)
+{
+    return std::strchr(program.modulesInUse, '1' + module) != nullptr;
+}
+
+inline void expectSliderRow(const OrvPreset& record, const ProgramExpectation& program, int slider)
+{
+    SCOPED_TRACE(testing::Message() << "slider " << char('A' + slider));
+    const SliderExpectation& expected = program.sliders[slider];
+    if (expected.caption == nullptr) {
+        EXPECT_TRUE(allZero(record.sliderTarget[slider], sizeof record.sliderTarget[slider]));
+        EXPECT_TRUE(allZero(record.sliderRatio[slider], sizeof record.sliderRatio[slider]));
+        EXPECT_TRUE(allZero(record.sliderCaption[slider], sizeof record.sliderCaption[slider]));
+        EXPECT_SAME_FLOAT(record.sliderMin[slider], 0.0f);
+        EXPECT_SAME_FLOAT(record.sliderMax[slider], 0.0f);
+        EXPECT_SAME_FLOAT(record.sliderCurrent[slider], 0.0f);
+        return;
+    }
+    expectText(record.sliderCaption[slider], expected.caption);
+    EXPECT_SAME_FLOAT(record.sliderMin[slider], expected.min);
+    EXPECT_SAME_FLOAT(record.sliderMax[slider], expected.max);
+    EXPECT_SAME_FLOAT(record.sliderCurrent[slider], expected.value);
+    EXPECT_LE(record.sliderMin[slider], record.sliderCurrent[slider]);
+    EXPECT_LE(record.sliderCurrent[slider], record.sliderMax[slider]);
+    for (int target = 0; target < kSliderTargets; ++target) {
+        SCOPED_TRACE(testing::Message() << "target " << target);
+        const TargetExpectation& expectedTarget = expected.targets[target];
+        EXPECT_EQ(record.sliderTarget[slider][target], expectedTarget.fieldId);
+        EXPECT_SAME_FLOAT(record.sliderRatio[slider][target], expectedTarget.ratio);
+        if (expectedTarget.fieldId == 0)
+            continue;
+        // Every target addresses a column a slider can drive, of a module in use.
+        const int module = (expectedTarget.fieldId - 8) / 30;
+        const int column = (expectedTarget.fieldId - 8) % 30;
+        EXPECT_TRUE(moduleInUse(program, module));
+        EXPECT_NE(std::string("\x08\x0B\x0D\x0E\x12\x15\x19\x1A").find(char(column)), std::string::npos)
+            << "column " << column;
+    }
+}
+
+// Everything a builder must write for one program, and nothing else.
+inline void expectFactoryRecord(const OrvPreset& record, const char* category, const ProgramExpectation& program)
+{
+    SCOPED_TRACE(program.name);
+    EXPECT_EQ(record.version, kPresetVersion);
+    EXPECT_EQ(record.pad0, 0);
+    EXPECT_EQ(record.magic, kPresetMagic);
+    EXPECT_EQ(record.flags, 0x0302);
+    EXPECT_EQ(record.pad1, 0);
+    EXPECT_EQ(record.sampleRate, 44100u);
+    EXPECT_EQ(record.delayLineLength, 0u);
+    expectText(record.description, program.description);
+    expectText(record.categoryName, category);
+    expectText(record.programName, program.name);
+    EXPECT_TRUE(allZero(&record.recordWord2280, offsetof(OrvPreset, delayTimeMode) - offsetof(OrvPreset, recordWord2280)));
+    EXPECT_TRUE(allZero(record.reserved, sizeof record.reserved));
+
+    for (int module = 0; module < kNumModules; ++module) {
+        SCOPED_TRACE(testing::Message() << "module " << module + 1);
+        if (!moduleInUse(program, module)) {
+            for (const ModuleField& field : kModuleFields)
+                EXPECT_TRUE(allZero(moduleBytes(record, field, module), field.bytesPerModule)) << field.name;
+            continue;
+        }
+        EXPECT_EQ(record.inUse[module], 1);
+        for (const ModuleField& field : kUnwrittenModuleFields)
+            EXPECT_TRUE(allZero(moduleBytes(record, field, module), field.bytesPerModule)) << field.name;
+        for (int slot = 0; slot < kNumSlots; ++slot) {
+            EXPECT_GE(record.modKind[module][slot], ModKind::NoMod);
+            if (record.modKind[module][slot] == ModKind::NoMod) {
+                EXPECT_EQ(record.modTarget[module][slot], 0);
+                EXPECT_SAME_FLOAT(record.modDepth[module][slot], 0.0f);
+            } else {
+                EXPECT_GE(record.modTarget[module][slot], 0);
+                EXPECT_LT(record.modTarget[module][slot], kNumModules);
+            }
+        }
+    }
+    for (int slider = 0; slider < kNumSliders; ++slider)
+        expectSliderRow(record, program, slider);
+}
+
+// Builds a category twice, at its own first index and at another one, into
+// zeroed banks whose neighbouring records hold a marker: both runs must write
+// the same records, exactly `count` of them, and touch nothing else.
+inline std::unique_ptr<OrvPreset[]> buildAndCheckPlacement(PresetBuilder builder, int first, int count)
+{
+    auto bank = std::make_unique<OrvPreset[]>(kNumPrograms);
+    auto shifted = std::make_unique<OrvPreset[]>(kNumPrograms);
+    OrvPreset marker;
+    std::memset(&marker, 0x5A, sizeof marker);
+    const int otherFirst = first == 1 ? 2 : 1;
+    bank[first - 1] = marker;
+    bank[first + count] = marker;
+    shifted[otherFirst - 1] = marker;
+    shifted[otherFirst + count] = marker;
+
+    EXPECT_EQ(builder(bank.get(), first), first + count);
+    EXPECT_EQ(builder(shifted.get(), otherFirst), otherFirst + count);
+    EXPECT_EQ(std::memcmp(&bank[first - 1], &marker, kPresetSize), 0);
+    EXPECT_EQ(std::memcmp(&bank[first + count], &marker, kPresetSize), 0);
+    for (int program = 0; program < count; ++program)
+        EXPECT_EQ(std::memcmp(&bank[first + program], &shifted[otherFirst + program], kPresetSize), 0) << program;
+    for (int index = 0; index < kNumPrograms; ++index) {
+        const bool written = index >= first - 1 && index <= first + count;
+        if (!written) {
+            EXPECT_TRUE(allZero(&bank[index], kPresetSize)) << index;
+        }
+    }
+    return bank;
+}
+
+// The whole bank as start-up fills it holds the category's records at their indexes.
+inline void expectRecordsInFactoryBank(const OrvPreset* built, int first, int count)
+{
+    OrvCore core;
+    core.bank = std::make_unique<OrvPreset[]>(kNumPrograms);
+    fillFactoryBank(core);
+    for (int program = 0; program < count; ++program)
+        EXPECT_EQ(std::memcmp(&core.bank[first + program], &built[first + program], kPresetSize), 0)
+            << "bank index " << first + program;
+}
