@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "plugin/OrvCore.h"
 #include "presets/FactoryPresets.h"
@@ -95,6 +96,51 @@ inline constexpr ModuleField kUnwrittenModuleFields[] = {
     ORV_MODULE_FIELD(channelWord), ORV_MODULE_FIELD(delayTimeMode), ORV_MODULE_FIELD(savedProcessTime),
     ORV_MODULE_FIELD(savedOscFrequency), ORV_MODULE_FIELD(savedFreqMode), ORV_MODULE_FIELD(savedDelayTimeMode),
 };
+
+// The fields a module's source and process kinds read.
+inline std::vector<ModuleField> fieldsReadByKinds(const OrvPreset& record, int module)
+{
+    std::vector<ModuleField> fields = {
+        ORV_MODULE_FIELD(inUse),    ORV_MODULE_FIELD(oscKind),  ORV_MODULE_FIELD(processKind),
+        ORV_MODULE_FIELD(modKind),  ORV_MODULE_FIELD(modTarget), ORV_MODULE_FIELD(modDepth),
+        ORV_MODULE_FIELD(outputOn), ORV_MODULE_FIELD(outputGain),
+    };
+    const int16_t source = record.oscKind[module];
+    if (source == OscKind::Sine || source == OscKind::Triangle || source == OscKind::Square || source == OscKind::Saw ||
+        source == OscKind::SineLfo) {
+        fields.insert(fields.end(), {ORV_MODULE_FIELD(oscFrequency), ORV_MODULE_FIELD(freqMode),
+                                     ORV_MODULE_FIELD(sliderFreqMode), ORV_MODULE_FIELD(phaseOrLfoDepth)});
+    }
+    switch (record.processKind[module]) {
+    case ProcessKind::EnvFollow:
+        fields.insert(fields.end(), {ORV_MODULE_FIELD(envCoefficient), ORV_MODULE_FIELD(envThreshold)});
+        [[fallthrough]];
+    case ProcessKind::Delay:
+    case ProcessKind::SampHold:
+        fields.insert(fields.end(), {ORV_MODULE_FIELD(mainValue), ORV_MODULE_FIELD(processTime)});
+        break;
+    case ProcessKind::LowPass:
+    case ProcessKind::HighPass:
+    case ProcessKind::BandPass:
+        fields.insert(fields.end(), {ORV_MODULE_FIELD(mainValue), ORV_MODULE_FIELD(filterQ)});
+        break;
+    case ProcessKind::RaiseToPwr:
+        fields.push_back(ORV_MODULE_FIELD(exponent));
+        break;
+    case ProcessKind::DcOffset:
+        fields.push_back(ORV_MODULE_FIELD(dcOffset));
+        break;
+    case ProcessKind::PhaseShape:
+        fields.push_back(ORV_MODULE_FIELD(phaseShape));
+        break;
+    case ProcessKind::QuantizeFrq:
+        fields.push_back(ORV_MODULE_FIELD(quantizeStep));
+        break;
+    default:
+        break;
+    }
+    return fields;
+}
 
 #undef ORV_MODULE_FIELD
 
@@ -224,4 +270,32 @@ inline void expectRecordsInFactoryBank(const OrvPreset* built, int first, int co
     for (int program = 0; program < count; ++program)
         EXPECT_EQ(std::memcmp(&core.bank[first + program], &built[first + program], kPresetSize), 0)
             << "bank index " << first + program;
+}
+
+// Selects each program of a category in a started core (44100 Hz, tempo sync
+// off), which applies every slider to its fields again, and names each field
+// read by its module's kinds that no longer holds what the builder stored, as
+// "<bank index> module <n> <field>". Slider rows must come through unchanged.
+inline std::vector<std::string> fieldsChangedBySelection(int first, int count, int blockSize = 512)
+{
+    OrvCore core;
+    initCore(core, 44100.0f, blockSize);
+    std::vector<std::string> changed;
+    for (int index = first; index < first + count; ++index) {
+        const OrvPreset stored = core.bank[index];
+        EXPECT_TRUE(selectProgram(core, index));
+        const OrvPreset& played = core.bank[index];
+        for (int module = 0; module < kNumModules; ++module) {
+            if (stored.inUse[module] == 0)
+                continue;
+            for (const ModuleField& field : fieldsReadByKinds(stored, module)) {
+                if (std::memcmp(moduleBytes(stored, field, module), moduleBytes(played, field, module),
+                                field.bytesPerModule) != 0)
+                    changed.push_back(std::to_string(index) + " module " + std::to_string(module + 1) + " " + field.name);
+            }
+        }
+        const size_t sliderBytes = offsetof(OrvPreset, recordWord2280) - offsetof(OrvPreset, sliderTarget);
+        EXPECT_EQ(std::memcmp(&stored.sliderTarget, &played.sliderTarget, sliderBytes), 0) << index;
+    }
+    return changed;
 }

@@ -323,3 +323,8 @@ TEST(FlangerPresets, ModuleRowsKeepTheirExactValues)
     EXPECT_EQ(twoToOne.outputOn[1][1], 0);
     EXPECT_SAME_FLOAT(twoToOne.outputGain[1][1], 1.0f);
 }
+
+TEST(FlangerPresets, SlidersAgreeWithTheFieldsTheyDrive)
+{
+    EXPECT_EQ(fieldsChangedBySelection(kFirst, kCount), std::vector<std::string> {});
+}
