@@ -13,8 +13,8 @@
 #include "plugin/OrvCore.h"
 #include "presets/FactoryPresets.h"
 
-// Expected content of one factory program, written out from the program's
-// description: texts, the modules in use and every slider row.
+// Expected content of one factory program: its texts, the modules in use and
+// every slider row.
 struct TargetExpectation {
     uint16_t fieldId;
     float ratio;
