@@ -229,12 +229,13 @@ const ProgramExpectation kFlangerPrograms[kCount] = {
      }},
 };
 
-std::unique_ptr<OrvPreset[]> buildFlangers() { return buildAndCheckPlacement(buildFlangerPresets, kFirst, kCount); }
+std::unique_ptr<OrvPreset[]> buildFlangers() { return buildCategory(buildFlangerPresets, kFirst, kCount); }
 
 } // namespace
 
-TEST(FlangerPresets, RecordsHoldTheirProgramsAtTheirBankIndexes)
+TEST(FlangerPresets, BuilderWritesItsProgramsAtTheirBankIndexes)
 {
+    expectBuilderIsRelocatable(buildFlangerPresets, kCount);
     const auto bank = buildFlangers();
     for (int program = 0; program < kCount; ++program)
         expectFactoryRecord(bank[kFirst + program], "Flanger", kFlangerPrograms[program]);

@@ -34,7 +34,8 @@ float moveSliderA(OrvCore& core, float parameter)
 
 TEST(LimiterPresets, TheOneRecordHoldsLimiterSetup)
 {
-    const auto bank = buildAndCheckPlacement(buildLimiterPresets, kLimiterSetup, 1);
+    expectBuilderIsRelocatable(buildLimiterPresets, 1);
+    const auto bank = buildCategory(buildLimiterPresets, kLimiterSetup, 1);
     const OrvPreset& record = bank[kLimiterSetup];
     expectFactoryRecord(record, "Limiter", kLimiterProgram);
     EXPECT_EQ(record.oscKind[0], OscKind::StereoIn);

@@ -108,9 +108,10 @@ const ProgramExpectation kModularSynthPrograms[kCount] = {
 
 } // namespace
 
-TEST(ModularSynthPresets, RecordsHoldTheirProgramsAtTheirBankIndexes)
+TEST(ModularSynthPresets, BuilderWritesItsProgramsAtTheirBankIndexes)
 {
-    const auto bank = buildAndCheckPlacement(buildModularSynthPresets, kFirst, kCount);
+    expectBuilderIsRelocatable(buildModularSynthPresets, kCount);
+    const auto bank = buildCategory(buildModularSynthPresets, kFirst, kCount);
     for (int program = 0; program < kCount; ++program)
         expectFactoryRecord(bank[kFirst + program], "Modular Synth", kModularSynthPrograms[program]);
     expectRecordsInFactoryBank(bank.get(), kFirst, kCount);
@@ -118,7 +119,7 @@ TEST(ModularSynthPresets, RecordsHoldTheirProgramsAtTheirBankIndexes)
 
 TEST(ModularSynthPresets, ModuleRowsKeepTheirExactValues)
 {
-    const auto bank = buildAndCheckPlacement(buildModularSynthPresets, kFirst, kCount);
+    const auto bank = buildCategory(buildModularSynthPresets, kFirst, kCount);
 
     const OrvPreset& diminished = bank[165];
     EXPECT_EQ(diminished.oscKind[0], OscKind::Noise);
