@@ -305,4 +305,30 @@ inline void expectCategoryLandsInTheFactoryBank(const CategorySheet& category)
     }
 }
 
+// Selects every program of the category (tempo sync off, 44100 Hz), which
+// writes each slider's value times its ratios into its fields, and names each
+// value read by a module's kinds that the selection changed.
+inline std::vector<std::string> valuesTheSlidersChange(const CategorySheet& category)
+{
+    OrvCore core;
+    initCore(core, 44100.0f, 512);
+    std::vector<std::string> changed;
+    for (size_t k = 0; k < category.programs.size(); ++k) {
+        const int index = category.first + int(k);
+        const OrvPreset stored = core.bank[index];
+        EXPECT_TRUE(selectProgram(core, index));
+        const auto* before = reinterpret_cast<const char*>(&stored);
+        const auto* after = reinterpret_cast<const char*>(core.current);
+        for (int m = 0; m < kNumModules; ++m) {
+            if (stored.inUse[m] != 1)
+                continue;
+            for (const ModuleValue& value : valuesTheKindsRead(stored, m)) {
+                if (std::memcmp(before + value.offset, after + value.offset, value.size) != 0)
+                    changed.push_back("record " + std::to_string(k) + " " + value.name);
+            }
+        }
+    }
+    return changed;
+}
+
 } // namespace factory_checks

@@ -125,6 +125,11 @@ TEST(PitchTrackPresets, BuilderWritesOnlyItsRecords) { expectBuilderWritesOnlyIt
 
 TEST(PitchTrackPresets, LandAtTheirBankIndexes) { expectCategoryLandsInTheFactoryBank(kPitchTrack); }
 
+TEST(PitchTrackPresets, SlidersAgreeWithTheirFields)
+{
+    EXPECT_EQ(valuesTheSlidersChange(kPitchTrack), std::vector<std::string> {});
+}
+
 TEST(PitchTrackPresets, TrackersSearchTheirLags)
 {
     struct Tracker {
