@@ -13,15 +13,16 @@
 #include "plugin/OrvCore.h"
 #include "presets/FactoryPresets.h"
 
-// Checks shared by the factory category tests. Each category test holds a
+// Checks shared by the tests of the categories from "Pitch Track" on, whose
+// records carry their own delay-line length. Each category test holds a
 // hand-written table of its programs' texts, modules in use and sliders; these
 // helpers compare the built records with it and with the record rules every
-// factory program follows.
+// such factory program follows.
 namespace factory_checks {
 
 inline uint32_t bitsOf(float value) { return std::bit_cast<uint32_t>(value); }
 
-struct SliderSheet {
+struct SliderRow {
     const char* caption;
     float min;
     float max;
@@ -29,20 +30,20 @@ struct SliderSheet {
     std::vector<uint16_t> fieldIds;
 };
 
-struct ProgramSheet {
+struct ProgramTable {
     const char* name;
     const char* description;
     uint32_t delayLineLength;
     std::vector<int> modulesInUse;
-    std::vector<SliderSheet> sliders;
+    std::vector<SliderRow> sliders;
 };
 
-struct CategorySheet {
+struct CategoryTable {
     const char* name;
     int categoryIndex;
     int first;
     PresetBuilder builder;
-    std::vector<ProgramSheet> programs;
+    std::vector<ProgramTable> programs;
 };
 
 // One value of a module, by its place in the record.
@@ -130,9 +131,10 @@ void eraseValue(Value& value)
     std::memset(&value, 0, sizeof value);
 }
 
-// Clears every value that a program sheet gives; what is left must be zero.
+// Clears every value a program lists (header, texts, module rows, slider rows);
+// what is left must be zero.
 // Text bytes are cleared up to their terminator only, so padding stays checked.
-inline void eraseSheetValues(OrvPreset& p)
+inline void eraseListedValues(OrvPreset& p)
 {
     p.version = 0;
     p.magic = 0;
@@ -186,31 +188,32 @@ void expectText(const char (&field)[Size], const char* text, const char* what)
 
 inline int moduleOfFieldId(uint16_t id) { return (id - 9) / 30; }
 
-// The record holds what its sheet gives and nothing else.
-inline void expectRecordMatchesSheet(const OrvPreset& record, const ProgramSheet& sheet, const char* category)
+// The record holds what its table lists and nothing else.
+inline void expectRecordMatchesTable(const OrvPreset& record, const ProgramTable& table, const char* category)
 {
-    SCOPED_TRACE(sheet.name);
+    SCOPED_TRACE(table.name);
     EXPECT_EQ(record.version, kPresetVersion);
     EXPECT_EQ(record.magic, kPresetMagic);
     EXPECT_EQ(record.flags, 0x0302);
     EXPECT_EQ(record.sampleRate, 44100u);
-    EXPECT_EQ(record.delayLineLength, sheet.delayLineLength);
-    expectText(record.programName, sheet.name, "program name");
+    EXPECT_EQ(record.delayLineLength, table.delayLineLength);
+    expectText(record.programName, table.name, "program name");
     expectText(record.categoryName, category, "category name");
-    expectText(record.description, sheet.description, "description");
+    expectText(record.description, table.description, "description");
 
     for (int m = 0; m < kNumModules; ++m) {
-        const bool listed = std::find(sheet.modulesInUse.begin(), sheet.modulesInUse.end(), m) != sheet.modulesInUse.end();
-        EXPECT_EQ(record.inUse[m], listed ? 1 : 0) << "module " << m;
+        const auto& listed = table.modulesInUse;
+        const bool inUse = std::find(listed.begin(), listed.end(), m) != listed.end();
+        EXPECT_EQ(record.inUse[m], inUse ? 1 : 0) << "module " << m;
     }
 
     for (int i = 0; i < kNumSliders; ++i) {
         SCOPED_TRACE("slider " + std::to_string(i));
-        if (i >= int(sheet.sliders.size())) {
+        if (i >= int(table.sliders.size())) {
             EXPECT_EQ(record.sliderTarget[i][0], 0);
             continue;
         }
-        const SliderSheet& slider = sheet.sliders[size_t(i)];
+        const SliderRow& slider = table.sliders[size_t(i)];
         expectText(record.sliderCaption[i], slider.caption, "caption");
         EXPECT_EQ(bitsOf(record.sliderMin[i]), bitsOf(slider.min));
         EXPECT_EQ(bitsOf(record.sliderMax[i]), bitsOf(slider.max));
@@ -223,10 +226,10 @@ inline void expectRecordMatchesSheet(const OrvPreset& record, const ProgramSheet
     }
 
     OrvPreset rest = record;
-    eraseSheetValues(rest);
+    eraseListedValues(rest);
     const auto* bytes = reinterpret_cast<const unsigned char*>(&rest);
     for (size_t byte = 0; byte < sizeof rest; ++byte)
-        EXPECT_EQ(bytes[byte], 0) << "byte " << byte << " holds a value the sheet does not give";
+        EXPECT_EQ(bytes[byte], 0) << "byte " << byte << " holds a value the program does not list";
 }
 
 // Every field id of every used slider addresses a module in use, except in `unusedModule`.
@@ -243,22 +246,22 @@ inline void expectSlidersDriveModulesInUse(const OrvPreset& record, int unusedMo
     }
 }
 
-inline std::unique_ptr<OrvPreset[]> buildCategory(const CategorySheet& category)
+inline std::unique_ptr<OrvPreset[]> buildCategory(const CategoryTable& category)
 {
     auto bank = std::make_unique<OrvPreset[]>(kNumPrograms);
     category.builder(bank.get(), category.first);
     return bank;
 }
 
-inline void expectCategoryMatchesSheets(const CategorySheet& category)
+inline void expectCategoryMatchesTables(const CategoryTable& category)
 {
     const auto bank = buildCategory(category);
     for (size_t k = 0; k < category.programs.size(); ++k)
-        expectRecordMatchesSheet(bank[category.first + int(k)], category.programs[k], category.name);
+        expectRecordMatchesTable(bank[category.first + int(k)], category.programs[k], category.name);
 }
 
 // The builder writes exactly its own records, the same wherever it starts.
-inline void expectBuilderWritesOnlyItsRecords(const CategorySheet& category)
+inline void expectBuilderWritesOnlyItsRecords(const CategoryTable& category)
 {
     const int count = int(category.programs.size());
     const int last = category.first + count - 1;
@@ -285,7 +288,7 @@ inline void expectBuilderWritesOnlyItsRecords(const CategorySheet& category)
 
 // Filling the factory bank puts the category's records at their indexes,
 // changed only by the bank's text pass.
-inline void expectCategoryLandsInTheFactoryBank(const CategorySheet& category)
+inline void expectCategoryLandsInTheFactoryBank(const CategoryTable& category)
 {
     OrvCore core;
     core.bank = std::make_unique<OrvPreset[]>(kNumPrograms);
@@ -305,10 +308,31 @@ inline void expectCategoryLandsInTheFactoryBank(const CategorySheet& category)
     }
 }
 
+// The delay-line length each program of the category holds once selected.
+inline std::vector<uint32_t> delayLineLengthsOnceSelected(const CategoryTable& category)
+{
+    OrvCore core;
+    initCore(core, 44100.0f, 512);
+    std::vector<uint32_t> lengths;
+    for (size_t k = 0; k < category.programs.size(); ++k) {
+        EXPECT_TRUE(selectProgram(core, category.first + int(k)));
+        lengths.push_back(core.current->delayLineLength);
+    }
+    return lengths;
+}
+
+inline std::vector<uint32_t> storedDelayLineLengths(const CategoryTable& category)
+{
+    std::vector<uint32_t> lengths;
+    for (const ProgramTable& program : category.programs)
+        lengths.push_back(program.delayLineLength);
+    return lengths;
+}
+
 // Selects every program of the category (tempo sync off, 44100 Hz), which
 // writes each slider's value times its ratios into its fields, and names each
 // value read by a module's kinds that the selection changed.
-inline std::vector<std::string> valuesTheSlidersChange(const CategorySheet& category)
+inline std::vector<std::string> valuesTheSlidersChange(const CategoryTable& category)
 {
     OrvCore core;
     initCore(core, 44100.0f, 512);

@@ -6,7 +6,7 @@ using namespace factory_checks;
 
 namespace {
 
-const CategorySheet kPitchTrack = {
+const CategoryTable kPitchTrack = {
     "Pitch Track", 16, 247, buildPitchTrackPresets,
     {
         {"Calliope",
@@ -113,9 +113,9 @@ const CategorySheet kPitchTrack = {
 
 } // namespace
 
-TEST(PitchTrackPresets, RecordsMatchTheirSheets)
+TEST(PitchTrackPresets, RecordsHoldTheirTables)
 {
-    expectCategoryMatchesSheets(kPitchTrack);
+    expectCategoryMatchesTables(kPitchTrack);
     const auto bank = buildCategory(kPitchTrack);
     for (int k = 0; k < 11; ++k)
         expectSlidersDriveModulesInUse(bank[247 + k]);
@@ -124,6 +124,13 @@ TEST(PitchTrackPresets, RecordsMatchTheirSheets)
 TEST(PitchTrackPresets, BuilderWritesOnlyItsRecords) { expectBuilderWritesOnlyItsRecords(kPitchTrack); }
 
 TEST(PitchTrackPresets, LandAtTheirBankIndexes) { expectCategoryLandsInTheFactoryBank(kPitchTrack); }
+
+TEST(PitchTrackPresets, SelectionSizesTheDelayLinesAnew)
+{
+    const std::vector<uint32_t> selected = {524288, 524288, 262144, 262144, 262144, 524288,
+                                            262144, 524288, 262144, 131072, 65536};
+    EXPECT_EQ(delayLineLengthsOnceSelected(kPitchTrack), selected);
+}
 
 TEST(PitchTrackPresets, SlidersAgreeWithTheirFields)
 {

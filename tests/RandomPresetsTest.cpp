@@ -6,7 +6,7 @@ using namespace factory_checks;
 
 namespace {
 
-const CategorySheet kRandom = {
+const CategoryTable kRandom = {
     "Random", 17, 258, buildRandomPresets,
     {
         {"Fluttery Filters", "Fluttery Filters", 131072, {0, 1, 2, 3, 4, 5, 6, 7},
@@ -68,9 +68,9 @@ const CategorySheet kRandom = {
 
 } // namespace
 
-TEST(RandomPresets, RecordsMatchTheirSheets)
+TEST(RandomPresets, RecordsHoldTheirTables)
 {
-    expectCategoryMatchesSheets(kRandom);
+    expectCategoryMatchesTables(kRandom);
     const auto bank = buildCategory(kRandom);
     for (int k = 0; k < 8; ++k)
         expectSlidersDriveModulesInUse(bank[258 + k], k == 4 ? 5 : -1);
@@ -79,6 +79,12 @@ TEST(RandomPresets, RecordsMatchTheirSheets)
 TEST(RandomPresets, BuilderWritesOnlyItsRecords) { expectBuilderWritesOnlyItsRecords(kRandom); }
 
 TEST(RandomPresets, LandAtTheirBankIndexes) { expectCategoryLandsInTheFactoryBank(kRandom); }
+
+TEST(RandomPresets, SelectionSizesTheDelayLinesAnew)
+{
+    const std::vector<uint32_t> selected = {262144, 1, 1, 524288, 262144, 1, 524288, 524288};
+    EXPECT_EQ(delayLineLengthsOnceSelected(kRandom), selected);
+}
 
 TEST(RandomPresets, SlidersAgreeWithTheirFieldsExceptWhereStoredApart)
 {

@@ -6,7 +6,7 @@ using namespace factory_checks;
 
 namespace {
 
-const CategorySheet kTestTones = {
+const CategoryTable kTestTones = {
     "Test Tones", 18, 266, buildTestTonesPresets,
     {
         {"Add 50/60-cycle Hum", "This adds 50 or 60 cycle hum, with optional harmonics.", 1, {0, 1},
@@ -67,9 +67,9 @@ const CategorySheet kTestTones = {
 
 } // namespace
 
-TEST(TestTonesPresets, RecordsMatchTheirSheets)
+TEST(TestTonesPresets, RecordsHoldTheirTables)
 {
-    expectCategoryMatchesSheets(kTestTones);
+    expectCategoryMatchesTables(kTestTones);
     const auto bank = buildCategory(kTestTones);
     for (int k = 0; k < 8; ++k)
         expectSlidersDriveModulesInUse(bank[266 + k]);
@@ -78,6 +78,11 @@ TEST(TestTonesPresets, RecordsMatchTheirSheets)
 TEST(TestTonesPresets, BuilderWritesOnlyItsRecords) { expectBuilderWritesOnlyItsRecords(kTestTones); }
 
 TEST(TestTonesPresets, LandAtTheirBankIndexes) { expectCategoryLandsInTheFactoryBank(kTestTones); }
+
+TEST(TestTonesPresets, StoredDelayLineLengthsAreTheSelectedOnes)
+{
+    EXPECT_EQ(delayLineLengthsOnceSelected(kTestTones), storedDelayLineLengths(kTestTones));
+}
 
 TEST(TestTonesPresets, SlidersAgreeWithTheirFields)
 {

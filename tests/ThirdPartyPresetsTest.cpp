@@ -6,7 +6,7 @@ using namespace factory_checks;
 
 namespace {
 
-const CategorySheet kThirdParty = {
+const CategoryTable kThirdParty = {
     "Third Party", 19, 274, buildThirdPartyPresets,
     {
         {"Cop Radio",
@@ -159,9 +159,9 @@ const CategorySheet kThirdParty = {
 
 } // namespace
 
-TEST(ThirdPartyPresets, RecordsMatchTheirSheets)
+TEST(ThirdPartyPresets, RecordsHoldTheirTables)
 {
-    expectCategoryMatchesSheets(kThirdParty);
+    expectCategoryMatchesTables(kThirdParty);
     const auto bank = buildCategory(kThirdParty);
     for (int k = 0; k < 19; ++k)
         expectSlidersDriveModulesInUse(bank[274 + k]);
@@ -170,6 +170,11 @@ TEST(ThirdPartyPresets, RecordsMatchTheirSheets)
 TEST(ThirdPartyPresets, BuilderWritesOnlyItsRecords) { expectBuilderWritesOnlyItsRecords(kThirdParty); }
 
 TEST(ThirdPartyPresets, LandAtTheirBankIndexes) { expectCategoryLandsInTheFactoryBank(kThirdParty); }
+
+TEST(ThirdPartyPresets, StoredDelayLineLengthsAreTheSelectedOnes)
+{
+    EXPECT_EQ(delayLineLengthsOnceSelected(kThirdParty), storedDelayLineLengths(kThirdParty));
+}
 
 TEST(ThirdPartyPresets, SlidersAgreeWithTheirFields)
 {
