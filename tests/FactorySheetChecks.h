@@ -87,6 +87,32 @@ inline bool listsModule(const ProgramSheet& sheet, int m)
     return false;
 }
 
+// Every slider row: caption, range, value within it, targets and their end;
+// sliders without a caption are all zero.
+inline void expectSliderRows(const OrvPreset& preset, const SliderSheet (&sliders)[kNumSliders])
+{
+    for (int i = 0; i < kNumSliders; ++i) {
+        const SliderSheet& row = sliders[i];
+        SCOPED_TRACE(testing::Message() << "slider " << char('A' + i));
+        if (!row.caption) {
+            EXPECT_TRUE(sliderIsClear(preset, i));
+            continue;
+        }
+        expectText(preset.sliderCaption[i], row.caption);
+        EXPECT_EQ(bitsOf(preset.sliderMin[i]), bitsOf(row.minimum));
+        EXPECT_EQ(bitsOf(preset.sliderMax[i]), bitsOf(row.maximum));
+        EXPECT_EQ(bitsOf(preset.sliderCurrent[i]), bitsOf(row.value));
+        EXPECT_LE(preset.sliderMin[i], preset.sliderCurrent[i]);
+        EXPECT_LE(preset.sliderCurrent[i], preset.sliderMax[i]);
+        for (int k = 0; k < kSliderTargets; ++k) {
+            EXPECT_EQ(preset.sliderTarget[i][k], row.targets[k]) << "target " << k;
+            if (row.targets[k] == 0) {
+                EXPECT_EQ(bitsOf(preset.sliderRatio[i][k]), 0u) << "ratio " << k << " after the list";
+            }
+        }
+    }
+}
+
 // The header, the texts, the words every factory record of these categories
 // holds, every slider row, and all-zero modules and sliders outside the sheet.
 // Modules in `clearExempt` (a bit per module) may hold values though not in use.
@@ -118,26 +144,7 @@ inline void expectRecordMatchesSheet(const OrvPreset& preset, const ProgramSheet
         }
     }
 
-    for (int i = 0; i < kNumSliders; ++i) {
-        const SliderSheet& row = sheet.sliders[i];
-        SCOPED_TRACE(testing::Message() << "slider " << char('A' + i));
-        if (!row.caption) {
-            EXPECT_TRUE(sliderIsClear(preset, i));
-            continue;
-        }
-        expectText(preset.sliderCaption[i], row.caption);
-        EXPECT_EQ(bitsOf(preset.sliderMin[i]), bitsOf(row.minimum));
-        EXPECT_EQ(bitsOf(preset.sliderMax[i]), bitsOf(row.maximum));
-        EXPECT_EQ(bitsOf(preset.sliderCurrent[i]), bitsOf(row.value));
-        EXPECT_LE(preset.sliderMin[i], preset.sliderCurrent[i]);
-        EXPECT_LE(preset.sliderCurrent[i], preset.sliderMax[i]);
-        for (int k = 0; k < kSliderTargets; ++k) {
-            EXPECT_EQ(preset.sliderTarget[i][k], row.targets[k]) << "target " << k;
-            if (row.targets[k] == 0) {
-                EXPECT_EQ(bitsOf(preset.sliderRatio[i][k]), 0u) << "ratio " << k << " after the list";
-            }
-        }
-    }
+    expectSliderRows(preset, sheet.sliders);
 }
 
 inline bool isFilterKind(int16_t kind)
