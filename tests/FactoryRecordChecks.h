@@ -13,7 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "plugin/OrvCore.h"
 #include "plugin/OrvPreset.h"
+#include "plugin/Sliders.h"
 #include "presets/FactoryPresets.h"
 
 namespace factory_checks {
@@ -247,6 +249,65 @@ inline void expectMatchesCard(const OrvPreset& p, const ProgramCard& card)
     }
     for (size_t i = card.sliders.size(); i < size_t(kNumSliders); ++i)
         EXPECT_EQ(p.sliderTarget[i][0], 0) << "slider " << i << " holds targets";
+}
+
+// The fields that the engine reads for a module of these kinds.
+inline void expectReadFieldsEqual(const OrvPreset& played, const OrvPreset& stored, int m)
+{
+    SCOPED_TRACE(testing::Message() << stored.programName << ", module " << m);
+    const int kind = stored.processKind[m];
+    EXPECT_SAME_FLOAT(played.oscFrequency[m], stored.oscFrequency[m]);
+    EXPECT_EQ(played.freqMode[m], stored.freqMode[m]);
+    EXPECT_SAME_FLOAT(played.phaseOrLfoDepth[m], stored.phaseOrLfoDepth[m]);
+    EXPECT_SAME_FLOAT(played.mainValue[m], stored.mainValue[m]);
+    EXPECT_SAME_FLOAT(played.filterQ[m], stored.filterQ[m]);
+    for (int j = 0; j < kNumSlots; ++j)
+        EXPECT_SAME_FLOAT(played.modDepth[m][j], stored.modDepth[m][j]);
+    for (int c = 0; c < kNumChannels; ++c)
+        EXPECT_SAME_FLOAT(played.outputGain[m][c], stored.outputGain[m][c]);
+    const bool timed = kind == ProcessKind::EnvFollow || kind == ProcessKind::PitchTrack ||
+                       kind == ProcessKind::Delay || kind == ProcessKind::SampHold;
+    if (timed) {
+        EXPECT_SAME_FLOAT(played.processTime[m], stored.processTime[m]);
+    }
+    if (kind == ProcessKind::EnvFollow) {
+        EXPECT_SAME_FLOAT(played.envCoefficient[m], stored.envCoefficient[m]);
+        EXPECT_SAME_FLOAT(played.envThreshold[m], stored.envThreshold[m]);
+    }
+    if (kind == ProcessKind::PitchTrack) {
+        EXPECT_EQ(played.minLag[m], stored.minLag[m]);
+        EXPECT_EQ(played.maxLag[m], stored.maxLag[m]);
+        EXPECT_SAME_FLOAT(played.trackInterval[m], stored.trackInterval[m]);
+    }
+    if (kind == ProcessKind::DcOffset) {
+        EXPECT_SAME_FLOAT(played.dcOffset[m], stored.dcOffset[m]);
+    }
+    if (kind == ProcessKind::RaiseToPwr) {
+        EXPECT_SAME_FLOAT(played.exponent[m], stored.exponent[m]);
+    }
+}
+
+// Selects every program of the category at 44100 Hz with tempo sync off and
+// writes each slider's ratio * value into its fields: the fields the modules'
+// kinds read must keep the values the builder stored, bit for bit, and no
+// module may come into use.
+inline void expectSlidersAgreeWithFields(PresetBuilder build, int first, int count)
+{
+    OrvCore core;
+    initCore(core, 44100.0f, 512);
+    auto stored = std::make_unique<OrvPreset[]>(count);
+    build(stored.get(), 0);
+    for (int k = 0; k < count; ++k) {
+        ASSERT_TRUE(selectProgram(core, first + k));
+        for (int slider = 0; slider < kNumSliders; ++slider)
+            applySlider(core, slider);
+        for (int m = 0; m < kNumModules; ++m) {
+            EXPECT_EQ(core.current->inUse[m], stored[k].inUse[m]);
+            if (stored[k].inUse[m] != 0) {
+                expectReadFieldsEqual(*core.current, stored[k], m);
+            }
+        }
+    }
 }
 
 // One row of a module table: kinds, oscillator, main value, slots, outputs and

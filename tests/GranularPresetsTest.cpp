@@ -214,6 +214,11 @@ TEST(GranularPresets, EveryRecordMatchesItsCardTextsAndSliders)
         expectMatchesCard(builtGranular()[k], kGranularCards[k]);
 }
 
+TEST(GranularPresets, SlidersAgreeWithTheFieldsTheyDrive)
+{
+    expectSlidersAgreeWithFields(buildGranularPresets, kGranularFirst, kGranularCount);
+}
+
 TEST(GranularPresets, ModuleRowsHoldTheirExactValues)
 {
     using namespace OscKind;
@@ -306,4 +311,37 @@ TEST(GranularPresets, BankKeepsTheDegreeSignOfThePhaseCaptions)
         normaliseFactoryTexts(expected);
         EXPECT_EQ(std::memcmp(&core.bank[kGranularFirst + k], &expected, kPresetSize), 0) << kGranularCards[k].name;
     }
+}
+
+TEST(GranularPresets, SelectionPreparesTheStoredValues)
+{
+    OrvCore core;
+    initCore(core, 44100.0f, 512);
+
+    // Three Delay modules need six lines; the records store half the computed length.
+    for (const int k : {9, 10}) {
+        EXPECT_EQ(core.bank[kGranularFirst + k].delayLineLength, 65536u);
+        ASSERT_TRUE(selectProgram(core, kGranularFirst + k));
+        EXPECT_EQ(core.current->delayLineLength, 131072u);
+    }
+
+    // "Freeze Pan": selecting, and selecting again, restarts the pulse at its 90 degree peak.
+    ASSERT_TRUE(selectProgram(core, kGranularFirst + 8));
+    EXPECT_SAME_FLOAT(core.current->oscPhase[0][0], 1.5707964f);
+    EXPECT_SAME_FLOAT(core.current->oscPhase[0][1], 1.5707964f);
+    EXPECT_EQ(bitsOf(core.current->oscPhase[6][0]), 0u);
+    core.current->oscPhase[0][0] = 3.0f;
+    ASSERT_TRUE(selectProgram(core, kGranularFirst + 8));
+    EXPECT_SAME_FLOAT(core.current->oscPhase[0][0], 1.5707964f);
+    // Module 6 holds 1 in its second frequency-mode word, module 0 holds 2.
+    EXPECT_EQ(core.sliders.curve[3], SliderCurve::Square);
+
+    ASSERT_TRUE(selectProgram(core, kGranularFirst + 0));
+    EXPECT_EQ(core.sliders.curve[2], SliderCurve::Square);
+    EXPECT_EQ(core.sliders.curve[3], SliderCurve::Linear);
+
+    ASSERT_TRUE(selectProgram(core, kGranularFirst + 3));
+    EXPECT_SAME_FLOAT(core.current->oscPhase[0][1], 1.5707964f);
+    EXPECT_SAME_FLOAT(core.current->oscPhase[4][0], 1.3962634f);
+    EXPECT_EQ(core.current->delayLineLength, 262144u);
 }

@@ -243,6 +243,11 @@ TEST(PanEffectsPresets, EveryRecordMatchesItsCardTextsAndSliders)
         expectMatchesCard(builtPanEffects()[k], kPanCards[k]);
 }
 
+TEST(PanEffectsPresets, SlidersAgreeWithTheFieldsTheyDrive)
+{
+    expectSlidersAgreeWithFields(buildPanEffectsPresets, kPanFirst, kPanCount);
+}
+
 TEST(PanEffectsPresets, ModuleRowsHoldTheirExactValues)
 {
     using namespace OscKind;
@@ -346,4 +351,33 @@ TEST(PanEffectsPresets, BankHoldsTheRecordsAtTheirIndexes)
     fillFactoryBank(core);
     for (int k = 0; k < kPanCount; ++k)
         EXPECT_EQ(std::memcmp(&core.bank[kPanFirst + k], &builtPanEffects()[k], kPresetSize), 0) << kPanCards[k].name;
+}
+
+TEST(PanEffectsPresets, SelectionPreparesTheStoredValues)
+{
+    OrvCore core;
+    initCore(core, 44100.0f, 512);
+
+    // Stored delay-line lengths that selection recomputes from the Delay modules.
+    const struct {
+        int program;
+        uint32_t stored;
+        uint32_t computed;
+    } lengths[] = {{2, 131072, 262144}, {14, 131072, 262144}, {17, 131072, 262144}, {19, 262144, 524288}};
+    for (const auto& length : lengths) {
+        EXPECT_EQ(core.bank[kPanFirst + length.program].delayLineLength, length.stored);
+        ASSERT_TRUE(selectProgram(core, kPanFirst + length.program));
+        EXPECT_EQ(core.current->delayLineLength, length.computed) << kPanCards[length.program].name;
+    }
+
+    // A PitchTrack module keeps its stored phase, even above 2 pi.
+    ASSERT_TRUE(selectProgram(core, kPanFirst + 16));
+    EXPECT_SAME_FLOAT(core.current->oscPhase[0][0], 8.726646f);
+    EXPECT_SAME_FLOAT(core.current->oscPhase[0][1], 8.726646f);
+    EXPECT_EQ(core.sliders.curve[0], SliderCurve::Cube);
+
+    // The pending word travels to the current record; the engine consumes it.
+    ASSERT_TRUE(selectProgram(core, kPanFirst + 10));
+    EXPECT_EQ(core.current->pendingAmplMod[0][1], 34816);
+    EXPECT_EQ(core.sliders.curve[0], SliderCurve::Square);
 }
