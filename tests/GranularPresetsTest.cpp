@@ -344,4 +344,11 @@ TEST(GranularPresets, SelectionPreparesTheStoredValues)
     EXPECT_SAME_FLOAT(core.current->oscPhase[0][1], 1.5707964f);
     EXPECT_SAME_FLOAT(core.current->oscPhase[4][0], 1.3962634f);
     EXPECT_EQ(core.current->delayLineLength, 262144u);
+
+    // "Reverse Stutter": sliders A and B write into module 3, which stays off.
+    ASSERT_TRUE(selectProgram(core, kGranularFirst + 15));
+    EXPECT_EQ(core.current->inUse[3], 0);
+    EXPECT_SAME_FLOAT(core.current->oscFrequency[3], 1.4999999f);
+    EXPECT_EQ(core.current->freqMode[3], FreqMode::Hz);
+    EXPECT_SAME_FLOAT(core.current->mainValue[3], -2.0000005f);
 }
