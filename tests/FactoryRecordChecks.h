@@ -1,60 +1,28 @@
 #pragma once
 
-// Checks shared by the tests of the category builders that write whole
-// factory records: the builder contract, the invariants every factory record
-// keeps, and a program-by-program comparison with a table of expected values.
+// Checks for the factory records that carry stored running state and a stored
+// delay-line length ("Granular", "Pan Effects"), on top of the shared ones.
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string_view>
 #include <vector>
 
-#include "plugin/OrvCore.h"
-#include "plugin/OrvPreset.h"
-#include "plugin/Sliders.h"
-#include "presets/FactoryPresets.h"
-
-namespace factory_checks {
-
-inline uint32_t bitsOf(float value) { return std::bit_cast<uint32_t>(value); }
+#include "FactorySheetChecks.h"
 
 // Floats are compared by bit pattern: 0.79999995 must not pass for 0.8.
-#define EXPECT_SAME_FLOAT(actual, expected) EXPECT_EQ(factory_checks::bitsOf(actual), factory_checks::bitsOf(expected))
+#define EXPECT_SAME_FLOAT(actual, expected) EXPECT_EQ(bitsOf(actual), bitsOf(expected))
 
-inline bool bytesAreZero(const void* data, size_t size)
+inline bool fieldIsZero(const void* field, size_t size)
 {
-    const auto* bytes = static_cast<const uint8_t*>(data);
+    const auto* bytes = static_cast<const uint8_t*>(field);
     for (size_t i = 0; i < size; ++i) {
         if (bytes[i] != 0)
             return false;
     }
     return true;
-}
-
-// Every array of the record indexed by module first.
-template <auto... Fields>
-bool moduleSlicesAreZero(const OrvPreset& preset, int module)
-{
-    return (bytesAreZero(&(preset.*Fields)[module], sizeof((preset.*Fields)[module])) && ...);
-}
-
-inline bool moduleIsBlank(const OrvPreset& p, int module)
-{
-    using P = OrvPreset;
-    return moduleSlicesAreZero<&P::oscPhase, &P::outputGain, &P::outputOn, &P::dcOffset, &P::modTarget,
-                               &P::envCoefficient, &P::envThreshold, &P::freqMode, &P::mainValue, &P::filterQ,
-                               &P::oscFrequency, &P::phaseOrLfoDepth, &P::modKind, &P::modDepth, &P::note,
-                               &P::pendingAmplMod, &P::pendingTrackedFilterFrq, &P::pendingTrackedFreqMod,
-                               &P::secondValue, &P::octave, &P::inUse, &P::phaseShape, &P::lastPitch, &P::minLag,
-                               &P::trackInterval, &P::maxLag, &P::exponent, &P::processKind, &P::quantizeStep,
-                               &P::processTime, &P::oscKind, &P::moduleWord1044, &P::moduleWord1060,
-                               &P::moduleWord1076, &P::channelWord, &P::sliderFreqMode, &P::delayTimeMode,
-                               &P::savedProcessTime, &P::savedOscFrequency, &P::savedFreqMode,
-                               &P::savedDelayTimeMode>(p, module);
 }
 
 // A text ends inside its field and every byte after its terminator is zero;
@@ -64,16 +32,13 @@ void expectCleanText(const char (&field)[N], bool mayFill)
 {
     const size_t length = strnlen(field, N);
     EXPECT_TRUE(length < N || mayFill) << "unterminated text of " << N << " bytes";
-    EXPECT_TRUE(bytesAreZero(field + length, N - length)) << std::string_view(field, length);
+    EXPECT_TRUE(fieldIsZero(field + length, N - length)) << std::string_view(field, length);
 }
 
-// The process fields that the module's process kind does not read, which the
-// builders leave zero.
+// The process fields that the module's process kind does not read stay zero.
 inline void expectUnreadProcessFieldsZero(const OrvPreset& p, int m)
 {
-    const int kind = p.processKind[m];
-    const bool timed = kind == ProcessKind::EnvFollow || kind == ProcessKind::PitchTrack ||
-                       kind == ProcessKind::Delay || kind == ProcessKind::SampHold;
+    const int16_t kind = p.processKind[m];
     const struct {
         const char* name;
         uint32_t bits;
@@ -84,7 +49,7 @@ inline void expectUnreadProcessFieldsZero(const OrvPreset& p, int m)
         {"quantize step", bitsOf(p.quantizeStep[m]), false},
         {"offset", bitsOf(p.dcOffset[m]), kind == ProcessKind::DcOffset},
         {"exponent", bitsOf(p.exponent[m]), kind == ProcessKind::RaiseToPwr},
-        {"time", bitsOf(p.processTime[m]), timed},
+        {"time", bitsOf(p.processTime[m]), hasProcessTime(kind)},
         {"coefficient", bitsOf(p.envCoefficient[m]), kind == ProcessKind::EnvFollow},
         {"threshold", bitsOf(p.envThreshold[m]), kind == ProcessKind::EnvFollow},
         {"minimum lag", uint32_t(p.minLag[m]), kind == ProcessKind::PitchTrack},
@@ -98,8 +63,7 @@ inline void expectUnreadProcessFieldsZero(const OrvPreset& p, int m)
     }
 }
 
-// A slider target that names a module that is not in use: allowed only where
-// the program's documentation says so.
+// A slider target in a module that is not in use, where the program has one.
 struct TargetOutsideUse {
     int program;
     uint16_t fieldId;
@@ -108,14 +72,9 @@ struct TargetOutsideUse {
 inline void expectSliderInvariants(const OrvPreset& p, int program, const std::vector<TargetOutsideUse>& allowed)
 {
     for (int i = 0; i < kNumSliders; ++i) {
-        SCOPED_TRACE(testing::Message() << "slider " << i);
+        SCOPED_TRACE(testing::Message() << "slider " << char('A' + i));
         if (p.sliderTarget[i][0] == 0) {
-            EXPECT_EQ(p.sliderMin[i], 0.0f);
-            EXPECT_EQ(p.sliderMax[i], 0.0f);
-            EXPECT_EQ(p.sliderCurrent[i], 0.0f);
-            EXPECT_TRUE(bytesAreZero(p.sliderCaption[i], sizeof p.sliderCaption[i]));
-            EXPECT_TRUE(bytesAreZero(p.sliderTarget[i], sizeof p.sliderTarget[i]));
-            EXPECT_TRUE(bytesAreZero(p.sliderRatio[i], sizeof p.sliderRatio[i]));
+            EXPECT_TRUE(sliderIsClear(p, i));
             continue;
         }
         EXPECT_LE(p.sliderMin[i], p.sliderCurrent[i]);
@@ -130,10 +89,9 @@ inline void expectSliderInvariants(const OrvPreset& p, int program, const std::v
                 EXPECT_EQ(bitsOf(p.sliderRatio[i][k]), 0u) << "target " << k;
                 continue;
             }
-            // A field id is 8 + 30 * module + column, columns 1..27.
-            const int module = (id - 8) / 30;
-            const int column = (id - 8) % 30;
-            ASSERT_TRUE(id > 8 && module < kNumModules && column >= 1 && column <= 27) << id;
+            int module = 0;
+            int column = 0;
+            ASSERT_TRUE(splitFieldId(id, module, column)) << id;
             bool isAllowed = false;
             for (const TargetOutsideUse& outside : allowed)
                 isAllowed = isAllowed || (outside.program == program && outside.fieldId == id);
@@ -142,6 +100,9 @@ inline void expectSliderInvariants(const OrvPreset& p, int program, const std::v
     }
 }
 
+// What every record of these categories keeps: the header words, zero words
+// where nothing is stored, clean texts, modules that are off all zero and
+// unread process fields zero, sliders in range with in-use targets.
 inline void expectFactoryRecordInvariants(const OrvPreset& p, int program, const char* category,
                                           const std::vector<TargetOutsideUse>& allowed = {})
 {
@@ -150,11 +111,10 @@ inline void expectFactoryRecordInvariants(const OrvPreset& p, int program, const
     EXPECT_EQ(p.magic, kPresetMagic);
     EXPECT_EQ(p.flags, 0x0302);
     EXPECT_EQ(p.sampleRate, 44100u);
-    EXPECT_EQ(p.pad0, 0);
-    EXPECT_EQ(p.pad1, 0);
-    EXPECT_TRUE(bytesAreZero(&p.recordWord2280, offsetof(OrvPreset, categoryName) - offsetof(OrvPreset, recordWord2280)))
-        << "bytes 2280..2403";
-    EXPECT_TRUE(bytesAreZero(p.reserved, sizeof p.reserved));
+    EXPECT_TRUE(bytesAreZero(p, 2, 2));
+    EXPECT_TRUE(bytesAreZero(p, 10, 2));
+    EXPECT_TRUE(bytesAreZero(p, 2280, 2404 - 2280));
+    EXPECT_TRUE(bytesAreZero(p, 2468, kPresetSize - 2468));
     EXPECT_STREQ(p.categoryName, category);
     expectCleanText(p.categoryName, false);
     expectCleanText(p.programName, false);
@@ -162,41 +122,12 @@ inline void expectFactoryRecordInvariants(const OrvPreset& p, int program, const
     for (int m = 0; m < kNumModules; ++m) {
         SCOPED_TRACE(testing::Message() << "module " << m);
         if (p.inUse[m] == 0) {
-            EXPECT_TRUE(moduleIsBlank(p, m));
+            EXPECT_TRUE(moduleIsClear(p, m));
         } else {
             expectUnreadProcessFieldsZero(p, m);
         }
     }
     expectSliderInvariants(p, program, allowed);
-}
-
-// Runs the builder at its category position with guard records around it, and
-// again at index 0: it must return first + count, touch nothing outside its
-// records and write the same records wherever it starts.
-inline void expectBuilderContract(PresetBuilder build, int first, int count)
-{
-    auto placed = std::make_unique<OrvPreset[]>(kNumPrograms);
-    auto atZero = std::make_unique<OrvPreset[]>(kNumPrograms);
-    std::memset(&placed[first - 1], 0xA5, kPresetSize);
-    std::memset(&placed[first + count], 0xA5, kPresetSize);
-    OrvPreset guard;
-    std::memset(&guard, 0xA5, kPresetSize);
-
-    EXPECT_EQ(build(placed.get(), first), first + count);
-    EXPECT_EQ(build(atZero.get(), 0), count);
-
-    EXPECT_EQ(std::memcmp(&placed[first - 1], &guard, kPresetSize), 0);
-    EXPECT_EQ(std::memcmp(&placed[first + count], &guard, kPresetSize), 0);
-    for (int index = 0; index < kNumPrograms; ++index) {
-        if (index < first - 1 || index > first + count) {
-            EXPECT_TRUE(bytesAreZero(&placed[index], kPresetSize)) << index;
-        }
-        if (index >= count) {
-            EXPECT_TRUE(bytesAreZero(&atZero[index], kPresetSize)) << index;
-        }
-    }
-    for (int k = 0; k < count; ++k)
-        EXPECT_EQ(std::memcmp(&placed[first + k], &atZero[k], kPresetSize), 0) << "record first + " << k;
 }
 
 struct SliderTarget {
@@ -212,7 +143,7 @@ struct SliderRow {
     std::vector<SliderTarget> targets;
 };
 
-struct ProgramCard {
+struct ExpectedProgram {
     const char* name;
     const char* description;
     uint32_t delayLineLength;
@@ -220,24 +151,23 @@ struct ProgramCard {
     std::vector<SliderRow> sliders; // A, B, ... in order; the rest hold nothing
 };
 
-inline void expectMatchesCard(const OrvPreset& p, const ProgramCard& card)
+inline void expectProgram(const OrvPreset& p, const ExpectedProgram& expected)
 {
-    SCOPED_TRACE(card.name);
-    EXPECT_STREQ(p.programName, card.name);
-    EXPECT_EQ(std::string_view(p.description, strnlen(p.description, sizeof p.description)),
-              std::string_view(card.description));
-    EXPECT_EQ(p.delayLineLength, card.delayLineLength);
+    SCOPED_TRACE(expected.name);
+    expectText(p.programName, expected.name);
+    expectText(p.description, expected.description);
+    EXPECT_EQ(p.delayLineLength, expected.delayLineLength);
     std::vector<int> inUse;
     for (int m = 0; m < kNumModules; ++m) {
         if (p.inUse[m] != 0)
             inUse.push_back(m);
     }
-    EXPECT_EQ(inUse, card.modulesInUse);
-    ASSERT_LE(card.sliders.size(), size_t(kNumSliders));
-    for (size_t i = 0; i < card.sliders.size(); ++i) {
-        const SliderRow& row = card.sliders[i];
+    EXPECT_EQ(inUse, expected.modulesInUse);
+    ASSERT_LE(expected.sliders.size(), size_t(kNumSliders));
+    for (size_t i = 0; i < expected.sliders.size(); ++i) {
+        const SliderRow& row = expected.sliders[i];
         SCOPED_TRACE(row.caption);
-        EXPECT_STREQ(p.sliderCaption[i], row.caption);
+        expectText(p.sliderCaption[i], row.caption);
         EXPECT_SAME_FLOAT(p.sliderMin[i], row.min);
         EXPECT_SAME_FLOAT(p.sliderMax[i], row.max);
         EXPECT_SAME_FLOAT(p.sliderCurrent[i], row.value);
@@ -247,67 +177,23 @@ inline void expectMatchesCard(const OrvPreset& p, const ProgramCard& card)
         }
         EXPECT_EQ(p.sliderTarget[i][row.targets.size()], 0) << "list end";
     }
-    for (size_t i = card.sliders.size(); i < size_t(kNumSliders); ++i)
+    for (size_t i = expected.sliders.size(); i < size_t(kNumSliders); ++i)
         EXPECT_EQ(p.sliderTarget[i][0], 0) << "slider " << i << " holds targets";
 }
 
-// The fields that the engine reads for a module of these kinds.
-inline void expectReadFieldsEqual(const OrvPreset& played, const OrvPreset& stored, int m)
+// Every slider applied at its stored value leaves the fields that the modules
+// in use read as stored, and brings no module into use.
+inline void expectSlidersAgreeWithFields(PresetBuilder build, int count)
 {
-    SCOPED_TRACE(testing::Message() << stored.programName << ", module " << m);
-    const int kind = stored.processKind[m];
-    EXPECT_SAME_FLOAT(played.oscFrequency[m], stored.oscFrequency[m]);
-    EXPECT_EQ(played.freqMode[m], stored.freqMode[m]);
-    EXPECT_SAME_FLOAT(played.phaseOrLfoDepth[m], stored.phaseOrLfoDepth[m]);
-    EXPECT_SAME_FLOAT(played.mainValue[m], stored.mainValue[m]);
-    EXPECT_SAME_FLOAT(played.filterQ[m], stored.filterQ[m]);
-    for (int j = 0; j < kNumSlots; ++j)
-        EXPECT_SAME_FLOAT(played.modDepth[m][j], stored.modDepth[m][j]);
-    for (int c = 0; c < kNumChannels; ++c)
-        EXPECT_SAME_FLOAT(played.outputGain[m][c], stored.outputGain[m][c]);
-    const bool timed = kind == ProcessKind::EnvFollow || kind == ProcessKind::PitchTrack ||
-                       kind == ProcessKind::Delay || kind == ProcessKind::SampHold;
-    if (timed) {
-        EXPECT_SAME_FLOAT(played.processTime[m], stored.processTime[m]);
-    }
-    if (kind == ProcessKind::EnvFollow) {
-        EXPECT_SAME_FLOAT(played.envCoefficient[m], stored.envCoefficient[m]);
-        EXPECT_SAME_FLOAT(played.envThreshold[m], stored.envThreshold[m]);
-    }
-    if (kind == ProcessKind::PitchTrack) {
-        EXPECT_EQ(played.minLag[m], stored.minLag[m]);
-        EXPECT_EQ(played.maxLag[m], stored.maxLag[m]);
-        EXPECT_SAME_FLOAT(played.trackInterval[m], stored.trackInterval[m]);
-    }
-    if (kind == ProcessKind::DcOffset) {
-        EXPECT_SAME_FLOAT(played.dcOffset[m], stored.dcOffset[m]);
-    }
-    if (kind == ProcessKind::RaiseToPwr) {
-        EXPECT_SAME_FLOAT(played.exponent[m], stored.exponent[m]);
-    }
-}
-
-// Selects every program of the category at 44100 Hz with tempo sync off and
-// writes each slider's ratio * value into its fields: the fields the modules'
-// kinds read must keep the values the builder stored, bit for bit, and no
-// module may come into use.
-inline void expectSlidersAgreeWithFields(PresetBuilder build, int first, int count)
-{
-    OrvCore core;
-    initCore(core, 44100.0f, 512);
-    auto stored = std::make_unique<OrvPreset[]>(count);
-    build(stored.get(), 0);
-    for (int k = 0; k < count; ++k) {
-        ASSERT_TRUE(selectProgram(core, first + k));
-        for (int slider = 0; slider < kNumSliders; ++slider)
-            applySlider(core, slider);
+    applySlidersToEachRecord(build, count, [](int, const OrvPreset& played, const OrvPreset& stored) {
+        SCOPED_TRACE(stored.programName);
         for (int m = 0; m < kNumModules; ++m) {
-            EXPECT_EQ(core.current->inUse[m], stored[k].inUse[m]);
-            if (stored[k].inUse[m] != 0) {
-                expectReadFieldsEqual(*core.current, stored[k], m);
+            EXPECT_EQ(played.inUse[m], stored.inUse[m]) << "module " << m;
+            if (stored.inUse[m] != 0) {
+                expectPlayedFieldsEqual(played, stored, m);
             }
         }
-    }
+    });
 }
 
 // One row of a module table: kinds, oscillator, main value, slots, outputs and
@@ -362,5 +248,3 @@ inline void expectModuleRow(const OrvPreset& p, const ModuleRow& row)
     for (int w = 0; w < 5; ++w)
         EXPECT_EQ(flagWords[w], row.flagWords[w]) << "flag word " << w;
 }
-
-} // namespace factory_checks

@@ -5,14 +5,12 @@
 #include "FactoryRecordChecks.h"
 #include "plugin/OrvCore.h"
 
-using namespace factory_checks;
-
 namespace {
 
 constexpr int kGranularFirst = 146;
 constexpr int kGranularCount = 18;
 
-const ProgramCard kGranularCards[kGranularCount] = {
+const ExpectedProgram kGranularPrograms[kGranularCount] = {
     {"Auto Freeze Pan",
      "A narrow granular pulse gates the audio, which is delayed, looped & panned. Capture rate controls how often we grab the incoming audio.",
      524288, {0, 1, 2, 6, 7},
@@ -199,7 +197,7 @@ const OrvPreset* builtGranular()
 
 TEST(GranularPresets, BuilderWritesOnlyItsRecordsWhereverItStarts)
 {
-    expectBuilderContract(buildGranularPresets, kGranularFirst, kGranularCount);
+    expectBuilderIsRelocatable(buildGranularPresets, kGranularCount);
 }
 
 TEST(GranularPresets, EveryRecordKeepsTheFactoryInvariants)
@@ -208,15 +206,15 @@ TEST(GranularPresets, EveryRecordKeepsTheFactoryInvariants)
         expectFactoryRecordInvariants(builtGranular()[k], k, "Granular", kGranularTargetsOutsideUse);
 }
 
-TEST(GranularPresets, EveryRecordMatchesItsCardTextsAndSliders)
+TEST(GranularPresets, EveryRecordHoldsItsTextsAndSliders)
 {
     for (int k = 0; k < kGranularCount; ++k)
-        expectMatchesCard(builtGranular()[k], kGranularCards[k]);
+        expectProgram(builtGranular()[k], kGranularPrograms[k]);
 }
 
 TEST(GranularPresets, SlidersAgreeWithTheFieldsTheyDrive)
 {
-    expectSlidersAgreeWithFields(buildGranularPresets, kGranularFirst, kGranularCount);
+    expectSlidersAgreeWithFields(buildGranularPresets, kGranularCount);
 }
 
 TEST(GranularPresets, ModuleRowsHoldTheirExactValues)
@@ -293,8 +291,8 @@ TEST(GranularPresets, StoredRunningStateTravelsWithTheRecords)
     EXPECT_SAME_FLOAT(records[13].oscPhase[6][0], 4.712389f);
     EXPECT_SAME_FLOAT(records[17].oscPhase[3][1], 0.8802219f);
     for (int k = 0; k < kGranularCount; ++k) {
-        EXPECT_TRUE(bytesAreZero(records[k].pendingTrackedFilterFrq, sizeof records[k].pendingTrackedFilterFrq));
-        EXPECT_TRUE(bytesAreZero(records[k].pendingTrackedFreqMod, sizeof records[k].pendingTrackedFreqMod));
+        EXPECT_TRUE(fieldIsZero(records[k].pendingTrackedFilterFrq, sizeof records[k].pendingTrackedFilterFrq));
+        EXPECT_TRUE(fieldIsZero(records[k].pendingTrackedFreqMod, sizeof records[k].pendingTrackedFreqMod));
     }
 }
 
@@ -309,7 +307,7 @@ TEST(GranularPresets, BankKeepsTheDegreeSignOfThePhaseCaptions)
     for (int k = 0; k < kGranularCount; ++k) {
         OrvPreset expected = builtGranular()[k];
         normaliseFactoryTexts(expected);
-        EXPECT_EQ(std::memcmp(&core.bank[kGranularFirst + k], &expected, kPresetSize), 0) << kGranularCards[k].name;
+        EXPECT_EQ(std::memcmp(&core.bank[kGranularFirst + k], &expected, kPresetSize), 0) << kGranularPrograms[k].name;
     }
 }
 

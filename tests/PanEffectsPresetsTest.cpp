@@ -5,14 +5,12 @@
 #include "FactoryRecordChecks.h"
 #include "plugin/OrvCore.h"
 
-using namespace factory_checks;
-
 namespace {
 
 constexpr int kPanFirst = 189;
 constexpr int kPanCount = 25;
 
-const ProgramCard kPanCards[kPanCount] = {
+const ExpectedProgram kPanPrograms[kPanCount] = {
     {"AutoPan",
      "This patch automatically pans a stereo selection between left and right.",
      1, {0, 1, 7},
@@ -228,7 +226,7 @@ const OrvPreset* builtPanEffects()
 
 TEST(PanEffectsPresets, BuilderWritesOnlyItsRecordsWhereverItStarts)
 {
-    expectBuilderContract(buildPanEffectsPresets, kPanFirst, kPanCount);
+    expectBuilderIsRelocatable(buildPanEffectsPresets, kPanCount);
 }
 
 TEST(PanEffectsPresets, EveryRecordKeepsTheFactoryInvariants)
@@ -237,15 +235,15 @@ TEST(PanEffectsPresets, EveryRecordKeepsTheFactoryInvariants)
         expectFactoryRecordInvariants(builtPanEffects()[k], k, "Pan Effects");
 }
 
-TEST(PanEffectsPresets, EveryRecordMatchesItsCardTextsAndSliders)
+TEST(PanEffectsPresets, EveryRecordHoldsItsTextsAndSliders)
 {
     for (int k = 0; k < kPanCount; ++k)
-        expectMatchesCard(builtPanEffects()[k], kPanCards[k]);
+        expectProgram(builtPanEffects()[k], kPanPrograms[k]);
 }
 
 TEST(PanEffectsPresets, SlidersAgreeWithTheFieldsTheyDrive)
 {
-    expectSlidersAgreeWithFields(buildPanEffectsPresets, kPanFirst, kPanCount);
+    expectSlidersAgreeWithFields(buildPanEffectsPresets, kPanCount);
 }
 
 TEST(PanEffectsPresets, ModuleRowsHoldTheirExactValues)
@@ -337,10 +335,10 @@ TEST(PanEffectsPresets, StoredRunningStateTravelsWithTheRecords)
     EXPECT_SAME_FLOAT(records[16].lastPitch[0][1], 297.97296f);
     for (int k = 0; k < kPanCount; ++k) {
         if (k != 10) {
-            EXPECT_TRUE(bytesAreZero(records[k].pendingAmplMod, sizeof records[k].pendingAmplMod)) << k;
+            EXPECT_TRUE(fieldIsZero(records[k].pendingAmplMod, sizeof records[k].pendingAmplMod)) << k;
         }
-        EXPECT_TRUE(bytesAreZero(records[k].pendingTrackedFilterFrq, sizeof records[k].pendingTrackedFilterFrq));
-        EXPECT_TRUE(bytesAreZero(records[k].pendingTrackedFreqMod, sizeof records[k].pendingTrackedFreqMod));
+        EXPECT_TRUE(fieldIsZero(records[k].pendingTrackedFilterFrq, sizeof records[k].pendingTrackedFilterFrq));
+        EXPECT_TRUE(fieldIsZero(records[k].pendingTrackedFreqMod, sizeof records[k].pendingTrackedFreqMod));
     }
 }
 
@@ -350,7 +348,7 @@ TEST(PanEffectsPresets, BankHoldsTheRecordsAtTheirIndexes)
     core.bank = std::make_unique<OrvPreset[]>(kNumPrograms);
     fillFactoryBank(core);
     for (int k = 0; k < kPanCount; ++k)
-        EXPECT_EQ(std::memcmp(&core.bank[kPanFirst + k], &builtPanEffects()[k], kPresetSize), 0) << kPanCards[k].name;
+        EXPECT_EQ(std::memcmp(&core.bank[kPanFirst + k], &builtPanEffects()[k], kPresetSize), 0) << kPanPrograms[k].name;
 }
 
 TEST(PanEffectsPresets, SelectionPreparesTheStoredValues)
@@ -367,7 +365,7 @@ TEST(PanEffectsPresets, SelectionPreparesTheStoredValues)
     for (const auto& length : lengths) {
         EXPECT_EQ(core.bank[kPanFirst + length.program].delayLineLength, length.stored);
         ASSERT_TRUE(selectProgram(core, kPanFirst + length.program));
-        EXPECT_EQ(core.current->delayLineLength, length.computed) << kPanCards[length.program].name;
+        EXPECT_EQ(core.current->delayLineLength, length.computed) << kPanPrograms[length.program].name;
     }
 
     // A PitchTrack module keeps its stored phase, even above 2 pi.
