@@ -892,7 +892,7 @@ int buildPanEffectsPresets(OrvPreset* bank, int first)
     p->sliderMax[3] = floatFromBigEndian(0x42, 0xC8, 0x00, 0x00); // 100
     p->sliderCurrent[3] = floatFromBigEndian(0x00, 0x00, 0x00, 0x00); // 0
     writeText(p->sliderCaption[3], "EnvFol Thresh");
-    p->sliderTarget[3][0] = 52; // module 1 second value
+    p->sliderTarget[3][0] = 52; // module 1 threshold
     p->sliderRatio[3][0] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
 
     p->sliderMin[4] = floatFromBigEndian(0x00, 0x00, 0x00, 0x00); // 0
@@ -2306,14 +2306,14 @@ int buildPanEffectsPresets(OrvPreset* bank, int first)
     p->sliderMax[1] = floatFromBigEndian(0x43, 0xFA, 0x00, 0x00); // 500
     p->sliderCurrent[1] = floatFromBigEndian(0x43, 0x96, 0x00, 0x00); // 300
     writeText(p->sliderCaption[1], "PitchTrk  Hi hz");
-    p->sliderTarget[1][0] = 22; // module 0 second value
+    p->sliderTarget[1][0] = 22; // module 0 minimum lag
     p->sliderRatio[1][0] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
 
     p->sliderMin[2] = floatFromBigEndian(0x41, 0xA0, 0x00, 0x00); // 20
     p->sliderMax[2] = floatFromBigEndian(0x42, 0x48, 0x00, 0x00); // 50
     p->sliderCurrent[2] = floatFromBigEndian(0x41, 0xF0, 0x00, 0x00); // 30
     writeText(p->sliderCaption[2], "PtchTrk Int ms");
-    p->sliderTarget[2][0] = 19; // module 0 initial phase
+    p->sliderTarget[2][0] = 19; // module 0 interval
     p->sliderRatio[2][0] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
 
     p->sliderMin[3] = floatFromBigEndian(0x00, 0x00, 0x00, 0x00); // 0
@@ -2600,7 +2600,7 @@ int buildPanEffectsPresets(OrvPreset* bank, int first)
     p->sliderMax[2] = floatFromBigEndian(0x40, 0x00, 0x00, 0x00); // 2
     p->sliderCurrent[2] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
     writeText(p->sliderCaption[2], "Lowpass Q");
-    p->sliderTarget[2][0] = 52; // module 1 second value
+    p->sliderTarget[2][0] = 52; // module 1 Q
     p->sliderRatio[2][0] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
 
     p->sliderMin[3] = floatFromBigEndian(0x00, 0x00, 0x00, 0x00); // 0
@@ -3098,9 +3098,9 @@ int buildPanEffectsPresets(OrvPreset* bank, int first)
     p->sliderMax[1] = floatFromBigEndian(0x41, 0x20, 0x00, 0x00); // 10
     p->sliderCurrent[1] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
     writeText(p->sliderCaption[1], "Filter Q");
-    p->sliderTarget[1][0] = 22; // module 0 second value
+    p->sliderTarget[1][0] = 22; // module 0 Q
     p->sliderRatio[1][0] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
-    p->sliderTarget[1][1] = 52; // module 1 second value
+    p->sliderTarget[1][1] = 52; // module 1 Q
     p->sliderRatio[1][1] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
 
     p->sliderMin[2] = floatFromBigEndian(0x3E, 0x4C, 0xCC, 0xCD); // 0.2
@@ -3296,9 +3296,9 @@ int buildPanEffectsPresets(OrvPreset* bank, int first)
     p->sliderMax[1] = floatFromBigEndian(0x41, 0x20, 0x00, 0x00); // 10
     p->sliderCurrent[1] = floatFromBigEndian(0x40, 0xA0, 0x28, 0xF6); // 5.005
     writeText(p->sliderCaption[1], "Filter Q");
-    p->sliderTarget[1][0] = 22; // module 0 second value
+    p->sliderTarget[1][0] = 22; // module 0 Q
     p->sliderRatio[1][0] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
-    p->sliderTarget[1][1] = 52; // module 1 second value
+    p->sliderTarget[1][1] = 52; // module 1 Q
     p->sliderRatio[1][1] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
 
     p->sliderMin[2] = floatFromBigEndian(0x3E, 0x99, 0x99, 0x9A); // 0.3
@@ -3722,9 +3722,9 @@ int buildPanEffectsPresets(OrvPreset* bank, int first)
     p->sliderMax[1] = floatFromBigEndian(0x41, 0x20, 0x00, 0x00); // 10
     p->sliderCurrent[1] = floatFromBigEndian(0x40, 0xA0, 0x28, 0xF6); // 5.005
     writeText(p->sliderCaption[1], "Filter Q");
-    p->sliderTarget[1][0] = 22; // module 0 second value
+    p->sliderTarget[1][0] = 22; // module 0 Q
     p->sliderRatio[1][0] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
-    p->sliderTarget[1][1] = 52; // module 1 second value
+    p->sliderTarget[1][1] = 52; // module 1 Q
     p->sliderRatio[1][1] = floatFromBigEndian(0x3F, 0x80, 0x00, 0x00); // 1
 
     p->sliderMin[2] = floatFromBigEndian(0x3E, 0x99, 0x99, 0x9A); // 0.3
