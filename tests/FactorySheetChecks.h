@@ -154,7 +154,8 @@ inline bool isFilterKind(int16_t kind)
 
 inline bool hasProcessTime(int16_t kind)
 {
-    return kind == ProcessKind::Delay || kind == ProcessKind::SampHold || kind == ProcessKind::EnvFollow;
+    return kind == ProcessKind::Delay || kind == ProcessKind::SampHold || kind == ProcessKind::EnvFollow ||
+           kind == ProcessKind::PitchTrack;
 }
 
 // The fields a module's kinds read, compared bit for bit.
@@ -182,6 +183,14 @@ inline void expectPlayedFieldsEqual(const OrvPreset& played, const OrvPreset& st
     }
     if (kind == ProcessKind::RaiseToPwr) {
         EXPECT_EQ(bitsOf(played.exponent[m]), bitsOf(stored.exponent[m]));
+    }
+    if (kind == ProcessKind::DcOffset) {
+        EXPECT_EQ(bitsOf(played.dcOffset[m]), bitsOf(stored.dcOffset[m]));
+    }
+    if (kind == ProcessKind::PitchTrack) {
+        EXPECT_EQ(played.minLag[m], stored.minLag[m]);
+        EXPECT_EQ(played.maxLag[m], stored.maxLag[m]);
+        EXPECT_EQ(bitsOf(played.trackInterval[m]), bitsOf(stored.trackInterval[m]));
     }
     for (int j = 0; j < kNumSlots; ++j) {
         EXPECT_EQ(played.modKind[m][j], stored.modKind[m][j]);
