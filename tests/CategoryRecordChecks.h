@@ -1,0 +1,369 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstddef>
+#include <cstring>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "plugin/FieldModel.h"
+#include "plugin/OrvCore.h"
+#include "presets/FactoryPresets.h"
+
+// Checks shared by the tests of the factory categories: the builder contract,
+// the record-wide rules and the agreement of stored fields with their sliders.
+
+inline uint32_t bitsOf(float value) { return std::bit_cast<uint32_t>(value); }
+
+template <size_t N>
+std::string textOf(const char (&field)[N])
+{
+    return std::string(field, strnlen(field, N));
+}
+
+// Nothing is written after a text's terminator.
+template <size_t N>
+void expectZerosAfterText(const char (&field)[N])
+{
+    for (size_t i = strnlen(field, N); i < N; ++i)
+        ASSERT_EQ(field[i], 0) << "byte " << i << " after \"" << textOf(field) << "\"";
+}
+
+template <size_t N>
+void expectText(const char (&field)[N], const std::string& expected)
+{
+    EXPECT_EQ(textOf(field), expected);
+    expectZerosAfterText(field);
+}
+
+// Where each per-module field lies: its offset and its bytes per module.
+struct ModuleFieldSpan {
+    size_t offset;
+    size_t bytesPerModule;
+};
+
+#define MODULE_FIELD(field) ModuleFieldSpan { offsetof(OrvPreset, field), sizeof(OrvPreset::field) / kNumModules }
+inline constexpr ModuleFieldSpan kModuleFields[] = {
+    MODULE_FIELD(oscPhase),       MODULE_FIELD(outputGain),        MODULE_FIELD(outputOn),
+    MODULE_FIELD(dcOffset),       MODULE_FIELD(modTarget),         MODULE_FIELD(envCoefficient),
+    MODULE_FIELD(envThreshold),   MODULE_FIELD(freqMode),          MODULE_FIELD(mainValue),
+    MODULE_FIELD(filterQ),        MODULE_FIELD(oscFrequency),      MODULE_FIELD(phaseOrLfoDepth),
+    MODULE_FIELD(modKind),        MODULE_FIELD(modDepth),          MODULE_FIELD(note),
+    MODULE_FIELD(pendingAmplMod), MODULE_FIELD(pendingTrackedFilterFrq), MODULE_FIELD(pendingTrackedFreqMod),
+    MODULE_FIELD(secondValue),    MODULE_FIELD(octave),            MODULE_FIELD(inUse),
+    MODULE_FIELD(phaseShape),     MODULE_FIELD(lastPitch),         MODULE_FIELD(minLag),
+    MODULE_FIELD(trackInterval),  MODULE_FIELD(maxLag),            MODULE_FIELD(exponent),
+    MODULE_FIELD(processKind),    MODULE_FIELD(quantizeStep),      MODULE_FIELD(processTime),
+    MODULE_FIELD(oscKind),        MODULE_FIELD(moduleWord1044),    MODULE_FIELD(moduleWord1060),
+    MODULE_FIELD(moduleWord1076), MODULE_FIELD(channelWord),       MODULE_FIELD(sliderFreqMode),
+    MODULE_FIELD(delayTimeMode),  MODULE_FIELD(savedProcessTime),  MODULE_FIELD(savedOscFrequency),
+    MODULE_FIELD(savedFreqMode),  MODULE_FIELD(savedDelayTimeMode),
+};
+#undef MODULE_FIELD
+
+// Every byte of the record outside the header, the delay-line length, the
+// slider block (with the description), the record words and the texts at the
+// end belongs to one module: the table above must cover all of them.
+constexpr size_t moduleBytesListed()
+{
+    size_t total = 0;
+    for (const ModuleFieldSpan& span : kModuleFields)
+        total += span.bytesPerModule * kNumModules;
+    return total;
+}
+static_assert(moduleBytesListed() == kPresetSize - 16 - 4 - (2280 - 1140) - 12 - 96);
+
+inline bool moduleIsAllZero(const OrvPreset& preset, int module)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&preset);
+    for (const ModuleFieldSpan& span : kModuleFields)
+        for (size_t i = 0; i < span.bytesPerModule; ++i)
+            if (bytes[span.offset + span.bytesPerModule * module + i] != 0)
+                return false;
+    return true;
+}
+
+inline bool bytesAreZero(const void* data, size_t size)
+{
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    for (size_t i = 0; i < size; ++i)
+        if (bytes[i] != 0)
+            return false;
+    return true;
+}
+
+// The builder writes exactly `count` records from any first index, the same
+// content wherever it starts, and touches no other record.
+inline void expectBuilderContract(PresetBuilder builder, int count)
+{
+    auto atStart = std::make_unique<OrvPreset[]>(kNumPrograms);
+    auto elsewhere = std::make_unique<OrvPreset[]>(kNumPrograms);
+    const int shifted = kNumPrograms - count - 7;
+    EXPECT_EQ(builder(atStart.get(), 0), count);
+    EXPECT_EQ(builder(elsewhere.get(), shifted), shifted + count);
+    for (int k = 0; k < count; ++k)
+        EXPECT_EQ(std::memcmp(&atStart[k], &elsewhere[shifted + k], kPresetSize), 0) << "record " << k;
+    for (int index = 0; index < kNumPrograms; ++index) {
+        if (index >= count) {
+            EXPECT_TRUE(bytesAreZero(&atStart[index], kPresetSize)) << "record " << index << " written";
+        }
+        if (index < shifted || index >= shifted + count) {
+            EXPECT_TRUE(bytesAreZero(&elsewhere[index], kPresetSize)) << "record " << index << " written";
+        }
+    }
+}
+
+// The category's records, built alone from index 0 of a zeroed bank.
+inline std::vector<OrvPreset> buildCategory(PresetBuilder builder, int count)
+{
+    std::vector<OrvPreset> records(kNumPrograms);
+    builder(records.data(), 0);
+    records.resize(count);
+    return records;
+}
+
+// Through the bank: the category's entry and its records at their indexes.
+inline void expectInFactoryBank(const char* category, int categoryIndex, int first, PresetBuilder builder, int count)
+{
+    OrvCore core;
+    core.bank = std::make_unique<OrvPreset[]>(kNumPrograms);
+    fillFactoryBank(core);
+    EXPECT_STREQ(core.categories[categoryIndex].name, category);
+    EXPECT_EQ(core.categories[categoryIndex].firstIndex, uint32_t(first));
+    EXPECT_EQ(core.categories[categoryIndex].count, uint32_t(count));
+    const std::vector<OrvPreset> records = buildCategory(builder, count);
+    for (int k = 0; k < count; ++k)
+        EXPECT_EQ(std::memcmp(&core.bank[first + k], &records[k], kPresetSize), 0) << "bank index " << first + k;
+}
+
+inline bool isSliderColumn(int column)
+{
+    for (int sliderColumn : {Column::OscFrequency, Column::PhaseOrDepth, Column::MainValue, Column::SecondValue,
+                             Column::SlotADepth, Column::SlotBDepth, Column::LeftGain, Column::RightGain})
+        if (column == sliderColumn)
+            return true;
+    return false;
+}
+
+// The rules every record of a category keeps: header words, texts ending in
+// their fields with zeros after, unused modules and sliders all zero, slider
+// values in range and field ids that address a driven column of a module in use.
+inline void expectRecordRules(const OrvPreset& p, const char* category)
+{
+    SCOPED_TRACE(textOf(p.programName));
+    EXPECT_EQ(p.version, kPresetVersion);
+    EXPECT_EQ(p.pad0, 0);
+    EXPECT_EQ(p.magic, kPresetMagic);
+    EXPECT_EQ(p.pad1, 0);
+    EXPECT_EQ(p.sampleRate, 44100u);
+    EXPECT_EQ(p.recordWord2280, 0);
+    EXPECT_EQ(p.pad2, 0);
+    EXPECT_EQ(p.recordWord2284, 0u);
+    EXPECT_EQ(p.recordWord2288, 0u);
+    EXPECT_TRUE(bytesAreZero(p.reserved, sizeof p.reserved));
+    expectText(p.categoryName, category);
+    expectZerosAfterText(p.programName);
+    expectZerosAfterText(p.description);
+
+    for (int m = 0; m < kNumModules; ++m) {
+        if (p.inUse[m] == 0) {
+            EXPECT_TRUE(moduleIsAllZero(p, m)) << "module " << m << " is not in use";
+            continue;
+        }
+        EXPECT_EQ(p.inUse[m], 1) << "module " << m;
+        for (int j = 0; j < kNumSlots; ++j) {
+            if (p.modKind[m][j] != ModKind::NoMod) {
+                const int target = p.modTarget[m][j];
+                ASSERT_TRUE(target >= 0 && target < kNumModules) << "module " << m << " slot " << j;
+                EXPECT_EQ(p.inUse[target], 1) << "module " << m << " slot " << j << " aims at a module not in use";
+            }
+        }
+    }
+
+    for (int i = 0; i < kNumSliders; ++i) {
+        SCOPED_TRACE("slider " + std::to_string(i));
+        if (p.sliderTarget[i][0] == 0) {
+            EXPECT_TRUE(bytesAreZero(p.sliderTarget[i], sizeof p.sliderTarget[i]));
+            EXPECT_TRUE(bytesAreZero(p.sliderRatio[i], sizeof p.sliderRatio[i]));
+            EXPECT_TRUE(bytesAreZero(p.sliderCaption[i], sizeof p.sliderCaption[i]));
+            EXPECT_EQ(bitsOf(p.sliderMin[i]) | bitsOf(p.sliderMax[i]) | bitsOf(p.sliderCurrent[i]), 0u);
+            continue;
+        }
+        expectZerosAfterText(p.sliderCaption[i]);
+        EXPECT_LE(p.sliderMin[i], p.sliderCurrent[i]);
+        EXPECT_LE(p.sliderCurrent[i], p.sliderMax[i]);
+        bool ended = false;
+        for (int k = 0; k < kSliderTargets; ++k) {
+            const uint16_t id = p.sliderTarget[i][k];
+            ended = ended || id == 0;
+            if (ended) {
+                EXPECT_EQ(id, 0) << "field " << k << " after the end of the list";
+                EXPECT_EQ(bitsOf(p.sliderRatio[i][k]), 0u) << "ratio " << k << " after the end of the list";
+                continue;
+            }
+            int module = 0;
+            int column = 0;
+            ASSERT_TRUE(splitFieldId(id, module, column) && module < kNumModules) << id;
+            EXPECT_EQ(p.inUse[module], 1) << "field " << id << " of a module not in use";
+            EXPECT_TRUE(isSliderColumn(column)) << "field " << id;
+            EXPECT_NE(p.sliderRatio[i][k], 0.0f) << "field " << id;
+        }
+    }
+}
+
+// The fields left open for a module in use hold nothing: running state, the
+// per-module and per-channel words, second value, saved tempo values, the
+// delay-time mode, and the target and depth of a slot without modulation.
+inline void expectOpenFieldsEmpty(const OrvPreset& p)
+{
+    SCOPED_TRACE(textOf(p.programName));
+    for (int m = 0; m < kNumModules; ++m) {
+        if (p.inUse[m] == 0)
+            continue;
+        for (int c = 0; c < kNumChannels; ++c) {
+            EXPECT_EQ(bitsOf(p.oscPhase[m][c]) | bitsOf(p.lastPitch[m][c]), 0u) << m;
+            EXPECT_EQ(p.pendingAmplMod[m][c] | p.pendingTrackedFilterFrq[m][c] | p.pendingTrackedFreqMod[m][c], 0) << m;
+            EXPECT_EQ(p.channelWord[m][c], 0) << m;
+        }
+        EXPECT_EQ(p.moduleWord1044[m] | p.moduleWord1060[m] | p.moduleWord1076[m] | p.delayTimeMode[m], 0) << m;
+        EXPECT_EQ(p.savedFreqMode[m] | p.savedDelayTimeMode[m], 0) << m;
+        EXPECT_EQ(bitsOf(p.secondValue[m]) | bitsOf(p.savedProcessTime[m]) | bitsOf(p.savedOscFrequency[m]), 0u) << m;
+        for (int j = 0; j < kNumSlots; ++j) {
+            if (p.modKind[m][j] == ModKind::NoMod) {
+                EXPECT_EQ(p.modTarget[m][j], 0) << m << " slot " << j;
+                EXPECT_EQ(bitsOf(p.modDepth[m][j]), 0u) << m << " slot " << j;
+            }
+        }
+    }
+}
+
+struct ExpectedProgram {
+    const char* name;
+    const char* description;
+    uint16_t flags;
+    uint32_t delayLineLength;
+};
+
+// Names, descriptions, flags and delay-line lengths in record order, and the
+// record rules for each record.
+inline void expectPrograms(const std::vector<OrvPreset>& records, const char* category,
+                           const std::vector<ExpectedProgram>& programs)
+{
+    ASSERT_EQ(records.size(), programs.size());
+    for (size_t k = 0; k < programs.size(); ++k) {
+        SCOPED_TRACE("record " + std::to_string(k));
+        expectText(records[k].programName, programs[k].name);
+        expectText(records[k].description, programs[k].description);
+        EXPECT_EQ(records[k].flags, programs[k].flags);
+        EXPECT_EQ(records[k].delayLineLength, programs[k].delayLineLength);
+        expectRecordRules(records[k], category);
+    }
+}
+
+struct ExpectedSlider {
+    int record;
+    int slider;
+    const char* caption;
+    float minimum;
+    float maximum;
+    float current;
+    std::vector<std::pair<uint16_t, float>> fields; // field id and ratio, in list order
+};
+
+// Every used slider of the category, bit for bit; the others are unused.
+inline void expectSliders(const std::vector<OrvPreset>& records, const std::vector<ExpectedSlider>& sliders)
+{
+    std::vector<int> used(records.size(), 0);
+    for (const ExpectedSlider& expected : sliders) {
+        SCOPED_TRACE("record " + std::to_string(expected.record) + " slider " + std::to_string(expected.slider));
+        const OrvPreset& p = records.at(size_t(expected.record));
+        const int i = expected.slider;
+        ++used[size_t(expected.record)];
+        expectText(p.sliderCaption[i], expected.caption);
+        EXPECT_EQ(bitsOf(p.sliderMin[i]), bitsOf(expected.minimum));
+        EXPECT_EQ(bitsOf(p.sliderMax[i]), bitsOf(expected.maximum));
+        EXPECT_EQ(bitsOf(p.sliderCurrent[i]), bitsOf(expected.current));
+        for (size_t k = 0; k < expected.fields.size(); ++k) {
+            EXPECT_EQ(p.sliderTarget[i][k], expected.fields[k].first) << "field " << k;
+            EXPECT_EQ(bitsOf(p.sliderRatio[i][k]), bitsOf(expected.fields[k].second)) << "ratio " << k;
+        }
+        if (expected.fields.size() < kSliderTargets) {
+            EXPECT_EQ(p.sliderTarget[i][expected.fields.size()], 0) << "list does not end";
+        }
+    }
+    for (size_t k = 0; k < records.size(); ++k) {
+        int inUse = 0;
+        for (int i = 0; i < kNumSliders; ++i)
+            inUse += records[k].sliderTarget[i][0] != 0;
+        EXPECT_EQ(inUse, used[k]) << "sliders in use in record " << k;
+    }
+}
+
+// Selecting each program writes every slider's ratio * value into its fields
+// (tempo sync off, 44100 Hz). The fields the modules' kinds read must come out
+// as stored, to the bit: the transcription of every slider row agrees with its
+// module rows.
+inline void expectSlidersAgreeWithFields(int first, int count)
+{
+    OrvCore core;
+    initCore(core, 44100.0f, 512);
+    for (int index = first; index < first + count; ++index) {
+        const OrvPreset stored = core.bank[index];
+        SCOPED_TRACE(textOf(stored.programName));
+        ASSERT_TRUE(selectProgram(core, index));
+        const OrvPreset& played = *core.current;
+        for (int m = 0; m < kNumModules; ++m) {
+            if (stored.inUse[m] == 0)
+                continue;
+            SCOPED_TRACE("module " + std::to_string(m));
+            EXPECT_EQ(played.freqMode[m], stored.freqMode[m]);
+            EXPECT_EQ(bitsOf(played.oscFrequency[m]), bitsOf(stored.oscFrequency[m]));
+            EXPECT_EQ(bitsOf(played.phaseOrLfoDepth[m]), bitsOf(stored.phaseOrLfoDepth[m]));
+            for (int c = 0; c < kNumChannels; ++c)
+                EXPECT_EQ(bitsOf(played.outputGain[m][c]), bitsOf(stored.outputGain[m][c])) << "channel " << c;
+            for (int j = 0; j < kNumSlots; ++j)
+                EXPECT_EQ(bitsOf(played.modDepth[m][j]), bitsOf(stored.modDepth[m][j])) << "slot " << j;
+            switch (stored.processKind[m]) {
+            case ProcessKind::EnvFollow:
+                EXPECT_EQ(bitsOf(played.envCoefficient[m]), bitsOf(stored.envCoefficient[m]));
+                EXPECT_EQ(bitsOf(played.envThreshold[m]), bitsOf(stored.envThreshold[m]));
+                EXPECT_EQ(bitsOf(played.processTime[m]), bitsOf(stored.processTime[m]));
+                break;
+            case ProcessKind::PitchTrack:
+                EXPECT_EQ(played.minLag[m], stored.minLag[m]);
+                EXPECT_EQ(played.maxLag[m], stored.maxLag[m]);
+                EXPECT_EQ(bitsOf(played.trackInterval[m]), bitsOf(stored.trackInterval[m]));
+                break;
+            case ProcessKind::Delay:
+            case ProcessKind::SampHold:
+                EXPECT_EQ(bitsOf(played.processTime[m]), bitsOf(stored.processTime[m]));
+                break;
+            case ProcessKind::QuantizeFrq:
+                EXPECT_EQ(bitsOf(played.quantizeStep[m]), bitsOf(stored.quantizeStep[m]));
+                break;
+            case ProcessKind::PhaseShape:
+                EXPECT_EQ(bitsOf(played.phaseShape[m]), bitsOf(stored.phaseShape[m]));
+                break;
+            case ProcessKind::DcOffset:
+                EXPECT_EQ(bitsOf(played.dcOffset[m]), bitsOf(stored.dcOffset[m]));
+                break;
+            case ProcessKind::RaiseToPwr:
+                EXPECT_EQ(bitsOf(played.exponent[m]), bitsOf(stored.exponent[m]));
+                break;
+            case ProcessKind::LowPass:
+            case ProcessKind::HighPass:
+            case ProcessKind::BandPass:
+                EXPECT_EQ(bitsOf(played.mainValue[m]), bitsOf(stored.mainValue[m]));
+                EXPECT_EQ(bitsOf(played.filterQ[m]), bitsOf(stored.filterQ[m]));
+                break;
+            default:
+                break;
+            }
+        }
+    }
+}
