@@ -13,7 +13,7 @@ std::vector<OrvPreset> tremoloRecords() { return buildCategory(buildTremoloPrese
 
 TEST(TremoloPresets, BuilderWritesItsEightRecordsAtTheirBankIndexes)
 {
-    expectBuilderContract(buildTremoloPresets, kTremoloCount);
+    expectBuilderIsRelocatable(buildTremoloPresets, kTremoloCount);
     expectInFactoryBank("Tremolo", 20, kTremoloFirst, buildTremoloPresets, kTremoloCount);
 }
 

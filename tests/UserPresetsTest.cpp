@@ -13,7 +13,7 @@ std::vector<OrvPreset> userRecords() { return buildCategory(buildUserPresets, kU
 
 TEST(UserPresets, BuilderWritesItsTwentyFiveRecordsAtTheirBankIndexes)
 {
-    expectBuilderContract(buildUserPresets, kUserCount);
+    expectBuilderIsRelocatable(buildUserPresets, kUserCount);
     expectInFactoryBank("User Presets", 21, kUserFirst, buildUserPresets, kUserCount);
 }
 

@@ -36,7 +36,7 @@ void expectAndClearEditorSetUp(OrvPreset& p)
 
 TEST(UtilitiesPresets, BuilderWritesItsNineteenRecordsAtTheirBankIndexes)
 {
-    expectBuilderContract(buildUtilitiesPresets, kUtilitiesCount);
+    expectBuilderIsRelocatable(buildUtilitiesPresets, kUtilitiesCount);
     expectInFactoryBank("Utilities", 22, kUtilitiesFirst, buildUtilitiesPresets, kUtilitiesCount);
 }
 

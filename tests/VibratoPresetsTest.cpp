@@ -18,7 +18,7 @@ constexpr const char* kRandomVibratoText = "Lowpass-filtered noise modulates the
 
 TEST(VibratoPresets, BuilderWritesItsEightRecordsAtTheirBankIndexes)
 {
-    expectBuilderContract(buildVibratoPresets, kVibratoCount);
+    expectBuilderIsRelocatable(buildVibratoPresets, kVibratoCount);
     expectInFactoryBank("Vibrato", 23, kVibratoFirst, buildVibratoPresets, kVibratoCount);
 }
 
@@ -31,7 +31,7 @@ TEST(VibratoPresets, TheFactoryBuildersEndTheBankAtItsLastSlot)
                                   buildUtilitiesPresets, buildVibratoPresets})
         next = builder(bank.get(), next);
     EXPECT_EQ(next, 353);
-    EXPECT_TRUE(bytesAreZero(&bank[353], kPresetSize));
+    EXPECT_TRUE(bytesAreZero(bank[353], 0, kPresetSize));
 }
 
 TEST(VibratoPresets, NamesDescriptionsAndRecordWords)
