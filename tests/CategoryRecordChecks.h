@@ -12,9 +12,9 @@
 #include "FactorySheetChecks.h"
 #include "presets/FactoryPresets.h"
 
-// Checks of the categories whose sheets give every record word as stored,
-// number modules from 0 and leave the open fields empty: the record-wide
-// rules, every slider row, and stored fields that agree with their sliders.
+// Checks of the categories that store every record word themselves and leave
+// the fields no kind reads empty: the record-wide rules, every slider row, and
+// stored fields that agree with their sliders.
 
 template <size_t N>
 std::string textOf(const char (&field)[N])
