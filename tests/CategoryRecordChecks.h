@@ -23,7 +23,7 @@ std::string textOf(const char (&field)[N])
 }
 
 // The category's records, built alone from index 0 of a zeroed bank.
-inline std::vector<OrvPreset> buildCategory(PresetBuilder builder, int count)
+inline std::vector<OrvPreset> categoryRecords(PresetBuilder builder, int count)
 {
     std::vector<OrvPreset> records(kNumPrograms);
     builder(records.data(), 0);
@@ -40,7 +40,7 @@ inline void expectInFactoryBank(const char* category, int categoryIndex, int fir
     EXPECT_STREQ(core.categories[categoryIndex].name, category);
     EXPECT_EQ(core.categories[categoryIndex].firstIndex, uint32_t(first));
     EXPECT_EQ(core.categories[categoryIndex].count, uint32_t(count));
-    const std::vector<OrvPreset> records = buildCategory(builder, count);
+    const std::vector<OrvPreset> records = categoryRecords(builder, count);
     for (int k = 0; k < count; ++k)
         EXPECT_EQ(std::memcmp(&core.bank[first + k], &records[k], kPresetSize), 0) << "bank index " << first + k;
 }

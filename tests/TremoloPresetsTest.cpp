@@ -7,7 +7,7 @@ namespace {
 constexpr int kTremoloFirst = 293;
 constexpr int kTremoloCount = 8;
 
-std::vector<OrvPreset> tremoloRecords() { return buildCategory(buildTremoloPresets, kTremoloCount); }
+std::vector<OrvPreset> tremoloRecords() { return categoryRecords(buildTremoloPresets, kTremoloCount); }
 
 } // namespace
 

@@ -7,7 +7,7 @@ namespace {
 constexpr int kUserFirst = 301;
 constexpr int kUserCount = 25;
 
-std::vector<OrvPreset> userRecords() { return buildCategory(buildUserPresets, kUserCount); }
+std::vector<OrvPreset> userRecords() { return categoryRecords(buildUserPresets, kUserCount); }
 
 } // namespace
 

@@ -7,7 +7,7 @@ namespace {
 constexpr int kUtilitiesFirst = 326;
 constexpr int kUtilitiesCount = 19;
 
-std::vector<OrvPreset> utilitiesRecords() { return buildCategory(buildUtilitiesPresets, kUtilitiesCount); }
+std::vector<OrvPreset> utilitiesRecords() { return categoryRecords(buildUtilitiesPresets, kUtilitiesCount); }
 
 // Records 1 and 16 keep their unused modules set up for the editor: No Osc,
 // No Process, No Mod and both outputs on at gain 1. Checks that and clears it.

@@ -9,7 +9,7 @@ namespace {
 constexpr int kVibratoFirst = 345;
 constexpr int kVibratoCount = 8;
 
-std::vector<OrvPreset> vibratoRecords() { return buildCategory(buildVibratoPresets, kVibratoCount); }
+std::vector<OrvPreset> vibratoRecords() { return categoryRecords(buildVibratoPresets, kVibratoCount); }
 
 constexpr const char* kRandomVibratoText = "Lowpass-filtered noise modulates the delay time, generating a random "
                                            "vibrato. Lowpass Freq controls vibrato rate; Q controls coherence.";
