@@ -1,0 +1,320 @@
+#include "AOrv.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "OrvChunk.h"
+#include "Sliders.h"
+
+namespace {
+
+constexpr VstInt32 kNumParameters = kNumSliders;
+constexpr VstInt32 kVendorVersion = 0x10500;
+constexpr char kEffectName[] = "Orvane Pro";
+constexpr char kVendorName[] = "Brenlow, Inc.";
+constexpr char kRefreshingHostVendor[] = "Ableton";
+
+// Room assumed in the host's buffers for program names and parameter texts:
+// the nominal sizes of the interface (24 and 8) cut most names short, and
+// hosts give at least this much.
+constexpr size_t kHostTextRoom = 32;
+
+constexpr float kDefaultSampleRate = 44100.0f;
+constexpr uint8_t kMidiControlChange = 0xB0;
+constexpr uint8_t kMidiProgramChange = 0xC0;
+
+// Copies a fixed-width record text, which may fill its field without a terminator.
+template <size_t FieldSize>
+void copyFieldText(char* to, const char (&field)[FieldSize])
+{
+    std::snprintf(to, kHostTextRoom, "%.*s", int(FieldSize), field);
+}
+
+// Samples a program sounds on after its input stops: its longest Delay time;
+// 1 tells the host there is no tail.
+VstInt32 tailSamples(const OrvPreset& preset)
+{
+    float longest = 0.0f;
+    for (int module = 0; module < kNumModules; ++module) {
+        if (preset.inUse[module] == 1 && preset.processKind[module] == ProcessKind::Delay)
+            longest = std::max(longest, preset.processTime[module]);
+    }
+    return longest >= 1.0f ? VstInt32(std::ceil(longest)) : 1;
+}
+
+bool fillPinProperties(VstInt32 index, const char* direction, VstPinProperties* properties)
+{
+    if (index < 0 || index >= kNumChannels || !properties)
+        return false;
+    *properties = VstPinProperties {};
+    std::snprintf(properties->label, sizeof properties->label, "Orvane %s %d", direction, int(index) + 1);
+    properties->flags = kVstPinIsActive | kVstPinIsStereo;
+    return true;
+}
+
+} // namespace
+
+AOrv::AOrv(audioMasterCallback hostCallback)
+    : AudioEffectX(hostCallback, kNumPrograms, kNumParameters), chunkBuffer(kBankChunkSize)
+{
+    setNumInputs(kNumChannels);
+    setNumOutputs(kNumChannels);
+    canProcessReplacing();
+    programsAreChunks();
+    setInitialDelay(0);
+    setUniqueID(fourCharCode('O', 'R', 'V', 'p'));
+    setVersion(kVendorVersion);
+
+    const float hostRate = updateSampleRate();
+    updateBlockSize();
+    initCore(core, hostRate > 0.0f ? hostRate : kDefaultSampleRate, blockSize);
+    tailSize = tailSamples(*core.current);
+}
+
+void AOrv::selectAndNotify(int index)
+{
+    bool selected;
+    {
+        std::lock_guard guard(lock);
+        selected = selectProgram(core, index);
+    }
+    if (selected)
+        refreshAfterProgramChange();
+}
+
+void AOrv::refreshAfterProgramChange()
+{
+    {
+        std::lock_guard guard(lock);
+        tailSize = tailSamples(*core.current);
+    }
+    char hostVendor[kVstMaxVendorStrLen] {};
+    getHostVendorString(hostVendor);
+    hostVendor[sizeof hostVendor - 1] = 0;
+    if (std::strcmp(hostVendor, kRefreshingHostVendor) == 0)
+        updateDisplay();
+}
+
+void AOrv::setProgram(VstInt32 program) { selectAndNotify(program); }
+
+VstInt32 AOrv::getProgram()
+{
+    std::lock_guard guard(lock);
+    return core.currentIndex;
+}
+
+void AOrv::setProgramName(const char* name)
+{
+    if (!name)
+        return;
+    std::lock_guard guard(lock);
+    char* field = core.current->programName;
+    std::memset(field, 0, sizeof core.current->programName);
+    std::strncpy(field, name, sizeof core.current->programName - 1);
+}
+
+void AOrv::getProgramName(char* name)
+{
+    std::lock_guard guard(lock);
+    copyFieldText(name, core.current->programName);
+}
+
+bool AOrv::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
+{
+    if (index < 0 || index >= kNumPrograms || !text)
+        return false;
+    std::lock_guard guard(lock);
+    copyFieldText(text, core.bank[index].programName);
+    return true;
+}
+
+void AOrv::setParameter(VstInt32 index, float value)
+{
+    std::lock_guard guard(lock);
+    setSliderParameter(core, index, value);
+}
+
+float AOrv::getParameter(VstInt32 index)
+{
+    std::lock_guard guard(lock);
+    return getSliderParameter(core, index);
+}
+
+void AOrv::getParameterName(VstInt32 index, char* text)
+{
+    std::lock_guard guard(lock);
+    ::getParameterName(core, index, text, kHostTextRoom);
+}
+
+void AOrv::getParameterLabel(VstInt32 index, char* label)
+{
+    std::lock_guard guard(lock);
+    ::getParameterLabel(core, index, label, kHostTextRoom);
+}
+
+void AOrv::getParameterDisplay(VstInt32 index, char* text)
+{
+    std::lock_guard guard(lock);
+    ::getParameterDisplay(core, index, text, kHostTextRoom);
+}
+
+VstInt32 AOrv::getChunk(void** data, bool isPreset)
+{
+    if (!data)
+        return 0;
+    std::lock_guard guard(lock);
+    const size_t size = writeChunk(core, isPreset ? ChunkKind::Program : ChunkKind::Bank, chunkBuffer.data());
+    *data = chunkBuffer.data();
+    return VstInt32(size);
+}
+
+VstInt32 AOrv::setChunk(void* data, VstInt32 byteSize, bool isPreset)
+{
+    if (byteSize < 0)
+        return 0;
+    bool restored;
+    {
+        std::lock_guard guard(lock);
+        restored = restoreChunk(core, isPreset ? ChunkKind::Program : ChunkKind::Bank,
+                                static_cast<const uint8_t*>(data), size_t(byteSize));
+    }
+    if (restored)
+        refreshAfterProgramChange();
+    return restored ? 1 : 0;
+}
+
+void AOrv::applyControlChange(int channel, int controller, int value)
+{
+    std::lock_guard guard(lock);
+    for (int slider = 0; slider < kNumSliders; ++slider) {
+        if (core.sliders.learnedController[slider] == controller && core.sliders.learnedChannel[slider] == channel)
+            setSliderParameter(core, slider, float(value) / 127.0f);
+    }
+}
+
+VstInt32 AOrv::processEvents(const VstEvents* events)
+{
+    if (!events)
+        return 0;
+    for (VstInt32 index = 0; index < events->numEvents; ++index) {
+        const VstEvent* event = events->events[index];
+        if (!event || event->type != kVstMidiType)
+            continue;
+        const auto* midi = reinterpret_cast<const VstMidiEvent*>(event);
+        const uint8_t status = uint8_t(midi->midiData[0]);
+        const int channel = status & 0x0F;
+        const int first = uint8_t(midi->midiData[1]) & 0x7F;
+        const int second = uint8_t(midi->midiData[2]) & 0x7F;
+        if ((status & 0xF0) == kMidiProgramChange)
+            selectAndNotify(first);
+        else if ((status & 0xF0) == kMidiControlChange && first != kNoController)
+            applyControlChange(channel, first, second);
+    }
+    return 1;
+}
+
+void AOrv::readHostTempo()
+{
+    const VstTimeInfo* time = getTimeInfo(kVstTempoValid);
+    if (!time || !(time->flags & kVstTempoValid) || !(time->tempo > 0.0))
+        return;
+    const float bpm = float(time->tempo);
+    std::lock_guard guard(lock);
+    if (bpm != core.hostTempo)
+        setHostTempo(core, bpm);
+}
+
+void AOrv::processFrames(float** inputs, float** outputs, VstInt32 sampleFrames, bool replace)
+{
+    if (sampleFrames <= 0 || !inputs || !outputs)
+        return;
+    readHostTempo();
+    std::lock_guard guard(lock);
+    applyChangedSliders(core);
+    processBlock(*core.engine, *core.current, inputs, outputs, sampleFrames, core.sampleRate, replace);
+    // There is no editor to light a lamp: the report is only acknowledged.
+    core.engine->limiterEngaged = false;
+}
+
+void AOrv::process(float** inputs, float** outputs, VstInt32 sampleFrames)
+{
+    processFrames(inputs, outputs, sampleFrames, false);
+}
+
+void AOrv::processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames)
+{
+    processFrames(inputs, outputs, sampleFrames, true);
+}
+
+void AOrv::resume()
+{
+    {
+        std::lock_guard guard(lock);
+        prepareProgram(core);
+    }
+    wantEvents();
+}
+
+void AOrv::setSampleRate(float rate)
+{
+    if (!(rate > 0.0f))
+        return;
+    AudioEffectX::setSampleRate(rate);
+    std::lock_guard guard(lock);
+    setHostAudioSettings(core, rate, core.blockSize);
+    tailSize = tailSamples(*core.current);
+}
+
+void AOrv::setBlockSize(VstInt32 frames)
+{
+    if (frames <= 0)
+        return;
+    AudioEffectX::setBlockSize(frames);
+    std::lock_guard guard(lock);
+    setHostAudioSettings(core, core.sampleRate, frames);
+}
+
+VstInt32 AOrv::getGetTailSize()
+{
+    std::lock_guard guard(lock);
+    return tailSize;
+}
+
+bool AOrv::getInputProperties(VstInt32 index, VstPinProperties* properties)
+{
+    return fillPinProperties(index, "input", properties);
+}
+
+bool AOrv::getOutputProperties(VstInt32 index, VstPinProperties* properties)
+{
+    return fillPinProperties(index, "output", properties);
+}
+
+bool AOrv::getEffectName(char* name)
+{
+    std::snprintf(name, kVstMaxEffectNameLen, "%s", kEffectName);
+    return true;
+}
+
+bool AOrv::getVendorString(char* text)
+{
+    std::snprintf(text, kVstMaxVendorStrLen, "%s", kVendorName);
+    return true;
+}
+
+bool AOrv::getProductString(char* text)
+{
+    std::snprintf(text, kVstMaxProductStrLen, "%s", kEffectName);
+    return true;
+}
+
+VstInt32 AOrv::getVendorVersion() { return kVendorVersion; }
+
+VstInt32 AOrv::canDo(const char* text)
+{
+    return std::strcmp(text, "receiveVstEvents") == 0 || std::strcmp(text, "receiveVstMidiEvent") == 0 ? 1 : -1;
+}
+
+AudioEffect* createEffectInstance(audioMasterCallback audioMaster) { return new AOrv(audioMaster); }
