@@ -28,3 +28,33 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The command-line host, the sanitizer suite, the Windows build and a real host.
+ASAN_BUILD_DIR ?= build-asan
+WINDOWS_BUILD_DIR ?= build-windows
+ARDOUR_WORK_DIR ?= build-ardour
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine64 wine
+ARDOUR_PACKAGES := ardour
+RUN_PROGRAM ?= 78
+RUN_OUTPUT ?= $(BUILD_DIR)/orvane-render.wav
+SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
+
+.PHONY: asan windows ardour
+
+run: build
+	$(BUILD_DIR)/orvane-render $(BUILD_DIR)/libOrvanePro.so --program $(RUN_PROGRAM) --output $(RUN_OUTPUT)
+	@echo "The rendered audio is in $(abspath $(RUN_OUTPUT))"
+
+asan: deps
+	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DORVANE_STATIC_RUNTIME=OFF \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE)"
+	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+windows:
+	$(MAKE) deps PACKAGES="$(WINDOWS_PACKAGES)"
+	cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+	  -DORVANE_TESTS=OFF
+	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
+	cd $(WINDOWS_BUILD_DIR) && WINEPREFIX="$(abspath $(WINDOWS_BUILD_DIR))/wineprefix" WINEDEBUG=-all DISPLAY= \
+	  wine orvane-host-check.exe OrvanePro.dll
