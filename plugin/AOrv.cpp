@@ -29,7 +29,9 @@ constexpr uint8_t kMidiProgramChange = 0xC0;
 template <size_t FieldSize>
 void copyFieldText(char* to, const char (&field)[FieldSize])
 {
-    std::snprintf(to, kHostTextRoom, "%.*s", int(FieldSize), field);
+    const size_t length = strnlen(field, std::min(FieldSize, kHostTextRoom - 1));
+    std::memcpy(to, field, length);
+    to[length] = 0;
 }
 
 // Samples a program sounds on after its input stops: its longest Delay time;
