@@ -58,3 +58,7 @@ windows:
 	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
 	cd $(WINDOWS_BUILD_DIR) && WINEPREFIX="$(abspath $(WINDOWS_BUILD_DIR))/wineprefix" WINEDEBUG=-all DISPLAY= \
 	  wine orvane-host-check.exe OrvanePro.dll
+
+ardour: build
+	$(MAKE) deps PACKAGES="$(ARDOUR_PACKAGES)"
+	sh tests/ardour/run.sh $(BUILD_DIR)/libOrvanePro.so $(ARDOUR_WORK_DIR)
