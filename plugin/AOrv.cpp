@@ -217,23 +217,20 @@ VstInt32 AOrv::processEvents(const VstEvents* events)
     return 1;
 }
 
-void AOrv::readHostTempo()
+float AOrv::readHostTempo()
 {
     const VstTimeInfo* time = getTimeInfo(kVstTempoValid);
-    if (!time || !(time->flags & kVstTempoValid) || !(time->tempo > 0.0))
-        return;
-    const float bpm = float(time->tempo);
-    std::lock_guard guard(lock);
-    if (bpm != core.hostTempo)
-        setHostTempo(core, bpm);
+    return time && (time->flags & kVstTempoValid) && time->tempo > 0.0 ? float(time->tempo) : 0.0f;
 }
 
 void AOrv::processFrames(float** inputs, float** outputs, VstInt32 sampleFrames, bool replace)
 {
     if (sampleFrames <= 0 || !inputs || !outputs)
         return;
-    readHostTempo();
+    const float bpm = readHostTempo();
     std::lock_guard guard(lock);
+    if (bpm > 0.0f && bpm != core.hostTempo)
+        setHostTempo(core, bpm);
     applyChangedSliders(core);
     processBlock(*core.engine, *core.current, inputs, outputs, sampleFrames, core.sampleRate, replace);
     // There is no editor to light a lamp: the report is only acknowledged.

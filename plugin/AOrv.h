@@ -51,7 +51,8 @@ private:
     // Selects a program and, when that was allowed, tells the host.
     void selectAndNotify(int index);
     void refreshAfterProgramChange();
-    void readHostTempo();
+    // The tempo in the host's time info; 0 when it gives none.
+    float readHostTempo();
     void processFrames(float** inputs, float** outputs, VstInt32 sampleFrames, bool replace);
     void applyControlChange(int channel, int controller, int value);
 

@@ -113,11 +113,6 @@ VstIntPtr AudioEffect::callHost(VstInt32 opcode, VstInt32 index, VstIntPtr value
     return audioMaster ? audioMaster(&cEffect, opcode, index, value, ptr, opt) : 0;
 }
 
-VstInt32 AudioEffect::getMasterVersion()
-{
-    return VstInt32(callHost(audioMasterVersion));
-}
-
 float AudioEffect::updateSampleRate()
 {
     const VstIntPtr rate = callHost(audioMasterGetSampleRate);

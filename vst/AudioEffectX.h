@@ -45,7 +45,6 @@ protected:
     void programsAreChunks() { cEffect.flags |= effFlagsProgramChunks; }
 
     // Host queries; 0 when the host gives no answer.
-    VstInt32 getMasterVersion();
     float updateSampleRate();
     VstInt32 updateBlockSize();
 

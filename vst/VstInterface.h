@@ -70,7 +70,6 @@ static_assert(offsetof(AEffect, processReplacing) == 120);
 static_assert(sizeof(AEffect) == 192);
 
 enum VstAEffectFlags : VstInt32 {
-    effFlagsHasEditor = 1 << 0,
     effFlagsCanReplacing = 1 << 4,
     effFlagsProgramChunks = 1 << 5,
 };
