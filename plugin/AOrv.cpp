@@ -21,7 +21,6 @@ constexpr char kRefreshingHostVendor[] = "Ableton";
 // hosts give at least this much.
 constexpr size_t kHostTextRoom = 32;
 
-constexpr float kDefaultSampleRate = 44100.0f;
 constexpr uint8_t kMidiControlChange = 0xB0;
 constexpr uint8_t kMidiProgramChange = 0xC0;
 
@@ -69,9 +68,8 @@ AOrv::AOrv(audioMasterCallback hostCallback)
     setUniqueID(fourCharCode('O', 'R', 'V', 'p'));
     setVersion(kVendorVersion);
 
-    const float hostRate = updateSampleRate();
-    updateBlockSize();
-    initCore(core, hostRate > 0.0f ? hostRate : kDefaultSampleRate, blockSize);
+    // A host that gives no rate or block size leaves the core at 44100 Hz and its default block.
+    initCore(core, updateSampleRate(), updateBlockSize());
     tailSize = tailSamples(*core.current);
 }
 
