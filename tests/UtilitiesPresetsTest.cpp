@@ -1,287 +1,65 @@
 #include <gtest/gtest.h>
 
-#include "CategoryRecordChecks.h"
+#include "FactoryRecordChecks.h"
 
-namespace {
-
-constexpr int kUtilitiesFirst = 326;
-constexpr int kUtilitiesCount = 19;
-
-std::vector<OrvPreset> utilitiesRecords() { return categoryRecords(buildUtilitiesPresets, kUtilitiesCount); }
-
-// Records 1 and 16 keep their unused modules set up for the editor: No Osc,
-// No Process, No Mod and both outputs on at gain 1. Checks that and clears it.
-void expectAndClearEditorSetUp(OrvPreset& p)
-{
-    for (int m = 1; m < kNumModules; ++m) {
-        EXPECT_EQ(p.inUse[m], 0) << m;
-        EXPECT_EQ(p.oscKind[m], OscKind::NoOsc) << m;
-        EXPECT_EQ(p.processKind[m], ProcessKind::NoProcess) << m;
-        for (int j = 0; j < kNumSlots; ++j) {
-            EXPECT_EQ(p.modKind[m][j], ModKind::NoMod) << m;
-            p.modKind[m][j] = 0;
-        }
-        for (int c = 0; c < kNumChannels; ++c) {
-            EXPECT_EQ(p.outputOn[m][c], 1) << m;
-            EXPECT_EQ(bitsOf(p.outputGain[m][c]), bitsOf(1.0f)) << m;
-            p.outputOn[m][c] = 0;
-            p.outputGain[m][c] = 0.0f;
-        }
-        p.oscKind[m] = 0;
-        p.processKind[m] = 0;
-    }
-}
-
-} // namespace
-
-TEST(UtilitiesPresets, BuilderWritesItsNineteenRecordsAtTheirBankIndexes)
-{
-    expectBuilderIsRelocatable(buildUtilitiesPresets, kUtilitiesCount);
-    expectInFactoryBank("Utilities", 22, kUtilitiesFirst, buildUtilitiesPresets, kUtilitiesCount);
-}
-
-TEST(UtilitiesPresets, NamesDescriptionsAndRecordWords)
-{
-    std::vector<OrvPreset> records = utilitiesRecords();
-    expectAndClearEditorSetUp(records[1]);
-    expectAndClearEditorSetUp(records[16]);
-    expectPrograms(
-        records, "Utilities",
-        {
-            {"Adjust L/R Balance",
-             "Use this to adjust the left/right balance, in case one channel is louder  than the other.", 0x0302, 1},
-            {"Bipolar->Unipolar",
-             "Converts a normal bipolar (pos & neg) signal to unipolar (positive only) by doing a DC offset then "
-             "scaling by half. Only for test signals, not music.",
-             0x0302, 1},
-            {"Correct DC Offset", "Adjust Slider A to correct a DC offset without filtering.", 0x0302, 1},
-            {"Feedback Eliminator",
-             "Adds a slight frequency modulation to break up feedback. Experiment to find the best settings.", 0x0302,
-             524288},
-            {"Filter 60Hz+harmonix",
-             "This comb filter puts notches at 60 Hz & each harmonic (0, 120, 180, etc.) (Delay Time = 1/frequency). "
-             "The result is rough due to cancellations.",
-             0x0302, 262144},
-            {"Filter 60Hz+oddHarm",
-             "This comb filter puts notches at 60 Hz and each odd harmonic (180, etc.) (Delay Time = .5/frequency). "
-             "The result can be rough due to cancellations.",
-             0x0302, 262144},
-            {"Left -> Both", "This copies the left channel of a stereo sound to both channels.", 0x0300, 1},
-            {"Phase Inverter",
-             "This inverts the phase of the right channel. You can invert either or both channels. Note that the "
-             "bass is weaker if the channels are out of phase.",
-             0x0302, 1},
-            {"Right -> Both", "This copies the right channel of a stereo sound to both channels.", 0x0300, 1},
-            {"Rumble Filter",
-             "Rumble filter. This does a good job of taking out 50/60 cycle hum. Adjust Cutoff to raise or lower "
-             "filter freq. Lower Feedfwd if it clips. ",
-             0x0302, 1},
-            {"Simple Delay", "Simple Delay", 0x0302, 262144},
-            {"Stereo Delay", "Stereo Delay", 0x0302, 131072},
-            {"Stereo->Difference",
-             "This sets both channels to the signal formed from  the difference of the left and right channels. This "
-             "often reduces bass and increases reverb.",
-             0x0300, 1},
-            {"Stereo->Mono",
-             "This sets each channel to the average of the left and right channels, scaled by Output Volume. (The "
-             "result still has the original number of channels.)",
-             0x0302, 1},
-            {"Stereo->Sum&Diff",
-             "This sets the left channel to the sum of the left + right channels and sets the right channel to their "
-             "difference (right - left).",
-             0x0300, 1},
-            {"Swap Channels", "This swaps the left and right channels.", 0x0300, 1},
-            {"Unipolar->Bipolar",
-             "This converts a unipolar (positive only) signal to a bipolar signal (pos & neg). Only for test "
-             "signals, not music.",
-             0x0302, 1},
-            {"Zero Left Channel", "This silences the left channel.", 0x0300, 1},
-            {"Zero Right Channel", "This silences the right channel.", 0x0300, 1},
-        });
-    for (const OrvPreset& record : records)
-        expectOpenFieldsEmpty(record);
-}
-
-TEST(UtilitiesPresets, Sliders)
-{
-    expectSliders(utilitiesRecords(),
-                  {
-                      {0, 0, "Left Out Vol", 0, 200, 70, {{33, 1}}},
-                      {0, 1, "Right Out Vol", 0, 200, 70, {{64, 1}}},
-                      {2, 0, "DC Offset %", -100, 100, -5, {{21, 1}}},
-                      {2, 1, "Output Level", 0, 100, 65, {{33, 1}, {34, 1}}},
-                      {3, 0, "LFO Rate Hz", 0.05f, 10, 4, {{166, 1}}},
-                      {3, 1, "Delay Mod Depth %", 0, 10, 5, {{176, 1}}},
-                      {3, 2, "Delay Time ms.", 0, 10, 5, {{51, 1}}},
-                      {3, 3, "Output Volume", 0, 100, 72, {{63, 1}, {64, 1}}},
-                      {4, 0, "Delay Time ms", 0, 40, 16.699999f, {{51, 1}}},
-                      {4, 1, "Output Volume", 0, 200, 75, {{33, 1}, {34, 1}, {63, -1}, {64, -1}}},
-                      {5, 0, "Delay Time ms", 0, 20, 8.3f, {{51, 1}}},
-                      {5, 1, "Output Volume", 0, 200, 80, {{33, 1}, {34, 1}, {63, 1}, {64, 1}}},
-                      {6, 0, "Output Volume", 0, 200, 70, {{33, 1}, {34, 1}}},
-                      {7, 0, "Left Phase", -100, 100, 100, {{153, 1}}},
-                      {7, 1, "Right Phase", -100, 100, -100, {{184, 1}}},
-                      {7, 2, "Output Volume", 0, 150, 70, {{26, 1}, {56, 1}}},
-                      {8, 0, "Output Volume", 0, 150, 70, {{33, 1}, {34, 1}}},
-                      {9, 0, "Cutoff Freq hz", 10, 200, 90, {{21, 1}, {51, 1}, {81, 1}}},
-                      {9, 1, "Filter Q slope", 0.1f, 2, 1, {{22, 1}, {52, 1}}},
-                      {9, 2, "Feed- forward", 0, 200, 200, {{26, 1}, {56, 1}}},
-                      {9, 3, "Output Volume", 0, 200, 82, {{93, 1}, {94, 1}}},
-                      {10, 0, "Delay Time ms", 0, 4000, 2000, {{21, 1}}},
-                      {10, 1, "Wet Mix", 0, 300, 60, {{33, 1}, {34, 1}}},
-                      {10, 2, "Dry Mix", 0, 300, 100, {{63, 1}, {64, 1}}},
-                      {11, 0, "Left Delay ms", 0, 2000, 1000, {{21, 1}}},
-                      {11, 1, "Right Delay ms", 0, 2000, 1500, {{81, 1}}},
-                      {11, 2, "Left Wet Mix", 0, 200, 60.000004f, {{33, 1}}},
-                      {11, 3, "Right Wet Mix", 0, 200, 60.000004f, {{94, 1}}},
-                      {11, 4, "Dry Mix", 0, 200, 100, {{63, 1}, {64, 1}}},
-                      {12, 0, "Output Volume", 0, 200, 100, {{63, 1}, {64, 1}}},
-                      {13, 0, "Output Volume", 0, 200, 70, {{33, 1}, {34, 1}}},
-                      {14, 0, "Sum Volume", 0, 200, 70, {{33, 1}}},
-                      {14, 1, "Difference Volume", 0, 200, 150, {{94, 1}}},
-                      {15, 0, "Output Volume", 0, 200, 70, {{34, 1}, {63, 1}}},
-                      {17, 0, "Output Volume", 0, 200, 70, {{34, 1}}},
-                      {18, 0, "Output Volume", 0, 200, 70, {{33, 1}}},
-                  });
-}
-
-TEST(UtilitiesPresets, SlidersAgreeWithTheFieldsTheyDrive)
-{
-    expectSlidersAgreeWithFields(kUtilitiesFirst, kUtilitiesCount);
-}
-
-TEST(UtilitiesPresets, ChannelRouting)
-{
-    const std::vector<OrvPreset> records = utilitiesRecords();
-    struct Route {
-        int record;
-        int module;
-        int16_t source;
-        uint16_t leftOn;
-        float leftGain;
-        uint16_t rightOn;
-        float rightGain;
-    };
-    const Route routes[] = {
-        {0, 0, OscKind::LeftIn, 1, 0.7f, 0, 1},          {0, 1, OscKind::RightIn, 0, 0, 1, 0.7f},
-        {6, 0, OscKind::LeftIn, 1, 0.7f, 1, 0.7f},       {8, 0, OscKind::RightIn, 1, 0.7f, 1, 0.7f},
-        {7, 0, OscKind::LeftIn, 0, 1, 0, 1},             {7, 1, OscKind::RightIn, 0, 1, 0, -1},
-        {7, 4, OscKind::NoOsc, 1, 1, 0, 1},              {7, 5, OscKind::NoOsc, 0, 1, 1, -1},
-        {12, 0, OscKind::LeftIn, 0, 1, 0, 1},            {12, 1, OscKind::RightIn, 1, 1, 1, 1},
-        {13, 0, OscKind::LeftRightIn, 1, 0.7f, 1, 0.7f}, {14, 0, OscKind::LeftRightIn, 1, 0.7f, 0, 1},
-        {14, 1, OscKind::LeftIn, 0, 1, 0, 1},            {14, 2, OscKind::RightIn, 0, 1, 1, 1.5f},
-        {15, 0, OscKind::LeftIn, 0, 1, 1, 0.7f},         {15, 1, OscKind::RightIn, 1, 0.7f, 0, 1},
-        {17, 0, OscKind::RightIn, 0, 0.1f, 1, 0.7f},     {18, 0, OscKind::LeftIn, 1, 0.7f, 0, 1},
-    };
-    for (const Route& route : routes) {
-        SCOPED_TRACE("record " + std::to_string(route.record) + " module " + std::to_string(route.module));
-        const OrvPreset& p = records[size_t(route.record)];
-        const int m = route.module;
-        EXPECT_EQ(p.inUse[m], 1);
-        EXPECT_EQ(p.oscKind[m], route.source);
-        EXPECT_EQ(p.processKind[m], ProcessKind::NoProcess);
-        EXPECT_EQ(p.outputOn[m][0], route.leftOn);
-        EXPECT_EQ(bitsOf(p.outputGain[m][0]), bitsOf(route.leftGain));
-        EXPECT_EQ(p.outputOn[m][1], route.rightOn);
-        EXPECT_EQ(bitsOf(p.outputGain[m][1]), bitsOf(route.rightGain));
-    }
-    // Mixes that invert or carry a channel into the module that is heard.
-    const struct {
-        int record, module, target;
-        float depth;
-    } mixes[] = {{7, 0, 4, 0.7f}, {7, 1, 5, 0.7f}, {12, 0, 1, -1}, {14, 1, 2, -1}};
-    for (const auto& mix : mixes) {
-        const OrvPreset& p = records[size_t(mix.record)];
-        EXPECT_EQ(p.modKind[mix.module][0], ModKind::Mix) << mix.record;
-        EXPECT_EQ(p.modTarget[mix.module][0], mix.target) << mix.record;
-        EXPECT_EQ(bitsOf(p.modDepth[mix.module][0]), bitsOf(mix.depth)) << mix.record;
-    }
-}
-
-TEST(UtilitiesPresets, OffsetsFiltersAndDelays)
-{
-    const std::vector<OrvPreset> records = utilitiesRecords();
-    const struct {
-        int record;
-        float amount, gain;
-    } offsets[] = {{1, 1, 0.5f}, {2, -0.049999997f, 0.65f}, {16, -0.5f, 2}};
-    for (const auto& offset : offsets) {
-        const OrvPreset& p = records[size_t(offset.record)];
-        EXPECT_EQ(p.oscKind[0], OscKind::StereoIn) << offset.record;
-        EXPECT_EQ(p.processKind[0], ProcessKind::DcOffset) << offset.record;
-        EXPECT_EQ(bitsOf(p.dcOffset[0]), bitsOf(offset.amount)) << offset.record;
-        EXPECT_EQ(bitsOf(p.outputGain[0][0]), bitsOf(offset.gain)) << offset.record;
-        EXPECT_EQ(bitsOf(p.outputGain[0][1]), bitsOf(offset.gain)) << offset.record;
-    }
-    EXPECT_EQ(bitsOf(records[2].dcOffset[0]), 0xBD4CCCCCu) << "-0.049999997, not -0.05";
-
-    // Delay times in samples: 44100 * (ms * 0.001) in single precision.
-    const struct {
-        int record, module;
-        int16_t source;
-        float samples, gain;
-    } delays[] = {
-        {3, 1, OscKind::StereoIn, 220.50002f, 0.71999997f}, {4, 1, OscKind::StereoIn, 736.47f, -0.75f},
-        {5, 1, OscKind::StereoIn, 366.03003f, 0.79999995f}, {10, 0, OscKind::StereoIn, 88200, 0.59999996f},
-        {11, 0, OscKind::LeftIn, 44100, 0.6f},              {11, 2, OscKind::RightIn, 66150.01f, 0.6f},
-    };
-    for (const auto& delay : delays) {
-        SCOPED_TRACE("record " + std::to_string(delay.record));
-        const OrvPreset& p = records[size_t(delay.record)];
-        EXPECT_EQ(p.oscKind[delay.module], delay.source);
-        EXPECT_EQ(p.processKind[delay.module], ProcessKind::Delay);
-        EXPECT_EQ(bitsOf(p.processTime[delay.module]), bitsOf(delay.samples));
-        EXPECT_EQ(p.delayTimeMode[delay.module], 0);
-        const int heardChannel = delay.source == OscKind::RightIn ? 1 : 0;
-        EXPECT_EQ(bitsOf(p.outputGain[delay.module][heardChannel]), bitsOf(delay.gain));
-    }
-    EXPECT_EQ(bitsOf(records[3].processTime[1]), 0x435C8001u) << "220.50002, not 220.5";
-    EXPECT_EQ(bitsOf(records[11].outputGain[0][1]), bitsOf(2.0f)) << "the left delay's unused right gain";
-
-    // The rumble filter: three 90 Hz high-pass stages, each mixed into the next.
-    const OrvPreset& rumble = records[9];
-    for (int m = 0; m < 3; ++m) {
-        EXPECT_EQ(rumble.oscKind[m], m == 0 ? OscKind::StereoIn : OscKind::NoOsc) << m;
-        EXPECT_EQ(rumble.processKind[m], ProcessKind::HighPass) << m;
-        EXPECT_EQ(bitsOf(rumble.mainValue[m]), bitsOf(90.0f)) << m;
-        EXPECT_EQ(bitsOf(rumble.filterQ[m]), bitsOf(1.0f)) << m;
-    }
-    EXPECT_EQ(rumble.modKind[0][0], ModKind::Mix);
-    EXPECT_EQ(rumble.modTarget[1][0], 2);
-    EXPECT_EQ(bitsOf(rumble.modDepth[1][0]), bitsOf(2.0f));
-    EXPECT_EQ(bitsOf(rumble.outputGain[2][1]), bitsOf(0.82f));
-}
-
-TEST(UtilitiesPresets, FeedbackEliminatorSweepsItsDelayFromAKindZeroModule)
-{
-    const OrvPreset p = utilitiesRecords()[3];
-    EXPECT_EQ(p.inUse[5], 1);
-    EXPECT_EQ(p.oscKind[5], OscKind::Sine);
-    EXPECT_EQ(p.processKind[5], 0);
-    EXPECT_EQ(bitsOf(p.oscFrequency[5]), bitsOf(4.0f));
-    EXPECT_EQ(p.freqMode[5], FreqMode::Hz);
-    EXPECT_EQ(p.sliderFreqMode[5], 0);
-    EXPECT_EQ(p.note[5], 0);
-    EXPECT_EQ(p.octave[5], 0);
-    EXPECT_EQ(p.modKind[5][0], ModKind::DelayMod);
-    EXPECT_EQ(p.modTarget[5][0], 1);
-    EXPECT_EQ(bitsOf(p.modDepth[5][0]), bitsOf(0.049999997f));
-    EXPECT_EQ(p.outputOn[5][0] | p.outputOn[5][1], 0);
-    EXPECT_EQ(bitsOf(p.outputGain[5][0]) | bitsOf(p.outputGain[5][1]), 0u);
-    EXPECT_EQ(p.inUse[0] | p.inUse[2] | p.inUse[3] | p.inUse[4] | p.inUse[6] | p.inUse[7], 0) << "no dry path";
-}
-
-TEST(UtilitiesPresets, SelectionReplacesTheStoredDelayLineLengths)
-{
-    OrvCore core;
-    initCore(core, 44100.0f, 512);
-    const struct {
-        int record;
-        uint32_t stored, prepared;
-    } lengths[] = {{3, 524288, 524288}, {4, 262144, 524288}, {10, 262144, 524288}, {11, 131072, 262144}, {0, 1, 1}};
-    for (const auto& length : lengths) {
-        EXPECT_EQ(core.bank[kUtilitiesFirst + length.record].delayLineLength, length.stored) << length.record;
-        ASSERT_TRUE(selectProgram(core, kUtilitiesFirst + length.record));
-        EXPECT_EQ(core.current->delayLineLength, length.prepared) << length.record;
-    }
-}
+const FactoryCategory kUtilities = {
+    "Utilities", 22, 326, buildUtilitiesPresets, StoredWords::None,
+    {
+     {"Adjust L/R Balance", "Use this to adjust the left/right balance, in case one channel is louder  than the other.", "12", 0x0302, 1,
+      {{"Left Out Vol", 0.0f, 200.0f, 70.0f, {{33}}},
+       {"Right Out Vol", 0.0f, 200.0f, 70.0f, {{64}}}}},
+     {"Bipolar->Unipolar", "Converts a normal bipolar (pos & neg) signal to unipolar (positive only) by doing a DC offset then scaling by half. Only for test signals, not music.", "1", 0x0302, 1, {}},
+     {"Correct DC Offset", "Adjust Slider A to correct a DC offset without filtering.", "1", 0x0302, 1,
+      {{"DC Offset %", -100.0f, 100.0f, -5.0f, {{21}}},
+       {"Output Level", 0.0f, 100.0f, 65.0f, {{33}, {34}}}}},
+     {"Feedback Eliminator", "Adds a slight frequency modulation to break up feedback. Experiment to find the best settings.", "26", 0x0302, 524288,
+      {{"LFO Rate Hz", 0.05f, 10.0f, 4.0f, {{166}}},
+       {"Delay Mod Depth %", 0.0f, 10.0f, 5.0f, {{176}}},
+       {"Delay Time ms.", 0.0f, 10.0f, 5.0f, {{51}}},
+       {"Output Volume", 0.0f, 100.0f, 72.0f, {{63}, {64}}}}},
+     {"Filter 60Hz+harmonix", "This comb filter puts notches at 60 Hz & each harmonic (0, 120, 180, etc.) (Delay Time = 1/frequency). The result is rough due to cancellations.", "12", 0x0302, 262144,
+      {{"Delay Time ms", 0.0f, 40.0f, 16.699999f, {{51}}},
+       {"Output Volume", 0.0f, 200.0f, 75.0f, {{33}, {34}, {63, -1.0f}, {64, -1.0f}}}}},
+     {"Filter 60Hz+oddHarm", "This comb filter puts notches at 60 Hz and each odd harmonic (180, etc.) (Delay Time = .5/frequency). The result can be rough due to cancellations.", "12", 0x0302, 262144,
+      {{"Delay Time ms", 0.0f, 20.0f, 8.3f, {{51}}},
+       {"Output Volume", 0.0f, 200.0f, 80.0f, {{33}, {34}, {63}, {64}}}}},
+     {"Left -> Both", "This copies the left channel of a stereo sound to both channels.", "1", 0x0300, 1,
+      {{"Output Volume", 0.0f, 200.0f, 70.0f, {{33}, {34}}}}},
+     {"Phase Inverter", "This inverts the phase of the right channel. You can invert either or both channels. Note that the bass is weaker if the channels are out of phase.", "1256", 0x0302, 1,
+      {{"Left Phase", -100.0f, 100.0f, 100.0f, {{153}}},
+       {"Right Phase", -100.0f, 100.0f, -100.0f, {{184}}},
+       {"Output Volume", 0.0f, 150.0f, 70.0f, {{26}, {56}}}}},
+     {"Right -> Both", "This copies the right channel of a stereo sound to both channels.", "1", 0x0300, 1,
+      {{"Output Volume", 0.0f, 150.0f, 70.0f, {{33}, {34}}}}},
+     {"Rumble Filter", "Rumble filter. This does a good job of taking out 50/60 cycle hum. Adjust Cutoff to raise or lower filter freq. Lower Feedfwd if it clips. ", "123", 0x0302, 1,
+      {{"Cutoff Freq hz", 10.0f, 200.0f, 90.0f, {{21}, {51}, {81}}},
+       {"Filter Q slope", 0.1f, 2.0f, 1.0f, {{22}, {52}}},
+       {"Feed- forward", 0.0f, 200.0f, 200.0f, {{26}, {56}}},
+       {"Output Volume", 0.0f, 200.0f, 82.0f, {{93}, {94}}}}},
+     {"Simple Delay", "Simple Delay", "12", 0x0302, 262144,
+      {{"Delay Time ms", 0.0f, 4000.0f, 2000.0f, {{21}}},
+       {"Wet Mix", 0.0f, 300.0f, 60.0f, {{33}, {34}}},
+       {"Dry Mix", 0.0f, 300.0f, 100.0f, {{63}, {64}}}}},
+     {"Stereo Delay", "Stereo Delay", "123", 0x0302, 131072,
+      {{"Left Delay ms", 0.0f, 2000.0f, 1000.0f, {{21}}},
+       {"Right Delay ms", 0.0f, 2000.0f, 1500.0f, {{81}}},
+       {"Left Wet Mix", 0.0f, 200.0f, 60.000004f, {{33}}},
+       {"Right Wet Mix", 0.0f, 200.0f, 60.000004f, {{94}}},
+       {"Dry Mix", 0.0f, 200.0f, 100.0f, {{63}, {64}}}}},
+     {"Stereo->Difference", "This sets both channels to the signal formed from  the difference of the left and right channels. This often reduces bass and increases reverb.", "12", 0x0300, 1,
+      {{"Output Volume", 0.0f, 200.0f, 100.0f, {{63}, {64}}}}},
+     {"Stereo->Mono", "This sets each channel to the average of the left and right channels, scaled by Output Volume. (The result still has the original number of channels.)", "1", 0x0302, 1,
+      {{"Output Volume", 0.0f, 200.0f, 70.0f, {{33}, {34}}}}},
+     {"Stereo->Sum&Diff", "This sets the left channel to the sum of the left + right channels and sets the right channel to their difference (right - left).", "123", 0x0300, 1,
+      {{"Sum Volume", 0.0f, 200.0f, 70.0f, {{33}}},
+       {"Difference Volume", 0.0f, 200.0f, 150.0f, {{94}}}}},
+     {"Swap Channels", "This swaps the left and right channels.", "12", 0x0300, 1,
+      {{"Output Volume", 0.0f, 200.0f, 70.0f, {{34}, {63}}}}},
+     {"Unipolar->Bipolar", "This converts a unipolar (positive only) signal to a bipolar signal (pos & neg). Only for test signals, not music.", "1", 0x0302, 1, {}},
+     {"Zero Left Channel", "This silences the left channel.", "1", 0x0300, 1,
+      {{"Output Volume", 0.0f, 200.0f, 70.0f, {{34}}}}},
+     {"Zero Right Channel", "This silences the right channel.", "1", 0x0300, 1,
+      {{"Output Volume", 0.0f, 200.0f, 70.0f, {{33}}}}},
+    },
+    {1, 16},
+};
