@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include <cmath>
+
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kFilterEffects = {
@@ -202,3 +206,68 @@ const FactoryCategory kFilterEffects = {
         "VelvetChimes - CMaj module 8 slot A depth",
     },
 };
+
+TEST(FilterEffectsPresets, ValuesThatAreEasyToGetWrong)
+{
+    const auto records = categoryRecords(kFilterEffects);
+    const auto program = [&](int number) -> const OrvPreset& { return records[number - 1]; };
+
+    // Decimals just off round numbers keep their own bit patterns.
+    EXPECT_EQ(bitsOf(program(1).oscFrequency[0]), 0x3FC00002u); // 1.5000002 Hz
+    EXPECT_EQ(bitsOf(program(3).mainValue[2]), 0x44BB7FFFu);    // 1499.9999 Hz
+    EXPECT_EQ(bitsOf(program(26).processTime[0]), bitsOf(882.0f) + 1);
+    EXPECT_EQ(bitsOf(program(18).processTime[0]), 0x44DC8001u); // 1764.0001 samples
+    EXPECT_EQ(program(18).processTime[0], program(18).processTime[2]);
+
+    // Percentages are the fraction nearest D / 100.
+    EXPECT_EQ(bitsOf(program(1).outputGain[1][0]), 0x3F8F5C29u);  // 112%
+    EXPECT_EQ(bitsOf(program(17).outputGain[5][1]), 0x3F99999Au); // 120%
+    EXPECT_EQ(bitsOf(program(10).outputGain[0][0]), 0x3F4CCCCCu); // 79.999995%
+    EXPECT_EQ(program(10).outputGain[2][0], 14.069758f);
+    EXPECT_EQ(program(25).modDepth[2][0], 10.0f);
+
+    // A negative depth, and a route to a module with no process.
+    EXPECT_EQ(program(20).modKind[1][0], ModKind::FilterFrq);
+    EXPECT_EQ(program(20).modTarget[1][0], 2);
+    EXPECT_EQ(bitsOf(program(20).modDepth[1][0]), 0xBF000000u); // -50%
+    EXPECT_EQ(program(1).modKind[0][1], ModKind::PowerMod);
+    EXPECT_EQ(program(1).modTarget[0][1], 2);
+
+    // Initial phases are degrees times 0.017453292 in single precision.
+    for (int number : {5, 15, 16, 17, 20})
+        EXPECT_EQ(bitsOf(program(number).phaseOrLfoDepth[number == 20 ? 1 : 0]), 0x40490FDBu) << number;
+    for (int number : {14, 27}) {
+        EXPECT_EQ(program(number).phaseOrLfoDepth[1], 0.0f);
+        EXPECT_EQ(program(number).phaseOrLfoDepth[3], 231.0f * 0.017453292f);
+        EXPECT_EQ(program(number).phaseOrLfoDepth[5], 44.0f * 0.017453292f);
+        EXPECT_EQ(program(number).phaseOrLfoDepth[7], 123.0f * 0.017453292f);
+    }
+
+    // "Quad Swept Lowpass" counts its sweep rate in beats per minute.
+    for (int m : {0, 4}) {
+        EXPECT_EQ(program(11).freqMode[m], FreqMode::Bpm);
+        EXPECT_EQ(program(11).sliderFreqMode[m], FreqMode::Bpm);
+        EXPECT_EQ(bitsOf(program(11).oscFrequency[m]), 0x3DAAAAACu); // 0.08333334 Hz
+    }
+    EXPECT_EQ(program(1).freqMode[0], FreqMode::Hz);
+    EXPECT_EQ(program(1).sliderFreqMode[0], FreqMode::Hz);
+
+    // Envelope followers: time, threshold and 0.5^(1 / time).
+    for (auto [number, m] : {std::pair {2, 0}, {6, 0}, {18, 0}, {19, 0}, {26, 0}, {26, 4}}) {
+        const OrvPreset& p = program(number);
+        EXPECT_EQ(p.processKind[m], ProcessKind::EnvFollow);
+        EXPECT_EQ(p.envThreshold[m], 0.0f);
+        EXPECT_EQ(p.envCoefficient[m], float(std::pow(0.5, 1.0 / double(p.processTime[m])))) << number;
+    }
+    EXPECT_EQ(program(2).processTime[0], 15435.001f);
+    EXPECT_EQ(program(2).mainValue[0], 350.0f);
+
+    // The resonators' volume slider fills all sixteen places, with no 0 after them.
+    for (int number = 21; number <= 24; ++number) {
+        EXPECT_EQ(program(number).sliderTarget[3][15], 244);
+        EXPECT_EQ(program(number).sliderRatio[3][15], 1.0f);
+    }
+    EXPECT_EQ(program(23).sliderCurrent[2], 85.041f);
+    EXPECT_EQ(program(21).sliderRatio[0][6], 1.3347727f);
+    EXPECT_EQ(program(26).sliderRatio[2][1], 0.11111111f);
+}

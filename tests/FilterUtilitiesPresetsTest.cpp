@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kFilterUtilities = {
@@ -95,3 +97,52 @@ const FactoryCategory kFilterUtilities = {
     },
     {4},
 };
+
+TEST(FilterUtilitiesPresets, ValuesThatAreEasyToGetWrong)
+{
+    const auto records = categoryRecords(kFilterUtilities);
+    const auto program = [&](int number) -> const OrvPreset& { return records[number - 1]; };
+
+    // Negative gains, depths and slider ranges.
+    EXPECT_EQ(program(2).outputGain[1][0], -1.0f);
+    EXPECT_EQ(program(2).outputGain[1][1], -1.0f);
+    EXPECT_EQ(program(3).modTarget[1][0], 2);
+    EXPECT_EQ(program(3).modDepth[1][0], -1.0f);
+    EXPECT_EQ(program(3).sliderMin[1], -120.0f);
+    EXPECT_EQ(program(3).sliderCurrent[1], -100.0f);
+
+    // Decimals just below round numbers, and a delay time that is no multiple of 44.1.
+    EXPECT_EQ(bitsOf(program(6).filterQ[0]), 0x3F7FFFFFu); // 0.99999994
+    EXPECT_EQ(bitsOf(program(6).mainValue[0]), bitsOf(500.0f) - 1);
+    EXPECT_EQ(program(3).mainValue[1], 3.1999998f);
+    EXPECT_EQ(program(3).processTime[1], 141.12f);
+    EXPECT_EQ(program(3).filterQ[6], 0.1f);
+
+    // Percentages, also on switched-off outputs.
+    EXPECT_EQ(bitsOf(program(4).outputGain[2][0]), 0x3F999999u); // 119.99999%
+    EXPECT_EQ(bitsOf(program(14).outputGain[0][1]), 0x3FCCCCCCu); // 159.99999%
+    EXPECT_EQ(program(3).outputOn[1][0], 0);
+    EXPECT_EQ(program(3).outputGain[1][0], 0.66699994f);
+    EXPECT_EQ(program(8).outputOn[4][1], 0);
+    EXPECT_EQ(program(8).outputGain[4][1], 2.0f);
+    for (int m = 0; m < kNumModules; ++m) {
+        const int offSide = m % 2 == 0 ? 1 : 0;
+        EXPECT_EQ(program(10).outputOn[m][offSide], 0);
+        EXPECT_EQ(program(10).outputOn[m][1 - offSide], 1);
+        EXPECT_EQ(program(10).outputGain[m][offSide], 2.0f);
+        EXPECT_EQ(program(10).outputGain[m][1 - offSide], 1.15f);
+    }
+
+    // Envelope followers: time, threshold and 0.5^(1 / time).
+    for (int number : {12, 13}) {
+        const OrvPreset& p = program(number);
+        EXPECT_EQ(p.processTime[0], 220.50002f);
+        EXPECT_EQ(p.envThreshold[0], 0.0f);
+        EXPECT_EQ(p.envCoefficient[0], float(std::pow(0.5, 1.0 / double(p.processTime[0]))));
+    }
+
+    // Ratios other than 1.
+    EXPECT_EQ(program(9).sliderRatio[3][1], 0.75f);
+    EXPECT_EQ(program(9).sliderRatio[3][2], 0.5f);
+    EXPECT_EQ(program(10).sliderRatio[0][7], 128.0f);
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kFlanger = {
@@ -150,3 +152,86 @@ const FactoryCategory kFlanger = {
        {"Dry Mix", 0.0f, 200.0f, 0.0f, {{243}, {244}}}}},
     },
 };
+
+TEST(FlangerPresets, ModuleRowsKeepTheirExactValues)
+{
+    const auto bank = buildCategory(kFlanger, kFlanger.first);
+
+    const OrvPreset& allpass = bank[121];
+    EXPECT_SAME_FLOAT(allpass.modDepth[0][0], 2.7f);
+    EXPECT_SAME_FLOAT(allpass.modDepth[4][0], -2.7f);
+    EXPECT_EQ(allpass.modTarget[4][0], 0);
+    EXPECT_EQ(allpass.modTarget[5][1], 3);
+    EXPECT_SAME_FLOAT(allpass.mainValue[5], 22.000002f);
+    EXPECT_SAME_FLOAT(allpass.processTime[5], 970.20013f);
+    EXPECT_EQ(allpass.outputOn[2][0], 1);
+    EXPECT_SAME_FLOAT(allpass.outputGain[2][0], 0.0f);
+    EXPECT_SAME_FLOAT(allpass.outputGain[3][1], 0.39999998f);
+    EXPECT_EQ(allpass.oscKind[7], OscKind::Sine);
+    EXPECT_EQ(allpass.modKind[7][1], ModKind::DelayMod);
+
+    const OrvPreset& sprocket = bank[122];
+    EXPECT_EQ(sprocket.freqMode[0], FreqMode::Bpm);
+    EXPECT_EQ(sprocket.sliderFreqMode[0], FreqMode::Bpm);
+    EXPECT_SAME_FLOAT(sprocket.oscFrequency[0], 0.26666668f);
+    EXPECT_SAME_FLOAT(sprocket.processTime[6], 132.30002f);
+    EXPECT_SAME_FLOAT(sprocket.outputGain[6][1], 4.05f);
+
+    const OrvPreset& envelopeFlange = bank[124];
+    EXPECT_EQ(envelopeFlange.processKind[0], ProcessKind::EnvFollow);
+    EXPECT_SAME_FLOAT(envelopeFlange.mainValue[0], 30.0f);
+    EXPECT_SAME_FLOAT(envelopeFlange.processTime[0], 1323.0f);
+    EXPECT_SAME_FLOAT(envelopeFlange.envThreshold[0], 0.0f);
+    EXPECT_SAME_FLOAT(envelopeFlange.envCoefficient[0], float(std::pow(0.5, 1.0 / 1323.0)));
+    EXPECT_SAME_FLOAT(envelopeFlange.modDepth[5][0], 1.9799999f);
+    EXPECT_EQ(envelopeFlange.oscKind[7], OscKind::StereoIn);
+    EXPECT_EQ(envelopeFlange.processKind[7], 0);
+
+    EXPECT_SAME_FLOAT(bank[123].modDepth[5][0], 1.0005f);
+    EXPECT_SAME_FLOAT(bank[126].processTime[2], 12281.851f);
+    EXPECT_SAME_FLOAT(bank[127].outputGain[4][0], 1.6000001f);
+
+    const OrvPreset& nedFlangers = bank[132];
+    EXPECT_EQ(nedFlangers.inUse[0], 0);
+    EXPECT_SAME_FLOAT(nedFlangers.modDepth[4][0], 0.79999995f);
+    EXPECT_SAME_FLOAT(nedFlangers.processTime[4], 2646.0f);
+    EXPECT_SAME_FLOAT(nedFlangers.envCoefficient[4], float(std::pow(0.5, 1.0 / 2646.0)));
+
+    const OrvPreset& randomFlange = bank[133];
+    EXPECT_EQ(randomFlange.inUse[0], 0);
+    EXPECT_EQ(randomFlange.oscKind[4], OscKind::Noise);
+    EXPECT_EQ(randomFlange.freqMode[4], 0); // noise has no frequency to show
+    EXPECT_EQ(randomFlange.processKind[4], ProcessKind::LowPass);
+    EXPECT_SAME_FLOAT(randomFlange.mainValue[4], 0.2f);
+    EXPECT_SAME_FLOAT(randomFlange.filterQ[4], 3.0f);
+    EXPECT_SAME_FLOAT(randomFlange.modDepth[4][0], 80.0f);
+    EXPECT_SAME_FLOAT(randomFlange.modDepth[2][0], 0.90000004f);
+
+    const OrvPreset& submarine = bank[134];
+    for (int module : {2, 4, 5, 6}) {
+        EXPECT_EQ(submarine.modTarget[module][0], module);
+        EXPECT_SAME_FLOAT(submarine.modDepth[module][0], -1.75f);
+    }
+    EXPECT_EQ(submarine.modTarget[6][1], 3);
+    EXPECT_EQ(submarine.inUse[3], 0);
+
+    EXPECT_SAME_FLOAT(bank[135].modDepth[2][0], -0.24f);
+
+    const OrvPreset& vocalFlange = bank[137];
+    EXPECT_EQ(vocalFlange.oscKind[0], OscKind::Triangle);
+    EXPECT_SAME_FLOAT(vocalFlange.oscFrequency[4], -0.39999995f);
+    EXPECT_SAME_FLOAT(vocalFlange.modDepth[4][0], 0.34000003f);
+
+    const OrvPreset& xFlange = bank[138];
+    EXPECT_EQ(xFlange.processKind[0], ProcessKind::RaiseToPwr);
+    EXPECT_SAME_FLOAT(xFlange.exponent[0], 0.1f);
+    EXPECT_SAME_FLOAT(xFlange.processTime[5], 16625.7f);
+
+    const OrvPreset& twoToOne = bank[139];
+    EXPECT_EQ(twoToOne.oscKind[1], OscKind::LeftIn);
+    EXPECT_EQ(twoToOne.oscKind[5], OscKind::RightIn);
+    EXPECT_EQ(twoToOne.outputOn[1][0], 1);
+    EXPECT_SAME_FLOAT(twoToOne.outputGain[1][0], 1.12f);
+    EXPECT_EQ(twoToOne.outputOn[1][1], 0);
+    EXPECT_SAME_FLOAT(twoToOne.outputGain[1][1], 1.0f);
+}

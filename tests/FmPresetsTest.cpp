@@ -47,3 +47,39 @@ const FactoryCategory kFm = {
        {"Dry Mix", 0.0f, 200.0f, 0.0f, {{243}, {244}}}}},
     },
 };
+
+TEST(FmPresets, ModuleRowsKeepTheirExactValues)
+{
+    const auto bank = buildCategory(kFm, kFm.first);
+
+    const OrvPreset& carAlarm = bank[140];
+    EXPECT_EQ(carAlarm.oscKind[0], OscKind::Saw);
+    EXPECT_SAME_FLOAT(carAlarm.oscFrequency[0], 2.6999998f);
+    EXPECT_SAME_FLOAT(carAlarm.phaseOrLfoDepth[0], 3.14159274f); // 180 degrees: the float nearest pi
+    EXPECT_SAME_FLOAT(carAlarm.modDepth[0][0], -0.20999998f);
+    EXPECT_EQ(carAlarm.freqMode[1], FreqMode::Hz);
+    EXPECT_SAME_FLOAT(carAlarm.oscFrequency[1], 750.0f);
+    EXPECT_EQ(carAlarm.oscKind[7], OscKind::StereoIn);
+    EXPECT_EQ(carAlarm.processKind[7], 0);
+
+    const OrvPreset& delayMod = bank[141];
+    EXPECT_EQ(delayMod.inUse[0], 0);
+    EXPECT_EQ(delayMod.oscKind[7], OscKind::NoOsc);
+    EXPECT_EQ(delayMod.processKind[7], 0);
+    EXPECT_EQ(delayMod.modKind[7][0], ModKind::NoMod);
+    EXPECT_EQ(delayMod.outputOn[7][1], 1);
+    EXPECT_EQ(delayMod.modKind[2][0], ModKind::DelayMod);
+    EXPECT_EQ(delayMod.modTarget[2][0], 4);
+    EXPECT_SAME_FLOAT(delayMod.modDepth[2][0], 0.001f);
+    EXPECT_SAME_FLOAT(delayMod.oscFrequency[2], 9.999999f);
+    EXPECT_SAME_FLOAT(delayMod.processTime[4], 13230.001f);
+    EXPECT_SAME_FLOAT(delayMod.outputGain[4][0], 1.1999999f);
+
+    EXPECT_SAME_FLOAT(bank[142].oscFrequency[1], 1108.7f);
+    EXPECT_SAME_FLOAT(bank[143].exponent[1], 2.0f);
+    EXPECT_SAME_FLOAT(bank[143].outputGain[1][1], 0.19999999f);
+    EXPECT_EQ(bank[144].oscKind[0], OscKind::Square);
+    EXPECT_SAME_FLOAT(bank[144].modDepth[0][0], 0.0954f);
+    EXPECT_SAME_FLOAT(bank[144].oscFrequency[1], 1000.00006f);
+    EXPECT_SAME_FLOAT(bank[145].outputGain[1][0], 0.17999999f);
+}

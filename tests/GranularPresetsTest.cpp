@@ -138,3 +138,58 @@ const FactoryCategory kGranular = {
        {"Dry Mix", 0.0f, 360.0f, 0.0f, {{243}, {244}}}}},
     },
 };
+
+TEST(GranularPresets, ProcessFieldsHoldTheDerivedSampleValues)
+{
+    const auto records = categoryRecords(kGranular);
+    EXPECT_SAME_FLOAT(records[0].exponent[0], -50.0f);
+    EXPECT_SAME_FLOAT(records[0].processTime[2], 11025.0f);
+    EXPECT_SAME_FLOAT(records[2].exponent[0], -50.000004f);
+    EXPECT_SAME_FLOAT(records[2].processTime[2], 6615.0005f);
+    EXPECT_SAME_FLOAT(records[3].processTime[6], 3219.3003f);
+    EXPECT_SAME_FLOAT(records[4].processTime[2], 5512.5f);
+    EXPECT_SAME_FLOAT(records[6].processTime[2], 8268.751f);
+    EXPECT_SAME_FLOAT(records[9].processTime[4], 15876.001f);
+    EXPECT_SAME_FLOAT(records[11].exponent[0], -5.059f);
+    EXPECT_SAME_FLOAT(records[12].exponent[0], -1.9999995f);
+    EXPECT_SAME_FLOAT(records[14].processTime[5], 88200.0f);
+    EXPECT_SAME_FLOAT(records[15].exponent[2], -2.0000005f);
+    EXPECT_SAME_FLOAT(records[15].processTime[5], 9922.5f);
+    EXPECT_SAME_FLOAT(records[16].exponent[0], -9.999997f);
+}
+
+TEST(GranularPresets, StoredRunningStateTravelsWithTheRecords)
+{
+    const auto records = categoryRecords(kGranular);
+    // "Auto Freeze Pan": both channels of the pulse and of the pan sine, and a stale pitch.
+    EXPECT_SAME_FLOAT(records[0].oscPhase[0][0], 1.5056982f);
+    EXPECT_SAME_FLOAT(records[0].oscPhase[0][1], 1.5056982f);
+    EXPECT_SAME_FLOAT(records[0].oscPhase[6][1], 6.233934f);
+    EXPECT_SAME_FLOAT(records[0].lastPitch[6][0], 439.99988f);
+    EXPECT_EQ(bitsOf(records[0].oscPhase[1][0]), 0u);
+    // "Freeze Pan" stores a phase far from its initial 90 degrees.
+    EXPECT_SAME_FLOAT(records[8].oscPhase[0][0], 5.7751803f);
+    EXPECT_SAME_FLOAT(records[8].oscPhase[6][0], 4.6716f);
+    // "Reverse Playback 1 Sec." leaves pending amplitude modulations on both output modules.
+    for (int c = 0; c < kNumChannels; ++c) {
+        EXPECT_EQ(records[13].pendingAmplMod[2][c], 1);
+        EXPECT_EQ(records[13].pendingAmplMod[6][c], 1);
+        EXPECT_EQ(records[13].pendingAmplMod[3][c], 0);
+    }
+    EXPECT_SAME_FLOAT(records[13].oscPhase[6][0], 4.712389f);
+    EXPECT_SAME_FLOAT(records[17].oscPhase[3][1], 0.8802219f);
+    for (int k = 0; k < int(kGranular.programs.size()); ++k) {
+        EXPECT_TRUE(bytesAreZero(records[k].pendingTrackedFilterFrq, sizeof records[k].pendingTrackedFilterFrq));
+        EXPECT_TRUE(bytesAreZero(records[k].pendingTrackedFreqMod, sizeof records[k].pendingTrackedFreqMod));
+    }
+}
+
+TEST(GranularPresets, BankKeepsTheDegreeSignOfThePhaseCaptions)
+{
+    OrvCore core;
+    core.bank = std::make_unique<OrvPreset[]>(kNumPrograms);
+    fillFactoryBank(core);
+    EXPECT_STREQ(core.bank[kGranular.first + 3].sliderCaption[3], "Init Phase1 \xA1");
+    EXPECT_STREQ(core.bank[kGranular.first + 3].sliderCaption[4], "Init Phase2 \xA1");
+    EXPECT_STREQ(core.bank[kGranular.first + 10].sliderCaption[4], "Init Phase4 \xA1");
+}

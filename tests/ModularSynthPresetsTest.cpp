@@ -69,3 +69,61 @@ const FactoryCategory kModularSynth = {
        {"Dry Mix", 0.0f, 200.0f, 0.0f, {{243}, {244}}}}},
     },
 };
+
+TEST(ModularSynthPresets, ModuleRowsKeepTheirExactValues)
+{
+    const auto bank = buildCategory(kModularSynth, kModularSynth.first);
+
+    const OrvPreset& diminished = bank[165];
+    EXPECT_EQ(diminished.oscKind[0], OscKind::Noise);
+    EXPECT_EQ(diminished.processKind[0], ProcessKind::SampHold);
+    EXPECT_SAME_FLOAT(diminished.mainValue[0], 90.399994f);
+    EXPECT_SAME_FLOAT(diminished.processTime[0], 3986.64f);
+    EXPECT_SAME_FLOAT(diminished.modDepth[0][0], 0.79999995f);
+    EXPECT_EQ(diminished.processKind[1], ProcessKind::QuantizeFrq);
+    EXPECT_SAME_FLOAT(diminished.quantizeStep[1], 3.0f);
+    EXPECT_SAME_FLOAT(diminished.exponent[2], 3.6f);
+    EXPECT_SAME_FLOAT(diminished.outputGain[2][0], 0.14999999f);
+
+    EXPECT_SAME_FLOAT(bank[166].exponent[0], -0.99999994f);
+
+    const OrvPreset& clipper = bank[167];
+    for (int module : {0, 1, 2, 4})
+        EXPECT_SAME_FLOAT(clipper.modDepth[module][0], 100.0f);
+    EXPECT_EQ(clipper.modTarget[2][0], 4);
+    EXPECT_SAME_FLOAT(clipper.exponent[5], 1.0f);
+    EXPECT_SAME_FLOAT(clipper.outputGain[5][0], 0.099999994f);
+    EXPECT_EQ(clipper.oscKind[6], OscKind::StereoIn);
+    EXPECT_EQ(clipper.processKind[6], ProcessKind::NoProcess);
+
+    const OrvPreset& altTones = bank[168];
+    EXPECT_SAME_FLOAT(altTones.phaseShape[0], 1.0f);
+    EXPECT_EQ(altTones.modKind[1][0], ModKind::PhaseMod);
+    EXPECT_EQ(altTones.modTarget[1][0], 0);
+    EXPECT_SAME_FLOAT(altTones.mainValue[2], 999.9999f);
+
+    const OrvPreset& overMod = bank[169];
+    EXPECT_SAME_FLOAT(overMod.dcOffset[0], 1.0f);
+    EXPECT_SAME_FLOAT(overMod.modDepth[0][0], 2.0f);
+    EXPECT_EQ(overMod.freqMode[2], FreqMode::Tempo);
+    EXPECT_EQ(overMod.sliderFreqMode[2], FreqMode::Tempo);
+    EXPECT_SAME_FLOAT(overMod.oscFrequency[2], 0.31974363f);
+    EXPECT_SAME_FLOAT(overMod.phaseOrLfoDepth[2], 4.712389f); // 270 degrees
+    EXPECT_EQ(overMod.modKind[2][0], ModKind::ModAMod);
+    EXPECT_EQ(overMod.modTarget[2][0], 0);
+    EXPECT_SAME_FLOAT(overMod.outputGain[1][1], 0.035f);
+    EXPECT_SAME_FLOAT(overMod.mainValue[3], 749.99994f);
+
+    const OrvPreset& sawHarmonics = bank[171];
+    EXPECT_EQ(sawHarmonics.oscKind[0], OscKind::Triangle);
+    EXPECT_SAME_FLOAT(sawHarmonics.phaseOrLfoDepth[0], 4.712389f);
+    EXPECT_EQ(sawHarmonics.modKind[0][0], ModKind::FilterFrq);
+    EXPECT_EQ(sawHarmonics.processKind[1], ProcessKind::BandPass);
+    EXPECT_SAME_FLOAT(sawHarmonics.filterQ[1], 100.0f);
+    EXPECT_SAME_FLOAT(bank[172].outputGain[1][0], 0.29999998f);
+
+    const OrvPreset& aliasing = bank[173];
+    EXPECT_EQ(aliasing.modKind[0][0], ModKind::SampHoldMod);
+    EXPECT_SAME_FLOAT(aliasing.processTime[1], 22.050001f);
+    EXPECT_SAME_FLOAT(aliasing.mainValue[2], 2000.0001f);
+}

@@ -112,3 +112,74 @@ const FactoryCategory kMultitap = {
         "ShroedVerb 1 module 6 processTime",
     },
 };
+
+TEST(MultitapPresets, ModuleRowsKeepTheirExactValues)
+{
+    const auto bank = buildCategory(kMultitap, kMultitap.first);
+
+    EXPECT_SAME_FLOAT(bank[174].processTime[0], 1014.3001f);
+    EXPECT_SAME_FLOAT(bank[174].filterQ[3], 0.099999994f);
+    EXPECT_EQ(bank[174].oscKind[7], OscKind::StereoIn);
+
+    const OrvPreset& echoVerb = bank[175];
+    EXPECT_SAME_FLOAT(echoVerb.mainValue[2], 560.6957f);
+    EXPECT_SAME_FLOAT(echoVerb.processTime[2], 24726.682f);
+    for (int module : {4, 5, 6})
+        EXPECT_SAME_FLOAT(echoVerb.processTime[module], 31744.0f);
+    EXPECT_SAME_FLOAT(echoVerb.mainValue[6], 1320.3478f);
+    EXPECT_SAME_FLOAT(echoVerb.mainValue[7], 86.66667f);
+
+    const OrvPreset& mandolin = bank[176];
+    EXPECT_EQ(mandolin.freqMode[0], FreqMode::Hz);
+    EXPECT_EQ(mandolin.sliderFreqMode[0], FreqMode::Tempo);
+    EXPECT_SAME_FLOAT(mandolin.phaseOrLfoDepth[0], 1.5707964f); // 90 degrees
+    EXPECT_SAME_FLOAT(mandolin.exponent[0], -50.0f);
+    EXPECT_EQ(mandolin.modKind[0][0], ModKind::RingMod);
+    EXPECT_EQ(mandolin.modTarget[2][0], 2);
+    EXPECT_SAME_FLOAT(mandolin.modDepth[2][0], 1.9585601f);
+    EXPECT_SAME_FLOAT(mandolin.modDepth[6][0], 0.046396103f);
+    EXPECT_EQ(mandolin.outputOn[6][0], 0);
+    EXPECT_SAME_FLOAT(mandolin.outputGain[6][0], 0.0f);
+
+    EXPECT_SAME_FLOAT(bank[177].outputGain[1][0], 0.875f);
+    EXPECT_SAME_FLOAT(bank[177].processTime[7], 5733.0005f);
+
+    const OrvPreset& multitap = bank[178];
+    EXPECT_EQ(multitap.oscKind[0], OscKind::LeftIn);
+    EXPECT_EQ(multitap.oscKind[4], OscKind::RightIn);
+    EXPECT_EQ(multitap.outputOn[0][1], 0);
+    EXPECT_SAME_FLOAT(multitap.outputGain[0][1], 1.0f);
+    EXPECT_SAME_FLOAT(multitap.mainValue[5], 104.99999f);
+    EXPECT_SAME_FLOAT(multitap.processTime[6], 5322.8706f);
+
+    const OrvPreset& braskVerb = bank[179];
+    EXPECT_EQ(braskVerb.modTarget[0][0], 0);
+    EXPECT_SAME_FLOAT(braskVerb.modDepth[1][0], 0.85999995f);
+    EXPECT_SAME_FLOAT(braskVerb.outputGain[1][0], -0.7f);
+    EXPECT_EQ(braskVerb.outputOn[6][0], 0);
+    EXPECT_SAME_FLOAT(braskVerb.outputGain[6][0], -2.7459998f);
+    EXPECT_SAME_FLOAT(braskVerb.outputGain[6][1], 7.0f);
+    EXPECT_EQ(braskVerb.processKind[7], ProcessKind::NoProcess);
+
+    EXPECT_SAME_FLOAT(bank[180].outputGain[0][0], 0.188f);
+    EXPECT_SAME_FLOAT(bank[181].outputGain[5][1], 1.5799999f);
+
+    const OrvPreset& preEchoes3 = bank[182];
+    EXPECT_SAME_FLOAT(preEchoes3.mainValue[2], 154.50848f);
+    EXPECT_SAME_FLOAT(preEchoes3.processTime[2], 6813.824f);
+    EXPECT_SAME_FLOAT(preEchoes3.outputGain[7][0], 0.59999996f);
+
+    const OrvPreset& shroedVerb1 = bank[183];
+    EXPECT_SAME_FLOAT(shroedVerb1.processTime[0], 6615.0005f);
+    for (int module = 1; module <= 5; ++module)
+        EXPECT_SAME_FLOAT(shroedVerb1.processTime[module], 7015.0f);
+    EXPECT_SAME_FLOAT(shroedVerb1.mainValue[1], 167.6f);
+    EXPECT_SAME_FLOAT(shroedVerb1.modDepth[3][0], 0.71099997f);
+    EXPECT_SAME_FLOAT(shroedVerb1.outputGain[6][0], -0.7f);
+
+    EXPECT_SAME_FLOAT(bank[184].outputGain[6][1], -1.6474285f);
+    EXPECT_SAME_FLOAT(bank[185].processTime[2], 573.4324f);
+    EXPECT_SAME_FLOAT(bank[185].mainValue[4], 29.006691f);
+    EXPECT_SAME_FLOAT(bank[187].outputGain[1][0], 1.6000001f);
+    EXPECT_SAME_FLOAT(bank[188].filterQ[6], 0.099999994f);
+}

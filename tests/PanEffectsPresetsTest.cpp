@@ -156,3 +156,56 @@ const FactoryCategory kPanEffects = {
        {"Dry Mix", 0.0f, 200.0f, 0.0f, {{243}, {244}}}}},
     },
 };
+
+TEST(PanEffectsPresets, ProcessFieldsHoldTheDerivedSampleValues)
+{
+    const auto records = categoryRecords(kPanEffects);
+    EXPECT_SAME_FLOAT(records[2].processTime[1], 661.5f);
+    EXPECT_SAME_FLOAT(records[7].envCoefficient[1], 0.99937147f);
+    EXPECT_SAME_FLOAT(records[7].processTime[1], 1102.5f);
+    EXPECT_SAME_FLOAT(records[8].dcOffset[4], 1.0f);
+    EXPECT_SAME_FLOAT(records[9].envCoefficient[0], 0.9999127f);
+    EXPECT_SAME_FLOAT(records[9].processTime[0], 7938.0005f);
+    EXPECT_SAME_FLOAT(records[14].processTime[1], 16378.74f);
+    EXPECT_SAME_FLOAT(records[15].processTime[7], 26460.002f);
+    // "PitchTrack->Pan": lags for 150 to 300 Hz and a 30 ms re-detection interval.
+    EXPECT_EQ(records[16].minLag[0], 147);
+    EXPECT_EQ(records[16].maxLag[0], 294);
+    EXPECT_SAME_FLOAT(records[16].trackInterval[0], 1323.0f);
+    EXPECT_SAME_FLOAT(records[16].processTime[0], 6615.001f);
+    EXPECT_SAME_FLOAT(records[16].dcOffset[1], -0.9f);
+    EXPECT_SAME_FLOAT(records[18].processTime[0], 2205.0f);
+    EXPECT_SAME_FLOAT(records[19].processTime[3], 264.6f);
+    // The two envelope followers keep a 15 ms time whatever their main values say.
+    for (const auto& [program, module] : {std::pair {23, 6}, std::pair {24, 4}}) {
+        EXPECT_SAME_FLOAT(records[program].envCoefficient[module], 0.9989527f);
+        EXPECT_SAME_FLOAT(records[program].processTime[module], 661.5f);
+        EXPECT_EQ(bitsOf(records[program].envThreshold[module]), 0u);
+    }
+}
+
+TEST(PanEffectsPresets, StoredRunningStateTravelsWithTheRecords)
+{
+    const auto records = categoryRecords(kPanEffects);
+    EXPECT_EQ(records[10].pendingAmplMod[0][0], 1);
+    EXPECT_EQ(records[10].pendingAmplMod[0][1], 34816);
+    EXPECT_EQ(records[10].pendingAmplMod[1][0], 1);
+    EXPECT_EQ(records[10].pendingAmplMod[1][1], 1);
+    EXPECT_SAME_FLOAT(records[10].oscPhase[3][0], 0.032699812f);
+    EXPECT_SAME_FLOAT(records[7].lastPitch[0][1], 215.38461f);
+    // Channels may carry different phases.
+    EXPECT_SAME_FLOAT(records[8].oscPhase[1][0], 3.1376283f);
+    EXPECT_SAME_FLOAT(records[8].oscPhase[1][1], 5.641746f);
+    EXPECT_SAME_FLOAT(records[23].oscPhase[2][1], 1.0412492f);
+    EXPECT_SAME_FLOAT(records[16].oscPhase[0][0], 8.726646f);
+    EXPECT_SAME_FLOAT(records[16].oscPhase[0][1], 8.726646f);
+    EXPECT_SAME_FLOAT(records[16].lastPitch[0][0], 188.46153f);
+    EXPECT_SAME_FLOAT(records[16].lastPitch[0][1], 297.97296f);
+    for (int k = 0; k < int(kPanEffects.programs.size()); ++k) {
+        if (k != 10) {
+            EXPECT_TRUE(bytesAreZero(records[k].pendingAmplMod, sizeof records[k].pendingAmplMod)) << k;
+        }
+        EXPECT_TRUE(bytesAreZero(records[k].pendingTrackedFilterFrq, sizeof records[k].pendingTrackedFilterFrq));
+        EXPECT_TRUE(bytesAreZero(records[k].pendingTrackedFreqMod, sizeof records[k].pendingTrackedFreqMod));
+    }
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kPitchShift = {
@@ -131,3 +133,85 @@ const FactoryCategory kPitchShift = {
        {"Output Volume", 0.0f, 280.0f, 140.0f, {{93}, {94}, {213}, {214}}}}},
     },
 };
+
+namespace {
+
+const OrvPreset& program(std::string_view name)
+{
+    static const auto records = categoryRecords(kPitchShift);
+    return records[programIndex(kPitchShift, name)];
+}
+
+} // namespace
+
+TEST(PitchShiftPresets, FullDescriptionHasNoTerminatorAndStopsAtItsField)
+{
+    const OrvPreset& preset = program("Pitch 0 <-> -1 octave");
+    EXPECT_EQ(strnlen(preset.description, sizeof preset.description), sizeof preset.description);
+    EXPECT_EQ(std::string_view(preset.description + 155, 5), "/ 100");
+    EXPECT_EQ(bitsOf(preset.sliderRatio[0][0]), 0x3F800000u);
+}
+
+TEST(PitchShiftPresets, NegativeRatesScalesAndSwitchedOffGains)
+{
+    const OrvPreset& cents = program("Pitch +/-100 cents");
+    for (int module : {0, 3, 4, 7})
+        EXPECT_EQ(bitsOf(cents.oscFrequency[module]), 0xC0000000u) << module; // -2 Hz
+    EXPECT_EQ(bitsOf(cents.processTime[1]), bitsOf(657.09f));
+
+    const OrvPreset& phattener = program("Phattener");
+    EXPECT_EQ(phattener.oscKind[1], OscKind::RightIn);
+    EXPECT_EQ(phattener.oscKind[7], OscKind::LeftIn);
+    EXPECT_EQ(phattener.processKind[7], ProcessKind::Delay);
+    EXPECT_EQ(bitsOf(phattener.sliderRatio[2][1]), bitsOf(3.0769231f));
+    EXPECT_EQ(phattener.modKind[3][1], ModKind::PanMod);
+    EXPECT_EQ(phattener.modDepth[3][1], -1.0f);
+    EXPECT_EQ(phattener.outputOn[7][0], 1);
+    EXPECT_EQ(phattener.outputOn[7][1], 0);
+    EXPECT_EQ(bitsOf(phattener.outputGain[7][0]), bitsOf(0.65f));
+    EXPECT_EQ(phattener.outputGain[7][1], 1.0f);
+    EXPECT_EQ(phattener.outputOn[2][0], 0);
+    EXPECT_EQ(phattener.outputGain[2][0], 2.0f);
+
+    const OrvPreset& twelve = program("Twelve-String");
+    EXPECT_EQ(bitsOf(twelve.processTime[2]), bitsOf(11069.101f));
+    EXPECT_EQ(bitsOf(twelve.modDepth[0][1]), bitsOf(-0.25f));
+    EXPECT_EQ(bitsOf(twelve.outputGain[4][0]), bitsOf(0.79999995f));
+    EXPECT_EQ(bitsOf(program("Voice Disguiser").filterQ[6]), bitsOf(3.9853506f));
+    EXPECT_EQ(bitsOf(program("PitchShift Up").modDepth[4][0]), bitsOf(-0.39999995f));
+}
+
+TEST(PitchShiftPresets, RunningStateAndFlagWordsAsStored)
+{
+    const OrvPreset& preset = program("Alternate Octaves");
+    EXPECT_EQ(bitsOf(preset.oscPhase[0][1]), bitsOf(2.6098206f));
+    EXPECT_EQ(bitsOf(preset.oscPhase[7][0]), bitsOf(1.0403374f));
+    EXPECT_EQ(bitsOf(preset.lastPitch[6][0]), 0x43DBFFFCu); // 439.99988, not 440
+    EXPECT_EQ(preset.lastPitch[5][0], 0.0f);
+    EXPECT_EQ(preset.pendingAmplMod[2][0], 1);
+    EXPECT_EQ(preset.pendingAmplMod[6][1], 1);
+    EXPECT_EQ(preset.pendingAmplMod[3][0], 0);
+    EXPECT_EQ(preset.moduleWord1044[2], 1);
+    EXPECT_EQ(preset.moduleWord1060[2], 0);
+    EXPECT_EQ(preset.moduleWord1076[2], 1);
+    EXPECT_EQ(preset.channelWord[2][1], 1);
+    EXPECT_EQ(preset.channelWord[3][0], 0);
+
+    const OrvPreset& detune = program("Stereo Pan/Detune");
+    EXPECT_EQ(detune.moduleWord1060[1], 1);
+    EXPECT_EQ(detune.moduleWord1076[1], 0);
+    EXPECT_EQ(detune.freqMode[1], 0);
+    EXPECT_EQ(detune.sliderFreqMode[1], FreqMode::Hz);
+    EXPECT_EQ(detune.note[1], 5); // F
+    EXPECT_EQ(detune.octave[1], 3);
+    EXPECT_EQ(bitsOf(detune.oscFrequency[1]), bitsOf(174.61407f));
+    EXPECT_EQ(bitsOf(detune.processTime[7]), bitsOf(441.00003f));
+    EXPECT_EQ(detune.filterQ[7], 0.0f);
+
+    const OrvPreset& sharpFlat = program("Alternating SharpFlat");
+    EXPECT_EQ(sharpFlat.freqMode[6], 0);
+    EXPECT_EQ(sharpFlat.sliderFreqMode[6], FreqMode::Hz);
+    EXPECT_EQ(bitsOf(sharpFlat.oscFrequency[6]), 0x43DBFFFCu);
+    EXPECT_EQ(bitsOf(sharpFlat.outputGain[1][0]), bitsOf(1.5f));
+    EXPECT_EQ(sharpFlat.outputOn[1][0], 0);
+}

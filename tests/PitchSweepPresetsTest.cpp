@@ -86,3 +86,49 @@ const FactoryCategory kPitchSweep = {
        {"Dry Mix", 0.0f, 225.0f, 0.0f, {{243}, {244}}}}},
     },
 };
+
+TEST(PitchSweepPresets, DegreeCaptionsKeepTheirByteInTheBank)
+{
+    OrvCore core;
+    core.bank = std::make_unique<OrvPreset[]>(kNumPrograms);
+    fillFactoryBank(core);
+    for (int index : {kPitchSweep.first + 6, kPitchSweep.first + 7, kPitchSweep.first + 8})
+        EXPECT_EQ(uint8_t(core.bank[index].sliderCaption[0][14]), 0xA1) << index;
+}
+
+TEST(PitchSweepPresets, FeedbackLoopsIntoEarlierModules)
+{
+    const auto records = categoryRecords(kPitchSweep);
+    const OrvPreset& alternating = records[0];
+    EXPECT_EQ(alternating.modKind[2][0], ModKind::Mix);
+    EXPECT_EQ(alternating.modTarget[2][0], 1);
+    EXPECT_EQ(alternating.modKind[6][0], ModKind::Mix);
+    EXPECT_EQ(alternating.modTarget[6][0], 5);
+    EXPECT_EQ(alternating.modDepth[6][0], 3.5f);
+    EXPECT_EQ(bitsOf(alternating.modDepth[0][0]), bitsOf(-0.13f));
+    EXPECT_EQ(bitsOf(alternating.modDepth[4][0]), bitsOf(0.065f));
+    EXPECT_EQ(alternating.sliderRatio[1][1], -0.5f);
+    EXPECT_EQ(bitsOf(alternating.processTime[5]), bitsOf(13230.001f));
+
+    for (int k : {1, 2}) {
+        SCOPED_TRACE(records[k].programName);
+        EXPECT_EQ(records[k].processKind[2], ProcessKind::Delay);
+        EXPECT_EQ(records[k].modKind[2][0], ModKind::Mix);
+        EXPECT_EQ(records[k].modTarget[2][0], 2); // the delay feeds its own input
+        EXPECT_EQ(records[k].modDepth[2][0], 1.5f);
+        EXPECT_EQ(bitsOf(records[k].outputGain[1][0]), bitsOf(0.65999997f));
+    }
+    EXPECT_EQ(bitsOf(records[2].modDepth[0][0]), bitsOf(-0.7999999f));
+
+    const OrvPreset& filterSweep = records[3];
+    EXPECT_EQ(filterSweep.processKind[4], ProcessKind::BandPass);
+    EXPECT_EQ(bitsOf(filterSweep.mainValue[4]), bitsOf(1000.00006f));
+    EXPECT_EQ(filterSweep.modKind[4][0], ModKind::Mix);
+    EXPECT_EQ(filterSweep.modTarget[4][0], 2);
+    EXPECT_EQ(filterSweep.outputOn[2][0] | filterSweep.outputOn[2][1], 0);
+    EXPECT_EQ(filterSweep.modKind[5][0], ModKind::FilterFrq);
+    EXPECT_EQ(bitsOf(filterSweep.oscFrequency[5]), bitsOf(-0.15f));
+    EXPECT_EQ(bitsOf(filterSweep.sliderRatio[5][2]), bitsOf(0.35f));
+    EXPECT_EQ(bitsOf(filterSweep.outputGain[1][1]), bitsOf(0.18374999f));
+    EXPECT_EQ(bitsOf(records[4].oscFrequency[5]), bitsOf(0.14999999f));
+}

@@ -85,3 +85,93 @@ const FactoryCategory kPitchTrack = {
        {"Output Volume", 0.0f, 200.0f, 100.0f, {{93}, {94}}}}},
     },
 };
+
+TEST(PitchTrackPresets, TrackersSearchTheirLags)
+{
+    struct Tracker {
+        int record;
+        int module;
+        int32_t maxLag;
+        float interval;
+    };
+    const Tracker trackers[] = {
+        {0, 0, 276, 3528.0002f}, {1, 0, 276, 1102.5f},    {2, 0, 276, 882.00006f},  {3, 0, 276, 882.00006f},
+        {4, 0, 276, 882.00006f}, {5, 0, 276, 882.00006f}, {6, 2, 276, 882.00006f},  {7, 0, 441, 882.00006f},
+        {8, 0, 276, 882.00006f}, {9, 0, 276, 1368.864f},  {9, 1, 276, 1633.8057f},  {9, 4, 276, 1898.747f},
+        {9, 5, 276, 2340.3162f}, {10, 0, 276, 1102.5f},   {10, 1, 276, 1323.0001f}, {10, 4, 276, 1543.5f},
+        {10, 5, 276, 1874.25f},
+    };
+    const auto records = categoryRecords(kPitchTrack);
+    for (const Tracker& tracker : trackers) {
+        const OrvPreset& p = records[tracker.record];
+        SCOPED_TRACE(std::string(p.programName) + " module " + std::to_string(tracker.module));
+        EXPECT_EQ(p.processKind[tracker.module], ProcessKind::PitchTrack);
+        EXPECT_EQ(p.maxLag[tracker.module], tracker.maxLag);
+        EXPECT_EQ(p.minLag[tracker.module], 147);
+        EXPECT_EQ(bitsOf(p.trackInterval[tracker.module]), bitsOf(tracker.interval));
+        EXPECT_EQ(p.outputOn[tracker.module][0] + p.outputOn[tracker.module][1], 0);
+    }
+}
+
+TEST(PitchTrackPresets, ValuesEasyToGetWrong)
+{
+    const auto records = categoryRecords(kPitchTrack);
+
+    // The tone sines sit just below 440 Hz, shown as Hz through mode word 0.
+    for (const auto& [record, module] : {std::pair {0, 1}, {8, 1}, {9, 2}, {10, 2}}) {
+        EXPECT_EQ(bitsOf(records[record].oscFrequency[module]), 0x43DBFFFCu) << record;
+        EXPECT_EQ(records[record].freqMode[module], 0) << record;
+        EXPECT_EQ(records[record].sliderFreqMode[module], FreqMode::Hz) << record;
+        EXPECT_EQ(records[record].note[module], 9) << record;
+        EXPECT_EQ(records[record].octave[module], 4) << record;
+    }
+
+    // Record 9's interval slider spreads the four trackers by 37/31, 43/31 and 53/31.
+    EXPECT_EQ(bitsOf(records[9].sliderRatio[2][0]), bitsOf(1.0f));
+    EXPECT_EQ(bitsOf(records[9].sliderRatio[2][1]), bitsOf(float(37.0 / 31.0)));
+    EXPECT_EQ(bitsOf(records[9].sliderRatio[2][2]), bitsOf(float(43.0 / 31.0)));
+    EXPECT_EQ(bitsOf(records[9].sliderRatio[2][3]), bitsOf(float(53.0 / 31.0)));
+    EXPECT_EQ(bitsOf(records[10].sliderRatio[2][1]), bitsOf(1.2f));
+    EXPECT_EQ(bitsOf(records[10].sliderRatio[2][4]), bitsOf(4.8f));
+
+    // Record 2's mixes are unbalanced through a 0.25 ratio on the second field.
+    EXPECT_EQ(bitsOf(records[2].sliderRatio[4][1]), bitsOf(0.25f));
+    EXPECT_EQ(bitsOf(records[2].sliderRatio[5][1]), bitsOf(0.25f));
+    EXPECT_EQ(bitsOf(records[2].outputGain[1][0]), bitsOf(5.6f));
+    EXPECT_EQ(bitsOf(records[2].outputGain[1][1]), bitsOf(1.4f));
+    EXPECT_EQ(bitsOf(records[2].outputGain[2][0]), bitsOf(0.33249998f));
+    EXPECT_EQ(bitsOf(records[2].outputGain[2][1]), bitsOf(1.3299999f));
+
+    // Dry modules: process kind 0 in records 0 and 8, No Process in record 9.
+    for (int record : {0, 8}) {
+        EXPECT_EQ(records[record].oscKind[7], OscKind::StereoIn);
+        EXPECT_EQ(records[record].processKind[7], 0);
+        EXPECT_EQ(records[record].outputOn[7][0], 1);
+        EXPECT_EQ(records[record].outputOn[7][1], 1);
+    }
+    EXPECT_EQ(records[9].processKind[7], ProcessKind::NoProcess);
+
+    // Envelope followers of records 8 and 10 and the delays that feed them.
+    for (const auto& [record, follower, delay, delayTime] :
+         {std::tuple {8, 6, 5, 1764.0001f}, std::tuple {10, 7, 3, 5292.0005f}}) {
+        EXPECT_EQ(records[record].processKind[follower], ProcessKind::EnvFollow);
+        EXPECT_EQ(bitsOf(records[record].envCoefficient[follower]), bitsOf(0.9989527f));
+        EXPECT_EQ(bitsOf(records[record].envThreshold[follower]), bitsOf(0.099999994f));
+        EXPECT_EQ(bitsOf(records[record].processTime[follower]), bitsOf(661.5f));
+        EXPECT_EQ(records[record].modKind[delay][0], ModKind::Mix);
+        EXPECT_EQ(records[record].modTarget[delay][0], follower);
+        EXPECT_EQ(bitsOf(records[record].processTime[delay]), bitsOf(delayTime));
+    }
+
+    // Record 6: the tracker stretches the resonant delay by 0.9 periods.
+    EXPECT_EQ(records[6].modKind[2][0], ModKind::DelayMod);
+    EXPECT_EQ(records[6].modTarget[2][0], 1);
+    EXPECT_EQ(bitsOf(records[6].modDepth[2][0]), bitsOf(0.9f));
+    EXPECT_EQ(bitsOf(records[6].processTime[1]), bitsOf(17.640001f));
+    EXPECT_EQ(bitsOf(records[6].modDepth[1][0]), bitsOf(1.9799999f));
+
+    EXPECT_EQ(bitsOf(records[0].exponent[2]), bitsOf(0.39999998f));
+    EXPECT_EQ(bitsOf(records[4].outputGain[1][0]), bitsOf(4.0000005f));
+    EXPECT_EQ(bitsOf(records[9].phaseShape[2]), bitsOf(0.099999994f));
+    EXPECT_EQ(bitsOf(records[10].modDepth[6][0]), bitsOf(0.049999997f));
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kRandom = {
@@ -73,3 +75,52 @@ const FactoryCategory kRandom = {
         "Swirly Random 3 module 7 exponent",
     },
 };
+
+TEST(RandomPresets, ValuesEasyToGetWrong)
+{
+    const auto records = categoryRecords(kRandom);
+
+    // Dry modules with process kind 0; record 0's dry module has No Process.
+    for (const auto& [record, module] : {std::pair {1, 7}, {2, 7}, {3, 6}, {4, 2}, {6, 3}}) {
+        EXPECT_EQ(records[record].oscKind[module], OscKind::StereoIn) << record;
+        EXPECT_EQ(records[record].processKind[module], 0) << record;
+        EXPECT_EQ(records[record].outputOn[module][0] + records[record].outputOn[module][1], 2) << record;
+    }
+    EXPECT_EQ(records[0].processKind[6], ProcessKind::NoProcess);
+    EXPECT_EQ(bitsOf(records[0].outputGain[6][1]), bitsOf(1.1999999f));
+
+    // "Swirly Random" keeps frequencies of mode 2/2 that its slider later replaces.
+    for (const auto& [module, frequency] : {std::pair {5, 10.910837f}, {6, 28.239815f}, {7, 26.314373f}}) {
+        EXPECT_EQ(bitsOf(records[5].oscFrequency[module]), bitsOf(frequency));
+        EXPECT_EQ(records[5].freqMode[module], FreqMode::Tempo);
+        EXPECT_EQ(records[5].sliderFreqMode[module], FreqMode::Tempo);
+    }
+    EXPECT_EQ(bitsOf(records[5].mainValue[3]), bitsOf(3261.0f));
+
+    // "Swirly Random 3": negative ratios and exponents stored apart from the slider.
+    EXPECT_EQ(bitsOf(records[7].sliderRatio[0][1]), bitsOf(-18.0f));
+    EXPECT_EQ(bitsOf(records[7].sliderRatio[0][3]), bitsOf(-20.999998f));
+    EXPECT_EQ(bitsOf(records[7].exponent[4]), bitsOf(-0.24875621f));
+    EXPECT_EQ(bitsOf(records[7].exponent[1]), bitsOf(3.6299999f));
+    EXPECT_EQ(records[7].modKind[2][0], ModKind::PowerMod);
+
+    // Negative octaves, a note and a negative offset.
+    EXPECT_EQ(records[3].note[0], 10);
+    EXPECT_EQ(records[3].octave[0], -2);
+    EXPECT_EQ(records[4].octave[7], -3);
+    EXPECT_EQ(bitsOf(records[4].dcOffset[7]), bitsOf(-0.63f));
+    EXPECT_EQ(bitsOf(records[3].exponent[5]), bitsOf(-3.52f));
+    EXPECT_EQ(bitsOf(records[6].phaseShape[2]), bitsOf(-0.8099999f));
+
+    // "Random Pigeons": its tracker and the module its sliders drive while unused.
+    EXPECT_EQ(records[4].maxLag[6], 386);
+    EXPECT_EQ(records[4].minLag[6], 171);
+    EXPECT_EQ(bitsOf(records[4].trackInterval[6]), bitsOf(1367.1001f));
+    EXPECT_EQ(records[4].inUse[5], 0);
+    EXPECT_EQ(records[4].sliderTarget[0][2], 166);
+    EXPECT_EQ(bitsOf(records[4].sliderRatio[0][2]), bitsOf(65.5f));
+    EXPECT_EQ(records[4].modTarget[1][0], 5);
+
+    EXPECT_EQ(bitsOf(records[2].processTime[0]), bitsOf(3250.1702f));
+    EXPECT_EQ(bitsOf(records[7].envCoefficient[2]), bitsOf(0.99990237f));
+}

@@ -56,3 +56,76 @@ const FactoryCategory kTestTones = {
       {{"Output Volume", 0.0f, 50.0f, 10.0f, {{33}, {34}}}}},
     },
 };
+
+TEST(TestTonesPresets, ClockSawsRunInBeatsPerMinuteFromPhasePi)
+{
+    const auto records = categoryRecords(kTestTones);
+    const OrvPreset& click = records[2];
+    EXPECT_EQ(click.freqMode[0], FreqMode::Bpm);
+    EXPECT_EQ(click.sliderFreqMode[0], FreqMode::Bpm);
+    EXPECT_EQ(bitsOf(click.oscFrequency[0]), bitsOf(1.6666667f));
+    EXPECT_EQ(bitsOf(click.phaseOrLfoDepth[0]), 0u);
+    EXPECT_EQ(click.processKind[2], ProcessKind::HighPass);
+
+    const OrvPreset& poly = records[4];
+    const float frequencies[] = {1.0f, 2.0f, 3.0000005f, 4.0f, 5.000001f};
+    for (int module = 0; module < 5; ++module) {
+        EXPECT_EQ(poly.oscKind[module], OscKind::Saw) << module;
+        EXPECT_EQ(poly.freqMode[module], FreqMode::Bpm) << module;
+        EXPECT_EQ(poly.sliderFreqMode[module], FreqMode::Bpm) << module;
+        EXPECT_EQ(bitsOf(poly.oscFrequency[module]), bitsOf(frequencies[module])) << module;
+        EXPECT_EQ(bitsOf(poly.phaseOrLfoDepth[module]), 0x40490FDBu) << module;
+        EXPECT_EQ(poly.outputOn[module][0] + poly.outputOn[module][1], 0) << module;
+    }
+    EXPECT_EQ(bitsOf(poly.sliderCurrent[0]), 0x426FFFFFu);
+    EXPECT_EQ(bitsOf(poly.sliderRatio[0][2]), 0x40400002u);
+    EXPECT_EQ(bitsOf(poly.sliderRatio[0][4]), 0x40A00002u);
+    EXPECT_EQ(bitsOf(poly.sliderCurrent[2]), 0x4479FFFFu);
+    EXPECT_EQ(bitsOf(poly.modDepth[1][0]), 0x411FFFFFu);
+
+    const OrvPreset& sweep = records[5];
+    EXPECT_EQ(bitsOf(sweep.phaseOrLfoDepth[0]), 0x40490FDBu);
+    EXPECT_EQ(bitsOf(sweep.phaseOrLfoDepth[1]), 0u);
+}
+
+TEST(TestTonesPresets, ValuesEasyToGetWrong)
+{
+    const auto records = categoryRecords(kTestTones);
+
+    // The strings hold their own frequencies, shown as Hz through mode word 0.
+    const int strings[] = {0, 1, 2, 4, 5, 6};
+    const float pitches[] = {82.40686f, 109.99997f, 146.83235f, 195.99767f, 246.9416f, 329.6275f};
+    const uint16_t notes[] = {4, 9, 2, 7, 11, 4};
+    const int16_t octaves[] = {2, 2, 3, 3, 3, 4};
+    for (int string = 0; string < 6; ++string) {
+        const int module = strings[string];
+        EXPECT_EQ(bitsOf(records[3].oscFrequency[module]), bitsOf(pitches[string])) << module;
+        EXPECT_EQ(records[3].note[module], notes[string]) << module;
+        EXPECT_EQ(records[3].octave[module], octaves[string]) << module;
+        EXPECT_EQ(records[3].freqMode[module], 0) << module;
+        EXPECT_EQ(records[3].sliderFreqMode[module], FreqMode::Hz) << module;
+    }
+    EXPECT_EQ(bitsOf(records[3].oscFrequency[1]), 0x42DBFFFCu);
+
+    // Exact 440 Hz tones.
+    EXPECT_EQ(bitsOf(records[5].oscFrequency[1]), 0x43DC0000u);
+    for (int module = 0; module < 4; ++module)
+        EXPECT_EQ(bitsOf(records[6].oscFrequency[module]), 0x43DC0000u) << module;
+
+    // Input modules pass the signal with process kind 0 at gain 0.
+    for (int record : {2, 3}) {
+        EXPECT_EQ(records[record].oscKind[7], OscKind::StereoIn) << record;
+        EXPECT_EQ(records[record].processKind[7], 0) << record;
+        EXPECT_EQ(records[record].outputOn[7][0] + records[record].outputOn[7][1], 2) << record;
+    }
+
+    EXPECT_EQ(bitsOf(records[0].sliderCurrent[3]), 0x42F00001u);
+    EXPECT_EQ(bitsOf(records[0].outputGain[0][0]), bitsOf(1.2f));
+    EXPECT_EQ(bitsOf(records[0].outputGain[1][1]), 0x3E4CCCCCu);
+    EXPECT_EQ(bitsOf(records[7].outputGain[0][0]), 0x3DCCCCCCu);
+    EXPECT_EQ(bitsOf(records[1].sliderRatio[4][2]), bitsOf(0.248f));
+    EXPECT_EQ(bitsOf(records[1].sliderRatio[4][4]), bitsOf(0.063999996f));
+    EXPECT_EQ(bitsOf(records[1].outputGain[5][0]), bitsOf(0.061999995f));
+    EXPECT_EQ(bitsOf(records[1].outputGain[7][1]), bitsOf(0.015999999f));
+    EXPECT_EQ(records[7].oscKind[0], OscKind::Noise);
+}

@@ -147,3 +147,60 @@ const FactoryCategory kThirdParty = {
        {"Dry Mix", 0.0f, 300.0f, 0.0f, {{243}, {244}}}}},
     },
 };
+
+TEST(ThirdPartyPresets, PhaseCaptionsKeepByteA1InTheFilledBank)
+{
+    OrvCore core;
+    core.bank = std::make_unique<OrvPreset[]>(kNumPrograms);
+    fillFactoryBank(core);
+    for (const auto& [index, slider, phase] : {std::tuple {275, 2, 2.565634f}, std::tuple {276, 4, 1.4137167f}}) {
+        EXPECT_EQ(std::memcmp(core.bank[index].sliderCaption[slider], "\xA1 InitPhase", 12), 0) << index;
+        EXPECT_EQ(core.bank[index].sliderTarget[slider][0], 19) << index;
+        EXPECT_EQ(bitsOf(core.bank[index].phaseOrLfoDepth[0]), bitsOf(phase)) << index;
+    }
+}
+
+TEST(ThirdPartyPresets, ValuesEasyToGetWrong)
+{
+    const auto records = categoryRecords(kThirdParty);
+
+    // Dry modules: process kind 0 in thirteen records, No Process in the others.
+    for (int record : {0, 1, 2, 3, 4, 5, 6, 12, 13, 14, 15, 18})
+        EXPECT_EQ(records[record].processKind[7], 0) << record;
+    EXPECT_EQ(records[11].processKind[5], 0);
+    for (const auto& [record, module] : {std::pair {7, 7}, {8, 7}, {9, 0}, {10, 4}, {16, 0}, {17, 0}})
+        EXPECT_EQ(records[record].processKind[module], ProcessKind::NoProcess) << record;
+
+    // "GrittyDelays" mixes into module 5, which is not in use.
+    EXPECT_EQ(records[4].modKind[4][0], ModKind::Mix);
+    EXPECT_EQ(records[4].modTarget[4][0], 5);
+    EXPECT_EQ(records[4].inUse[5], 0);
+    EXPECT_EQ(bitsOf(records[4].modDepth[4][1]), bitsOf(3.072f));
+
+    // "PA Effect" feeds its delay back into itself.
+    EXPECT_EQ(records[8].modKind[1][0], ModKind::Mix);
+    EXPECT_EQ(records[8].modTarget[1][0], 1);
+    EXPECT_EQ(bitsOf(records[8].modDepth[1][0]), bitsOf(0.099999994f));
+
+    // "Radio Prometheus" inverts its distortion power by the envelope.
+    EXPECT_EQ(records[11].modKind[4][0], ModKind::PowerMod);
+    EXPECT_EQ(records[11].modTarget[4][0], 3);
+    EXPECT_EQ(bitsOf(records[11].modDepth[4][0]), 0xBF800000u);
+    EXPECT_EQ(bitsOf(records[11].sliderRatio[2][1]), bitsOf(1.3333334f));
+    EXPECT_EQ(bitsOf(records[11].sliderRatio[3][2]), bitsOf(0.75f));
+
+    // The tracker of "PTrk -> RM -> DDL".
+    EXPECT_EQ(records[10].maxLag[0], 172);
+    EXPECT_EQ(records[10].minLag[0], 86);
+    EXPECT_EQ(bitsOf(records[10].trackInterval[0]), bitsOf(11091.15f));
+
+    EXPECT_EQ(bitsOf(records[17].modDepth[2][0]), bitsOf(6.8159995f));
+    EXPECT_EQ(bitsOf(records[17].phaseOrLfoDepth[4]), bitsOf(0.05235988f));
+    EXPECT_EQ(bitsOf(records[15].phaseOrLfoDepth[0]), bitsOf(0.09599311f));
+    EXPECT_EQ(bitsOf(records[5].outputGain[4][0]), bitsOf(0.49866667f));
+    EXPECT_EQ(bitsOf(records[13].envCoefficient[4]), bitsOf(0.9999667f));
+    EXPECT_EQ(records[1].modKind[4][0], ModKind::ModAMod);
+    EXPECT_EQ(records[1].octave[0], -3);
+    EXPECT_EQ(records[12].note[5], 6);
+    EXPECT_EQ(records[12].octave[5], -1);
+}

@@ -54,3 +54,75 @@ const FactoryCategory kTremolo = {
        {"Dry Mix", 0.0f, 200.0f, 0.0f, {{93}, {94}}}}},
     },
 };
+
+TEST(TremoloPresets, OscillatorAndWetModules)
+{
+    const auto records = categoryRecords(kTremolo);
+    struct Osc {
+        int record;
+        int module;
+        int16_t kind;
+        float frequency;
+        uint16_t slotKind;
+        int16_t target;
+        float depth;
+    };
+    const Osc oscillators[] = {
+        {0, 0, OscKind::Sine, 6, ModKind::PanMod, 1, 1},
+        {1, 1, OscKind::Sine, 7, ModKind::AmplMod, 2, 0.5f},
+        {2, 0, OscKind::Sine, 6, ModKind::PanMod, 1, 0.7f},
+        {3, 1, OscKind::Sine, 4, ModKind::RingMod, 2, 0.65999997f},
+        {4, 0, OscKind::Sine, 5, ModKind::AmplMod, 2, 0.3f},
+        {5, 0, OscKind::Sine, 6, ModKind::AmplMod, 1, 1},
+        {6, 0, OscKind::Triangle, 6, ModKind::AmplMod, 1, 0.3f},
+        {7, 0, OscKind::Sine, 6, ModKind::AmplMod, 1, 0.5f},
+    };
+    for (const Osc& osc : oscillators) {
+        SCOPED_TRACE("record " + std::to_string(osc.record));
+        const OrvPreset& p = records[size_t(osc.record)];
+        const int m = osc.module;
+        EXPECT_EQ(p.oscKind[m], osc.kind);
+        EXPECT_EQ(bitsOf(p.oscFrequency[m]), bitsOf(osc.frequency));
+        EXPECT_EQ(p.freqMode[m], FreqMode::Hz);
+        EXPECT_EQ(p.sliderFreqMode[m], FreqMode::Hz);
+        EXPECT_EQ(p.note[m], 9);
+        EXPECT_EQ(p.octave[m], 4);
+        EXPECT_EQ(p.modKind[m][0], osc.slotKind);
+        EXPECT_EQ(p.modTarget[m][0], osc.target);
+        EXPECT_EQ(bitsOf(p.modDepth[m][0]), bitsOf(osc.depth));
+        EXPECT_EQ(p.outputOn[m][0] | p.outputOn[m][1], 0) << "the oscillator is heard only through its slot";
+    }
+
+    // CrossPan pans the right input module against the left one.
+    EXPECT_EQ(records[0].modKind[0][1], ModKind::PanMod);
+    EXPECT_EQ(records[0].modTarget[0][1], 2);
+    EXPECT_EQ(bitsOf(records[0].modDepth[0][1]), 0xBF800000u);
+    EXPECT_EQ(records[0].oscKind[1], OscKind::LeftIn);
+    EXPECT_EQ(records[0].oscKind[2], OscKind::RightIn);
+    EXPECT_EQ(bitsOf(records[0].outputGain[2][1]), bitsOf(2.1f));
+    EXPECT_EQ(bitsOf(records[2].outputGain[1][0]), bitsOf(1.6999999f));
+
+    const OrvPreset& envelope = records[1];
+    EXPECT_EQ(envelope.processKind[0], ProcessKind::EnvFollow);
+    EXPECT_EQ(bitsOf(envelope.envCoefficient[0]), bitsOf(0.99982536f));
+    EXPECT_EQ(bitsOf(envelope.envThreshold[0]), 0u);
+    EXPECT_EQ(bitsOf(envelope.processTime[0]), bitsOf(3969.0002f));
+    EXPECT_EQ(bitsOf(envelope.modDepth[0][0]), bitsOf(0.39999998f));
+    EXPECT_EQ(envelope.modKind[0][1], ModKind::FreqMod);
+    EXPECT_EQ(bitsOf(envelope.modDepth[0][1]), bitsOf(0.29999998f));
+
+    const OrvPreset& ring = records[3];
+    EXPECT_EQ(ring.processKind[0], ProcessKind::DcOffset);
+    EXPECT_EQ(bitsOf(ring.dcOffset[0]), bitsOf(1.0f));
+    EXPECT_EQ(ring.modKind[0][0], ModKind::PowerMod);
+    EXPECT_EQ(ring.processKind[1], ProcessKind::RaiseToPwr);
+    EXPECT_EQ(bitsOf(ring.exponent[1]), bitsOf(10.0f));
+    EXPECT_EQ(ring.modKind[4][0], ModKind::FreqMod);
+    EXPECT_EQ(bitsOf(ring.oscFrequency[4]), bitsOf(0.4f));
+    EXPECT_EQ(ring.modKind[5][0], ModKind::ModAMod);
+    EXPECT_EQ(bitsOf(ring.oscFrequency[5]), 0x3EFFFFFFu) << "0.49999997 Hz, not 0.5";
+    EXPECT_EQ(bitsOf(ring.outputGain[2][0]), bitsOf(0.7f));
+
+    EXPECT_EQ(records[4].processKind[0], ProcessKind::RaiseToPwr);
+    EXPECT_EQ(bitsOf(records[4].exponent[0]), 0x3F000001u) << "0.50000006, not 0.5";
+}

@@ -62,3 +62,92 @@ const FactoryCategory kVibrato = {
        {"Output Volume", 0.0f, 200.0f, 70.0f, {{63}, {64}}}}},
     },
 };
+
+TEST(VibratoPresets, TheFactoryBuildersEndTheBankAtItsLastSlot)
+{
+    auto bank = std::make_unique<OrvPreset[]>(kNumPrograms);
+    int next = 247;
+    for (PresetBuilder builder : {buildPitchTrackPresets, buildRandomPresets, buildTestTonesPresets,
+                                  buildThirdPartyPresets, buildTremoloPresets, buildUserPresets,
+                                  buildUtilitiesPresets, buildVibratoPresets})
+        next = builder(bank.get(), next);
+    EXPECT_EQ(next, 353);
+    EXPECT_TRUE(bytesAreZero(&bank[353], kPresetSize));
+}
+
+TEST(VibratoPresets, DelayLinesAndWhatSweepsThem)
+{
+    const auto records = categoryRecords(kVibrato);
+    const struct {
+        int record, module;
+        float samples;
+        int sweeper, slot;
+        float depth;
+    } sweeps[] = {
+        {0, 2, 176.40001f, 1, 0, 0.45f},       {1, 2, 35.280003f, 1, 1, 0.625f},
+        {3, 1, 8820, 0, 0, 0.19999999f},       {3, 5, 8820, 0, 1, -0.19999999f},
+        {4, 1, 8820, 0, 0, 0.099999994f},      {4, 5, 8820, 0, 1, 0.099999994f},
+        {5, 1, 176.40002f, 0, 0, 0.35f},       {5, 5, 176.40002f, 4, 0, -0.35f},
+        {6, 1, 44.100002f, 0, 0, 0.3f},        {7, 1, 44.100002f, 0, 0, 0.15f},
+    };
+    for (const auto& sweep : sweeps) {
+        SCOPED_TRACE("record " + std::to_string(sweep.record) + " module " + std::to_string(sweep.module));
+        const OrvPreset& p = records[size_t(sweep.record)];
+        EXPECT_EQ(p.oscKind[sweep.module], OscKind::StereoIn);
+        EXPECT_EQ(p.processKind[sweep.module], ProcessKind::Delay);
+        EXPECT_EQ(bitsOf(p.processTime[sweep.module]), bitsOf(sweep.samples));
+        EXPECT_EQ(p.delayTimeMode[sweep.module], 0);
+        EXPECT_EQ(p.modKind[sweep.sweeper][sweep.slot], ModKind::DelayMod);
+        EXPECT_EQ(p.modTarget[sweep.sweeper][sweep.slot], sweep.module);
+        EXPECT_EQ(bitsOf(p.modDepth[sweep.sweeper][sweep.slot]), bitsOf(sweep.depth));
+    }
+    EXPECT_EQ(bitsOf(records[0].processTime[2]), 0x43306667u) << "176.40001";
+    EXPECT_EQ(bitsOf(records[5].processTime[1]), 0x43306668u) << "176.40002";
+    EXPECT_EQ(bitsOf(records[0].oscFrequency[1]), 0x40C00001u) << "6.0000005 Hz, not 6";
+
+    // The noise source of the random vibratos is low-passed at a few hertz.
+    EXPECT_EQ(records[3].oscKind[0], OscKind::Noise);
+    EXPECT_EQ(records[3].processKind[0], ProcessKind::LowPass);
+    EXPECT_EQ(bitsOf(records[3].mainValue[0]), bitsOf(2.9999998f));
+    EXPECT_EQ(bitsOf(records[3].filterQ[0]), bitsOf(5.0f));
+    EXPECT_EQ(bitsOf(records[4].mainValue[0]), bitsOf(5.0f));
+    EXPECT_EQ(bitsOf(records[4].filterQ[0]), bitsOf(10.0f));
+    EXPECT_EQ(bitsOf(records[3].oscFrequency[0]) | records[3].freqMode[0] | records[3].note[0], 0u)
+        << "noise has no frequency";
+
+    // Filter Vibrato sweeps a band-pass filter instead of a delay.
+    const OrvPreset& filter = records[2];
+    EXPECT_EQ(filter.modKind[0][0], ModKind::FilterFrq);
+    EXPECT_EQ(filter.modTarget[0][0], 1);
+    EXPECT_EQ(bitsOf(filter.modDepth[0][0]), bitsOf(0.39999998f));
+    EXPECT_EQ(filter.processKind[1], ProcessKind::BandPass);
+    EXPECT_EQ(bitsOf(filter.mainValue[1]), bitsOf(800.0f));
+    EXPECT_EQ(bitsOf(filter.filterQ[1]), bitsOf(2.0f));
+}
+
+TEST(VibratoPresets, EnvelopeFollowersSteerTheLfo)
+{
+    const auto records = categoryRecords(kVibrato);
+    const OrvPreset& breathing = records[0];
+    EXPECT_EQ(breathing.processKind[0], ProcessKind::EnvFollow);
+    EXPECT_EQ(bitsOf(breathing.envCoefficient[0]), bitsOf(0.99977547f));
+    EXPECT_EQ(bitsOf(breathing.processTime[0]), bitsOf(3087.0f));
+    EXPECT_EQ(breathing.modKind[0][0], ModKind::FreqMod);
+    EXPECT_EQ(bitsOf(breathing.modDepth[0][0]), bitsOf(0.25f));
+    EXPECT_EQ(breathing.modKind[0][1], ModKind::AmplMod);
+    EXPECT_EQ(bitsOf(breathing.modDepth[0][1]), bitsOf(1.0f));
+
+    const OrvPreset& rate = records[1];
+    EXPECT_EQ(rate.processKind[3], ProcessKind::EnvFollow);
+    EXPECT_EQ(bitsOf(rate.envCoefficient[3]), bitsOf(0.99937147f));
+    EXPECT_EQ(bitsOf(rate.processTime[3]), bitsOf(1102.4999f));
+    EXPECT_EQ(rate.modKind[3][0], ModKind::Mix);
+    EXPECT_EQ(rate.modTarget[3][0], 6);
+    EXPECT_EQ(rate.oscKind[6], OscKind::NoOsc);
+    EXPECT_EQ(rate.processKind[6], ProcessKind::DcOffset);
+    EXPECT_EQ(bitsOf(rate.dcOffset[6]), bitsOf(1.0f));
+    EXPECT_EQ(rate.modKind[6][0], ModKind::FreqMod);
+    EXPECT_EQ(bitsOf(rate.modDepth[6][0]), bitsOf(2.0f));
+    EXPECT_EQ(bitsOf(rate.oscFrequency[1]), bitsOf(2.4999998f));
+    EXPECT_EQ(bitsOf(rate.modDepth[1][0]), bitsOf(0.24999997f));
+}
