@@ -195,6 +195,7 @@ const FactoryCategory kFilterEffects = {
        {"Output Volume", 0.0f, 400.0f, 200.0f, {{33}, {34}, {93}, {94}, {153}, {154}, {213}, {214}}}}},
     },
     {},
+    // "VelvetChimes - CMaj" stores feedback depths of 84.999996% while slider C stands at 85.041.
     {
         "VelvetChimes - CMaj module 1 slot A depth",
         "VelvetChimes - CMaj module 2 slot A depth",

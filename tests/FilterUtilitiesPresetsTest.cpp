@@ -95,6 +95,7 @@ const FactoryCategory kFilterUtilities = {
        {"Q Slope", 1.0f, 2.0f, 1.0f, {{82}}},
        {"Output Volume", 0.0f, 200.0f, 100.0f, {{93}, {94}}}}},
     },
+    // Modules 6 to 8 of "Filtered Noise" are not in use yet hold the fields of a switched-off module.
     {4},
 };
 

@@ -96,6 +96,7 @@ const FactoryCategory kMultitap = {
        {"Mix 2", 0.0f, 600.0f, 300.0f, {{243}, {244}}}}},
     },
     {},
+    // "EchoVerb" and "ShroedVerb 1" store delay times and depths that their sliders replace.
     {
         "EchoVerb module 5 processTime",
         "EchoVerb module 6 processTime",

@@ -64,6 +64,7 @@ const FactoryCategory kRandom = {
        {"Output Volume", 0.0f, 40.0f, 25.0f, {{63}, {64}, {183}, {184}, {213}, {214}, {243}, {244}, {153}, {154}, {0}, {0}, {0}, {0}, {0}, {0}}}}},
     },
     {},
+    // "Swirly Random" and "Swirly Random 3" store frequencies, a cutoff and exponents their sliders replace.
     {
         "Swirly Random module 4 mainValue",
         "Swirly Random module 6 oscFrequency",

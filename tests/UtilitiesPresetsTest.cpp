@@ -61,6 +61,7 @@ const FactoryCategory kUtilities = {
      {"Zero Right Channel", "This silences the right channel.", "1", 0x0300, 1,
       {{"Output Volume", 0.0f, 200.0f, 70.0f, {{33}}}}},
     },
+    // "Bipolar->Unipolar" and "Unipolar->Bipolar" keep their unused modules set up for the editor.
     {1, 16},
 };
 
