@@ -47,13 +47,14 @@ struct ExpectedProgram {
     std::vector<ExpectedSlider> sliders; // A, B, ...; sliders after the last row hold nothing
 };
 
-// What the used modules of a category's records may hold beyond the fields
-// their kinds read; a category stores either, both or none.
+// What a category's records keep beyond the fields their modules' kinds read;
+// a category keeps any of these or none.
 namespace StoredWords {
 enum : unsigned {
     None = 0,
     RunningState = 1, // oscillator phases, detected pitches, pending modulation words
     EditorWords = 2,  // the per-module and per-channel words and the second value
+    ShownTimes = 4,   // the ms a time module shows (its main value), in step with its slider
 };
 }
 
@@ -141,6 +142,11 @@ inline bool isFilter(int16_t kind)
     return kind == ProcessKind::LowPass || kind == ProcessKind::HighPass || kind == ProcessKind::BandPass;
 }
 
+inline bool isTimed(int16_t kind)
+{
+    return kind == ProcessKind::Delay || kind == ProcessKind::SampHold || kind == ProcessKind::EnvFollow;
+}
+
 // The fields the engine plays a module from, given its kinds.
 inline std::vector<ModuleField> fieldsPlayed(const OrvPreset& preset, int module)
 {
@@ -157,7 +163,7 @@ inline std::vector<ModuleField> fieldsPlayed(const OrvPreset& preset, int module
     const int16_t kind = preset.processKind[module];
     if (isFilter(kind))
         fields.insert(fields.end(), {ORV_MODULE_FIELD(mainValue), ORV_MODULE_FIELD(filterQ)});
-    if (kind == ProcessKind::Delay || kind == ProcessKind::SampHold || kind == ProcessKind::EnvFollow)
+    if (isTimed(kind))
         fields.push_back(ORV_MODULE_FIELD(processTime));
     if (kind == ProcessKind::EnvFollow)
         fields.insert(fields.end(), {ORV_MODULE_FIELD(envCoefficient), ORV_MODULE_FIELD(envThreshold)});
@@ -340,7 +346,8 @@ inline void expectCategoryLandsInTheFactoryBank(const FactoryCategory& category)
 
 // Selects every program of the category in a started core (44100 Hz, tempo
 // sync off), which writes each slider's value times its ratios into its fields,
-// and names each played field that no longer holds what the builder stored.
+// and names each played field, and each shown time the category keeps, that
+// no longer holds what the builder stored.
 inline std::vector<std::string> fieldsChangedBySelection(const FactoryCategory& category)
 {
     OrvCore core;
@@ -352,7 +359,10 @@ inline std::vector<std::string> fieldsChangedBySelection(const FactoryCategory& 
         for (int module = 0; module < kNumModules; ++module) {
             if (stored.inUse[module] == 0)
                 continue;
-            for (const ModuleField& field : fieldsPlayed(stored, module)) {
+            std::vector<ModuleField> fields = fieldsPlayed(stored, module);
+            if ((category.storedWords & StoredWords::ShownTimes) && isTimed(stored.processKind[module]))
+                fields.push_back({"mainValue", offsetof(OrvPreset, mainValue), sizeof(float), sizeof(float)});
+            for (const ModuleField& field : fields) {
                 if (std::memcmp(field.of(stored, module), field.of(*core.current, module), field.width) != 0)
                     changed.push_back(std::string(category.programs[size_t(program)].name) + " module " +
                                       std::to_string(module + 1) + " " + field.name);

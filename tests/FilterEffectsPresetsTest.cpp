@@ -7,7 +7,7 @@
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kFilterEffects = {
-    "Filter Effects", 5, 78, buildFilterEffectsPresets, StoredWords::None,
+    "Filter Effects", 5, 78, buildFilterEffectsPresets, StoredWords::ShownTimes,
     {
      {"Auto-Wah", "Auto-Wah. A triangle wave controls a lowpass filter's  cutoff frequency, along with the amount of distortion.", "1235", 0x0302, 0,
       {{"LFO Rate Hz", 0.1f, 10.0f, 1.5000002f, {{16}}},
@@ -269,6 +269,8 @@ TEST(FilterEffectsPresets, ValuesThatAreEasyToGetWrong)
         EXPECT_EQ(program(number).sliderRatio[3][15], 1.0f);
     }
     EXPECT_EQ(program(23).sliderCurrent[2], 85.041f);
+    for (int m = 0; m < kNumModules; ++m)
+        EXPECT_EQ(bitsOf(program(23).modDepth[m][0]), bitsOf(0.84999996f)) << "feedback stored apart from slider C";
     EXPECT_EQ(program(21).sliderRatio[0][6], 1.3347727f);
     EXPECT_EQ(program(26).sliderRatio[2][1], 0.11111111f);
 }

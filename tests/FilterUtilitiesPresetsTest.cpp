@@ -5,7 +5,7 @@
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kFilterUtilities = {
-    "Filter Utilities", 6, 105, buildFilterUtilitiesPresets, StoredWords::None,
+    "Filter Utilities", 6, 105, buildFilterUtilitiesPresets, StoredWords::ShownTimes,
     {
      {"Bandpass", "Second-order bandpass filter. ", "12", 0x0302, 0,
       {{"Cutoff Freq Hz", 20.0f, 5000.0f, 500.00003f, {{21}}},

@@ -5,7 +5,7 @@
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kFlanger = {
-    "Flanger", 7, 121, buildFlangerPresets, StoredWords::None,
+    "Flanger", 7, 121, buildFlangerPresets, StoredWords::ShownTimes,
     {
      {"Allpass PseudoPhaser", "Allpass PseudoPhaser", "1234568", 0x0302, 0,
       {{"Allpass Coeff", 0.0f, 300.0f, 270.0f, {{26}, {56}, {146, -1.0f}, {176, -1.0f}}},

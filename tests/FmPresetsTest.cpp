@@ -3,7 +3,7 @@
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kFm = {
-    "FM", 8, 140, buildFmPresets, StoredWords::None,
+    "FM", 8, 140, buildFmPresets, StoredWords::ShownTimes,
     {
      {"Car Alarm", "The negative modulation depth makes the sawtooth wave  slide down instead of up.", "128", 0x0302, 0,
       {{"Carrier Freq hz", 40.0f, 2000.0f, 750.0f, {{46}}},

@@ -3,7 +3,7 @@
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kGranular = {
-    "Granular", 9, 146, buildGranularPresets, StoredWords::RunningState | StoredWords::EditorWords,
+    "Granular", 9, 146, buildGranularPresets, StoredWords::RunningState | StoredWords::EditorWords | StoredWords::ShownTimes,
     {
      {"Auto Freeze Pan", "A narrow granular pulse gates the audio, which is delayed, looped & panned. Capture rate controls how often we grab the incoming audio.", "12378", 0x0302, 524288,
       {{"Delay Time ms", 100.0f, 800.0f, 250.0f, {{81}}},

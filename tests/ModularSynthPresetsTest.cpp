@@ -3,7 +3,7 @@
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kModularSynth = {
-    "Modular Synth", 11, 165, buildModularSynthPresets, StoredWords::None,
+    "Modular Synth", 11, 165, buildModularSynthPresets, StoredWords::ShownTimes,
     {
      {"Diminished S/H", "Stereo diminished Sample/Hold arpeggios. The Semitone slider controls the pitch quantization interval.", "1238", 0x0302, 0,
       {{"Hold Time ms", 0.0f, 150.0f, 90.399994f, {{21}}},

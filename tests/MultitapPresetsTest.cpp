@@ -3,7 +3,7 @@
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kMultitap = {
-    "Multitap", 12, 174, buildMultitapPresets, StoredWords::None,
+    "Multitap", 12, 174, buildMultitapPresets, StoredWords::ShownTimes,
     {
      {"Dual WaveVerb", "Dual WaveVerb", "12345678", 0x0302, 0,
       {{"Delay Time ms", 0.0f, 100.0f, 23.0f, {{21}, {51}, {81, 1.3478261f}, {141, 2.3043478f}, {171, 2.3043478f}, {201, 3.173913f}}},
@@ -103,14 +103,19 @@ const FactoryCategory kMultitap = {
         "EchoVerb module 7 processTime",
         "ShroedVerb 1 module 2 slot A depth",
         "ShroedVerb 1 module 2 processTime",
+        "ShroedVerb 1 module 2 mainValue",
         "ShroedVerb 1 module 3 slot A depth",
         "ShroedVerb 1 module 3 processTime",
+        "ShroedVerb 1 module 3 mainValue",
         "ShroedVerb 1 module 4 slot A depth",
         "ShroedVerb 1 module 4 processTime",
+        "ShroedVerb 1 module 4 mainValue",
         "ShroedVerb 1 module 5 slot A depth",
         "ShroedVerb 1 module 5 processTime",
+        "ShroedVerb 1 module 5 mainValue",
         "ShroedVerb 1 module 6 slot A depth",
         "ShroedVerb 1 module 6 processTime",
+        "ShroedVerb 1 module 6 mainValue",
     },
 };
 

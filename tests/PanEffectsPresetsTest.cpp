@@ -3,7 +3,7 @@
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kPanEffects = {
-    "Pan Effects", 13, 189, buildPanEffectsPresets, StoredWords::RunningState | StoredWords::EditorWords,
+    "Pan Effects", 13, 189, buildPanEffectsPresets, StoredWords::RunningState | StoredWords::EditorWords | StoredWords::ShownTimes,
     {
      {"AutoPan", "This patch automatically pans a stereo selection between left and right.", "128", 0x0302, 1,
       {{"LFO Rate BPM", 20.0f, 300.0f, 30.0f, {{16}}},

@@ -5,7 +5,7 @@
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kPitchShift = {
-    "Pitch Shift", 14, 214, buildPitchShiftPresets, StoredWords::RunningState | StoredWords::EditorWords,
+    "Pitch Shift", 14, 214, buildPitchShiftPresets, StoredWords::RunningState | StoredWords::EditorWords | StoredWords::ShownTimes,
     {
      {"Alternate Octaves", "Up & down pitch shifts with deglitching.  LFO Mod Rate and Delay Mod Depth parameters adjust pitch.", "12345678", 0x0302, 262144,
       {{"LFO Mod Rate hz", 0.5f, 10.0f, 2.0f, {{16}, {136}, {106}, {226}}},

@@ -3,7 +3,7 @@
 #include "FactoryRecordChecks.h"
 
 const FactoryCategory kPitchSweep = {
-    "Pitch Sweep", 15, 236, buildPitchSweepPresets, StoredWords::RunningState | StoredWords::EditorWords,
+    "Pitch Sweep", 15, 236, buildPitchSweepPresets, StoredWords::RunningState | StoredWords::EditorWords | StoredWords::ShownTimes,
     {
      {"Crystal Gliss Alternating", "Up & down pitch shifts with deglitching.  LFO Mod Rate and Delay Mod Depth parameters adjust pitch.", "12345678", 0x0302, 262144,
       {{"LFO Mod Rate hz", 0.1f, 10.0f, 0.4f, {{16}, {136}, {106}, {226}}},

@@ -130,3 +130,20 @@ TEST(VibratoPresets, EnvelopeFollowersSteerTheLfo)
     EXPECT_EQ(bitsOf(rate.oscFrequency[1]), bitsOf(2.4999998f));
     EXPECT_EQ(bitsOf(rate.modDepth[1][0]), bitsOf(0.24999997f));
 }
+
+// Two sines half a cycle apart fade the collecting modules 2 and 6 in turn.
+TEST(VibratoPresets, CrossfadingSinesRunHalfACycleApart)
+{
+    const auto records = categoryRecords(kVibrato);
+    for (int record : {3, 4, 5}) {
+        SCOPED_TRACE(records[record].programName);
+        EXPECT_EQ(bitsOf(records[record].phaseOrLfoDepth[3]), 0x3FC90FDBu); // 90 degrees
+        EXPECT_EQ(bitsOf(records[record].phaseOrLfoDepth[7]), 0x4096CBE4u); // 270 degrees
+        EXPECT_EQ(records[record].modKind[3][0], ModKind::AmplMod);
+        EXPECT_EQ(records[record].modTarget[3][0], 2);
+        EXPECT_EQ(records[record].modKind[7][0], ModKind::AmplMod);
+        EXPECT_EQ(records[record].modTarget[7][0], 6);
+    }
+    EXPECT_EQ(bitsOf(records[3].oscFrequency[3]), bitsOf(3.0000002f));
+    EXPECT_EQ(bitsOf(records[5].phaseOrLfoDepth[4]), 0x40490FDBu) << "3.1415927";
+}
