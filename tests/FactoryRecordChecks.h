@@ -326,7 +326,8 @@ inline void expectBuilderWritesOnlyItsRecords(const FactoryCategory& category)
 }
 
 // Filling the factory bank puts the category's records at their indexes,
-// changed only by the bank's text pass.
+// changed only by the bank's text pass, which keeps the used sliders' captions
+// byte for byte (a degree sign stays 0xA1).
 inline void expectCategoryLandsInTheFactoryBank(const FactoryCategory& category)
 {
     OrvCore core;
@@ -341,6 +342,9 @@ inline void expectCategoryLandsInTheFactoryBank(const FactoryCategory& category)
         OrvPreset expected = built[index];
         normaliseFactoryTexts(expected);
         EXPECT_EQ(std::memcmp(&core.bank[index], &expected, kPresetSize), 0) << "bank index " << index;
+        const ExpectedProgram& program = category.programs[size_t(index - category.first)];
+        for (size_t slider = 0; slider < program.sliders.size(); ++slider)
+            expectText(core.bank[index].sliderCaption[slider], program.sliders[slider].caption);
     }
 }
 

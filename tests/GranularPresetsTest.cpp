@@ -183,13 +183,3 @@ TEST(GranularPresets, StoredRunningStateTravelsWithTheRecords)
         EXPECT_TRUE(bytesAreZero(records[k].pendingTrackedFreqMod, sizeof records[k].pendingTrackedFreqMod));
     }
 }
-
-TEST(GranularPresets, BankKeepsTheDegreeSignOfThePhaseCaptions)
-{
-    OrvCore core;
-    core.bank = std::make_unique<OrvPreset[]>(kNumPrograms);
-    fillFactoryBank(core);
-    EXPECT_STREQ(core.bank[kGranular.first + 3].sliderCaption[3], "Init Phase1 \xA1");
-    EXPECT_STREQ(core.bank[kGranular.first + 3].sliderCaption[4], "Init Phase2 \xA1");
-    EXPECT_STREQ(core.bank[kGranular.first + 10].sliderCaption[4], "Init Phase4 \xA1");
-}

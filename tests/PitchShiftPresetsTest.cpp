@@ -144,14 +144,6 @@ const OrvPreset& program(std::string_view name)
 
 } // namespace
 
-TEST(PitchShiftPresets, FullDescriptionHasNoTerminatorAndStopsAtItsField)
-{
-    const OrvPreset& preset = program("Pitch 0 <-> -1 octave");
-    EXPECT_EQ(strnlen(preset.description, sizeof preset.description), sizeof preset.description);
-    EXPECT_EQ(std::string_view(preset.description + 155, 5), "/ 100");
-    EXPECT_EQ(bitsOf(preset.sliderRatio[0][0]), 0x3F800000u);
-}
-
 TEST(PitchShiftPresets, NegativeRatesScalesAndSwitchedOffGains)
 {
     const OrvPreset& cents = program("Pitch +/-100 cents");

@@ -87,15 +87,6 @@ const FactoryCategory kPitchSweep = {
     },
 };
 
-TEST(PitchSweepPresets, DegreeCaptionsKeepTheirByteInTheBank)
-{
-    OrvCore core;
-    core.bank = std::make_unique<OrvPreset[]>(kNumPrograms);
-    fillFactoryBank(core);
-    for (int index : {kPitchSweep.first + 6, kPitchSweep.first + 7, kPitchSweep.first + 8})
-        EXPECT_EQ(uint8_t(core.bank[index].sliderCaption[0][14]), 0xA1) << index;
-}
-
 TEST(PitchSweepPresets, FeedbackLoopsIntoEarlierModules)
 {
     const auto records = categoryRecords(kPitchSweep);

@@ -77,10 +77,6 @@ TEST(TestTonesPresets, ClockSawsRunInBeatsPerMinuteFromPhasePi)
         EXPECT_EQ(bitsOf(poly.phaseOrLfoDepth[module]), 0x40490FDBu) << module;
         EXPECT_EQ(poly.outputOn[module][0] + poly.outputOn[module][1], 0) << module;
     }
-    EXPECT_EQ(bitsOf(poly.sliderCurrent[0]), 0x426FFFFFu);
-    EXPECT_EQ(bitsOf(poly.sliderRatio[0][2]), 0x40400002u);
-    EXPECT_EQ(bitsOf(poly.sliderRatio[0][4]), 0x40A00002u);
-    EXPECT_EQ(bitsOf(poly.sliderCurrent[2]), 0x4479FFFFu);
     EXPECT_EQ(bitsOf(poly.modDepth[1][0]), 0x411FFFFFu);
 
     const OrvPreset& sweep = records[5];

@@ -148,18 +148,6 @@ const FactoryCategory kThirdParty = {
     },
 };
 
-TEST(ThirdPartyPresets, PhaseCaptionsKeepByteA1InTheFilledBank)
-{
-    OrvCore core;
-    core.bank = std::make_unique<OrvPreset[]>(kNumPrograms);
-    fillFactoryBank(core);
-    for (const auto& [index, slider, phase] : {std::tuple {275, 2, 2.565634f}, std::tuple {276, 4, 1.4137167f}}) {
-        EXPECT_EQ(std::memcmp(core.bank[index].sliderCaption[slider], "\xA1 InitPhase", 12), 0) << index;
-        EXPECT_EQ(core.bank[index].sliderTarget[slider][0], 19) << index;
-        EXPECT_EQ(bitsOf(core.bank[index].phaseOrLfoDepth[0]), bitsOf(phase)) << index;
-    }
-}
-
 TEST(ThirdPartyPresets, ValuesEasyToGetWrong)
 {
     const auto records = categoryRecords(kThirdParty);
