@@ -35,7 +35,7 @@ TEST_P(FactoryCategories, BuilderWritesOnlyItsRecordsWhereverItStarts) { expectB
 
 TEST_P(FactoryCategories, RecordsLandAtTheirBankIndexes) { expectCategoryLandsInTheFactoryBank(category()); }
 
-TEST_P(FactoryCategories, SelectionKeepsThePlayedFieldsTheSlidersDrive)
+TEST_P(FactoryCategories, SlidersAgreeWithTheirFieldsOnceSelected)
 {
     EXPECT_EQ(fieldsChangedBySelection(category()), category().fieldsSelectionChanges);
 }
