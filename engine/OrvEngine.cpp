@@ -1,19 +1,777 @@
 #include "OrvEngine.h"
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#if defined(__SSE__)
+#include <xmmintrin.h>
+#endif
+
+#include "EngineDsp.h"
+#include "PitchDetector.h"
+
+using namespace orv_dsp;
+
+namespace {
+
+constexpr float kDenormalOffset = 1.0e-20f;
+constexpr int kFilterRefreshFrames = 160;
+constexpr int kCrossfadeFrames = 256;
+// Square and Saw are band-limited from this frequency up.
+constexpr double kBandLimitFrom = 20.0;
+constexpr double kLimiterReleaseSeconds = 0.05;
+// A releasing limiter this close to its target gain takes it, so quiet audio passes bit for bit.
+constexpr double kLimiterSnap = 1.0e-6;
+constexpr int kNoiseCentre = 16383;
+constexpr float kNoiseScale = 6.103888e-05f;
+constexpr int kTrackHistory = 2 * kLongestTrackedPeriod;
+// Safe ranges of record fields inside the engine (the record keeps what it holds).
+constexpr float kMaxFrequency = 1.0e5f;
+constexpr float kMaxDepth = 1.0e4f;
+constexpr float kMaxGain = 1.0e4f;
+constexpr double kMinCutoff = 1.0;
+constexpr double kMaxCutoffRatio = 0.49;
+constexpr double kMinQ = 0.01;
+constexpr double kMaxQ = 1000.0;
+constexpr float kMaxEnvCoefficient = 0.999999f;
+constexpr float kMaxTime = 1.0e7f;
+// A filter state this large only comes from a coefficient jump on a wild sweep; it restarts.
+constexpr double kFilterStateLimit = 1.0e12;
+
+struct Route {
+    int slot;
+    uint16_t kind;
+    int target;
+    float depth;
+    bool fromTracker;
+};
+
+struct ModulePlan {
+    int index;
+    int16_t source;
+    int16_t process;
+    int channels; // 1 when channel 1 cannot be heard or sent anywhere
+    bool panned;
+    bool outputOn[kNumChannels];
+    float outputGain[kNumChannels];
+    float frequency;
+    float dcOffset;
+    float envCoefficient;
+    float envTimeScale;
+    float envThreshold;
+    float cutoff;
+    float q;
+    float lfoDepth;
+    float processTime;
+    float exponent;
+    float quantizeStep;
+    float shape;
+    int shortestPeriod;
+    int longestPeriod; // 0: the line is too short to detect anything
+    float trackInterval;
+    int line; // first of the module's two delay lines, -1 for none
+    int routeCount;
+    Route routes[kNumSlots];
+};
+
+// What the record says for this block, checked and bounded once.
+struct BlockPlan {
+    ModulePlan modules[kNumModules];
+    int moduleCount = 0;
+    float busScale[kNumChannels] {};
+    uint32_t lineLength = 1;
+    double sampleRate = 44100.0;
+};
+
+int16_t knownSource(int16_t kind)
+{
+    switch (kind) {
+    case OscKind::LeftIn: case OscKind::RightIn: case OscKind::LeftRightIn: case OscKind::StereoIn:
+    case OscKind::Sine: case OscKind::Triangle: case OscKind::Square: case OscKind::Saw:
+    case OscKind::Noise: case OscKind::SineLfo:
+        return kind;
+    default:
+        return OscKind::NoOsc;
+    }
+}
+
+// Codes that are no menu position act as No Process.
+int16_t knownProcess(int16_t kind)
+{
+    switch (kind) {
+    case ProcessKind::EnvFollow: case ProcessKind::PitchTrack: case ProcessKind::QuantizeFrq:
+    case ProcessKind::DcOffset: case ProcessKind::PhaseShape: case ProcessKind::RaiseToPwr:
+    case ProcessKind::Delay: case ProcessKind::SampHold:
+    case ProcessKind::LowPass: case ProcessKind::HighPass: case ProcessKind::BandPass:
+        return kind;
+    default:
+        return ProcessKind::NoProcess;
+    }
+}
+
+bool isFilter(int16_t process)
+{
+    return process == ProcessKind::LowPass || process == ProcessKind::HighPass || process == ProcessKind::BandPass;
+}
+
+bool usesLine(int16_t process)
+{
+    return process == ProcessKind::Delay || process == ProcessKind::PitchTrack;
+}
+
+bool isWaveOscillator(int16_t source)
+{
+    return source >= OscKind::Sine && source <= OscKind::Saw;
+}
+
+bool hasPhase(int16_t source)
+{
+    return isWaveOscillator(source) || source == OscKind::SineLfo;
+}
+
+// Whether a route of this kind acts on a module with this process (the starred kinds need a match).
+bool routeActsOn(uint16_t kind, int16_t targetProcess)
+{
+    switch (kind) {
+    case ModKind::AmplMod: case ModKind::RingMod: case ModKind::Mix: case ModKind::PanMod:
+    case ModKind::FreqMod: case ModKind::ModAMod: case ModKind::ModBMod:
+        return true;
+    case ModKind::DelayMod:
+        return usesLine(targetProcess);
+    case ModKind::SampHoldMod:
+        return targetProcess == ProcessKind::SampHold;
+    case ModKind::PhaseMod:
+        return targetProcess == ProcessKind::PhaseShape;
+    case ModKind::PowerMod:
+        return targetProcess == ProcessKind::RaiseToPwr;
+    case ModKind::FilterFrq: case ModKind::FilterQ:
+        return isFilter(targetProcess);
+    default:
+        return false;
+    }
+}
+
+// The record's line length when it fits the pool for this many lines, else the length sizing would give.
+uint32_t usableLineLength(uint32_t stored, int lines)
+{
+    if (lines == 0)
+        return 1;
+    if (stored >= 1 && uint64_t(stored) * uint64_t(lines) <= uint64_t(kDelayPoolSamples))
+        return stored;
+    return uint32_t(kDelayPoolSamples) / std::bit_ceil(uint32_t(lines));
+}
+
+void planModule(ModulePlan& plan, const OrvPreset& preset, int m, uint32_t lineLength)
+{
+    plan.index = m;
+    plan.source = knownSource(preset.oscKind[m]);
+    plan.process = knownProcess(preset.processKind[m]);
+    for (int c = 0; c < kNumChannels; ++c) {
+        plan.outputOn[c] = preset.outputOn[m][c] == 1;
+        plan.outputGain[c] = clampField(preset.outputGain[m][c], -kMaxGain, kMaxGain, 0.0f);
+    }
+    plan.frequency = clampField(preset.oscFrequency[m], -kMaxFrequency, kMaxFrequency, 0.0f);
+    plan.dcOffset = clampField(preset.dcOffset[m], -kMaxGain, kMaxGain, 0.0f);
+    plan.processTime = clampField(preset.processTime[m], 0.0f, kMaxTime, 0.0f);
+    plan.envCoefficient = clampField(preset.envCoefficient[m], 0.0f, kMaxEnvCoefficient, 0.0f);
+    plan.envTimeScale = 1.0f / std::max(plan.processTime, 1.0f);
+    plan.envThreshold = clampField(preset.envThreshold[m], 0.0f, kMaxGain, 0.0f);
+    plan.cutoff = clampField(preset.mainValue[m], -kMaxFrequency, kMaxFrequency, 1000.0f);
+    plan.q = clampField(preset.filterQ[m], -kMaxGain, kMaxGain, 1.0f);
+    plan.lfoDepth = clampField(preset.phaseOrLfoDepth[m], -kMaxDepth, kMaxDepth, 0.0f);
+    plan.exponent = clampField(preset.exponent[m], -kMaxGain, kMaxGain, 1.0f);
+    plan.quantizeStep = clampField(preset.quantizeStep[m], 0.0f, kMaxGain, 0.0f);
+    plan.shape = clampField(preset.phaseShape[m], -kMaxDepth, kMaxDepth, 0.0f);
+
+    // The detector compares a window of one longest period with the one before it,
+    // so the longest period is at most half the line.
+    const int longestFit = int(std::min<uint32_t>(kLongestTrackedPeriod, lineLength / 2));
+    const int lowLag = std::max(2, std::min(preset.minLag[m], preset.maxLag[m]));
+    const int highLag = std::min(std::max(preset.minLag[m], preset.maxLag[m]), longestFit);
+    plan.shortestPeriod = lowLag;
+    plan.longestPeriod = highLag > lowLag ? highLag : 0;
+    plan.trackInterval = clampField(preset.trackInterval[m], 1.0f, kMaxTime, 1.0f);
+    plan.line = -1;
+    plan.routeCount = 0;
+}
+
+void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
+{
+    plan.sampleRate = std::isfinite(sampleRate) && sampleRate >= 1000.0f ? std::min(double(sampleRate), 1.0e6) : 44100.0;
+
+    bool inUse[kNumModules];
+    int lineModules = 0;
+    for (int m = 0; m < kNumModules; ++m) {
+        inUse[m] = preset.inUse[m] == 1;
+        if (inUse[m] && usesLine(knownProcess(preset.processKind[m])))
+            ++lineModules;
+    }
+    plan.lineLength = usableLineLength(preset.delayLineLength, 2 * lineModules);
+
+    bool panned[kNumModules] {};
+    plan.moduleCount = 0;
+    int nextLine = 0;
+    for (int m = 0; m < kNumModules; ++m) {
+        if (!inUse[m])
+            continue;
+        ModulePlan& module = plan.modules[plan.moduleCount++];
+        planModule(module, preset, m, plan.lineLength);
+        if (usesLine(module.process)) {
+            module.line = nextLine;
+            nextLine += kNumChannels;
+        }
+        for (int slot = 0; slot < kNumSlots; ++slot) {
+            const uint16_t kind = preset.modKind[m][slot];
+            const int target = preset.modTarget[m][slot];
+            if (target < 0 || target >= kNumModules || !inUse[target]
+                || !routeActsOn(kind, knownProcess(preset.processKind[target])))
+                continue;
+            module.routes[module.routeCount++] = {slot, kind, target,
+                clampField(preset.modDepth[m][slot], -kMaxDepth, kMaxDepth, 0.0f),
+                module.process == ProcessKind::PitchTrack};
+            if (kind == ModKind::PanMod)
+                panned[target] = true;
+        }
+    }
+
+    // Each bus averages the switched-on channels that feed it; a panned channel feeds both buses.
+    int busCount[kNumChannels] {};
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        ModulePlan& module = plan.modules[index];
+        module.panned = panned[module.index];
+        module.channels = module.outputOn[1] || module.routeCount > 0 ? 2 : 1;
+        for (int bus = 0; bus < kNumChannels; ++bus) {
+            if (module.outputOn[bus])
+                busCount[bus] += module.panned ? module.channels : 1;
+        }
+    }
+    for (int bus = 0; bus < kNumChannels; ++bus)
+        plan.busScale[bus] = busCount[bus] > 0 ? 1.0f / float(busCount[bus]) : 0.0f;
+}
+
+class FlushDenormals {
+public:
+#if defined(__SSE__)
+    FlushDenormals() : saved_(_mm_getcsr()) { _mm_setcsr(saved_ | 0x8040); } // flush-to-zero and denormals-are-zero
+    ~FlushDenormals() { _mm_setcsr(saved_); }
+
+private:
+    unsigned saved_;
+#endif
+};
+
+void addPending(uint16_t& pending)
+{
+    if (pending < UINT16_MAX)
+        ++pending;
+}
+
+class BlockRunner {
+public:
+    BlockRunner(OrvEngine& engine, OrvPreset& preset, const BlockPlan& plan)
+        : engine_(engine), state_(engine.state), preset_(preset), plan_(plan)
+    {
+        const double releaseFrames = kLimiterReleaseSeconds * plan.sampleRate;
+        limiterRelease_ = 1.0 - std::exp(-1.0 / releaseFrames);
+        const float threshold = engine.limiterThreshold;
+        threshold_ = std::isfinite(threshold) && threshold > 0.0f ? std::min(threshold, kSignalCeiling) : 0.7f;
+    }
+
+    void run(const float* const inputs[2], float* const outputs[2], int frames, bool replace)
+    {
+        loadPhases();
+        startRequestedFades();
+        for (int done = 0; done < frames; done += kPassFrames) {
+            const int count = std::min(kPassFrames, frames - done);
+            readInputs(inputs, done, count);
+            for (int frame = 0; frame < count; ++frame)
+                runFrame(frame);
+            limitAndWrite(outputs, done, count, replace);
+        }
+        storePhases();
+    }
+
+private:
+    void loadPhases()
+    {
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            const int m = plan_.modules[index].index;
+            for (int c = 0; c < kNumChannels; ++c)
+                state_.phase[m][c] = wrapPhase(preset_.oscPhase[m][c]);
+        }
+    }
+
+    void storePhases()
+    {
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            const ModulePlan& module = plan_.modules[index];
+            if (!hasPhase(module.source))
+                continue;
+            for (int c = 0; c < module.channels; ++c) {
+                const float phase = float(state_.phase[module.index][c]);
+                preset_.oscPhase[module.index][c] = phase < float(kTwoPi) ? phase : 0.0f;
+            }
+        }
+    }
+
+    void startRequestedFades()
+    {
+        for (int m = 0; m < kNumModules; ++m) {
+            if (!std::exchange(state_.fadeRequested[m], false))
+                continue;
+            for (int c = 0; c < kNumChannels; ++c)
+                state_.fadeFromTime[m][c] = state_.lastDelayTime[m][c];
+            state_.fadeRemaining[m] = kCrossfadeFrames;
+        }
+    }
+
+    // Non-finite samples count as 0; a tiny offset of alternating sign keeps
+    // decaying filters and feedback loops out of the denormal range.
+    void readInputs(const float* const inputs[2], int offset, int count)
+    {
+        for (int frame = 0; frame < count; ++frame) {
+            const float offsetSample = state_.denormalSign ? kDenormalOffset : -kDenormalOffset;
+            state_.denormalSign = !state_.denormalSign;
+            for (int c = 0; c < kNumChannels; ++c) {
+                const float sample = inputs[c][offset + frame];
+                engine_.passInput[c * kPassFrames + frame] = (std::isfinite(sample) ? sample : 0.0f) + offsetSample;
+            }
+        }
+    }
+
+    void runFrame(int frame)
+    {
+        inputLeft_ = engine_.passInput[frame];
+        inputRight_ = engine_.passInput[kPassFrames + frame];
+        refreshFilters_ = filterCountdown_ == 0;
+        if (refreshFilters_)
+            filterCountdown_ = kFilterRefreshFrames;
+        --filterCountdown_;
+
+        float bus[kNumChannels] {};
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            const ModulePlan& module = plan_.modules[index];
+            float sample[kNumChannels] {};
+            float pan[kNumChannels] {};
+            for (int c = 0; c < module.channels; ++c)
+                sample[c] = runChannel(module, c, pan[c]);
+            if (module.channels == 1)
+                state_.inputs[module.index][1] = {};
+            addToBuses(module, sample, pan, bus);
+            if (state_.fadeRemaining[module.index] > 0)
+                --state_.fadeRemaining[module.index];
+        }
+        for (int c = 0; c < kNumChannels; ++c)
+            engine_.passOutput[c * kPassFrames + frame] = bounded(bus[c] * plan_.busScale[c]);
+    }
+
+    // Pan position p in [-1, 1] keeps a panned channel at full level in the bus it
+    // moves towards and fades it out of the other: left × min(1, 1 - p), right × min(1, 1 + p).
+    static void addToBuses(const ModulePlan& module, const float sample[2], const float pan[2], float bus[2])
+    {
+        if (!module.panned) {
+            for (int c = 0; c < kNumChannels; ++c) {
+                if (module.outputOn[c])
+                    bus[c] += sample[c] * module.outputGain[c];
+            }
+            return;
+        }
+        for (int c = 0; c < module.channels; ++c) {
+            const float position = std::clamp(pan[c], -1.0f, 1.0f);
+            if (module.outputOn[0])
+                bus[0] += sample[c] * module.outputGain[0] * std::min(1.0f, 1.0f - position);
+            if (module.outputOn[1])
+                bus[1] += sample[c] * module.outputGain[1] * std::min(1.0f, 1.0f + position);
+        }
+    }
+
+    float runChannel(const ModulePlan& module, int c, float& pan)
+    {
+        const int m = module.index;
+        const OrvChannelInputs in = std::exchange(state_.inputs[m][c], OrvChannelInputs {});
+        pan = in.pan;
+        const bool trackedFrequency = std::exchange(preset_.pendingTrackedFreqMod[m][c], 0) != 0;
+        const bool trackedCutoff = std::exchange(preset_.pendingTrackedFilterFrq[m][c], 0) != 0;
+
+        float lfo = 0.0f;
+        float x = sourceSample(module, c, in, trackedFrequency, lfo) + in.mix;
+        if (std::exchange(preset_.pendingAmplMod[m][c], 0) != 0)
+            x *= in.amplitude;
+        x = bounded(x);
+        const float y = bounded(processSample(module, c, x, in, trackedCutoff, lfo));
+        for (int index = 0; index < module.routeCount; ++index)
+            send(module, module.routes[index], c, y, in);
+        return y;
+    }
+
+    float sourceSample(const ModulePlan& module, int c, const OrvChannelInputs& in, bool tracked, float& lfo)
+    {
+        switch (module.source) {
+        case OscKind::LeftIn:
+            return inputLeft_;
+        case OscKind::RightIn:
+            return inputRight_;
+        case OscKind::LeftRightIn:
+            return (inputLeft_ + inputRight_) * 0.5f;
+        case OscKind::StereoIn:
+            return c == 0 ? inputLeft_ : inputRight_;
+        case OscKind::Noise:
+            // 15-bit values, so the range holds whatever the library's RAND_MAX.
+            return float((std::rand() & 0x7FFF) - kNoiseCentre) * kNoiseScale;
+        case OscKind::NoOsc:
+            return 0.0f;
+        default:
+            return oscillatorSample(module, c, in, tracked, lfo);
+        }
+    }
+
+    float oscillatorSample(const ModulePlan& module, int c, const OrvChannelInputs& in, bool tracked, float& lfo)
+    {
+        const double stored = module.frequency;
+        double frequency = (tracked ? double(in.trackedFrequency) : stored) + double(in.frequency) * stored;
+        if (module.process == ProcessKind::QuantizeFrq)
+            frequency = quantize(frequency, stored, module.quantizeStep);
+        double& phase = state_.phase[module.index][c];
+        const double cycles = frequency / plan_.sampleRate;
+
+        double value = 0.0;
+        if (module.source == OscKind::SineLfo) {
+            lfo = float(std::sin(phase)) * module.lfoDepth;
+        } else {
+            double slope = 1.0;
+            const double at = module.process == ProcessKind::PhaseShape
+                ? shapePhase(phase, double(module.shape) + in.phase, slope)
+                : phase;
+            const double step = std::fabs(frequency) >= kBandLimitFrom ? std::min(0.5, std::fabs(cycles) * slope) : 0.0;
+            switch (module.source) {
+            case OscKind::Sine: value = std::sin(at); break;
+            case OscKind::Triangle: value = triangleWave(at); break;
+            case OscKind::Square: value = squareWave(at, step); break;
+            default: value = sawWave(at, step); break;
+            }
+        }
+        phase = wrapPhase(phase + kTwoPi * cycles);
+        return float(value);
+    }
+
+    // Rounds to whole steps of `step` semitones from the stored frequency (440 Hz when that is not above 0).
+    static double quantize(double frequency, double stored, double step)
+    {
+        if (frequency <= 0.0 || step <= 0.0)
+            return frequency;
+        const double reference = stored > 0.0 ? stored : 440.0;
+        const double steps = std::round(12.0 * std::log2(frequency / reference) / step);
+        return reference * std::exp2(steps * step / 12.0);
+    }
+
+    float processSample(const ModulePlan& module, int c, float x, const OrvChannelInputs& in, bool trackedCutoff,
+                        float lfo)
+    {
+        const int m = module.index;
+        switch (module.process) {
+        case ProcessKind::EnvFollow: {
+            double& envelope = state_.envelope[m][c];
+            envelope = module.envCoefficient * envelope + std::fabs(x);
+            const float level = float(envelope) * module.envTimeScale;
+            const float threshold = module.envThreshold;
+            if (level < threshold) {
+                const float ratio = level / threshold;
+                return 2.0f * threshold * (ratio * ratio) * (ratio * ratio) - 1.0f;
+            }
+            return 2.0f * level - 1.0f;
+        }
+        case ProcessKind::PitchTrack:
+            return trackPitch(module, c, x, lfo);
+        case ProcessKind::DcOffset:
+            return x + module.dcOffset;
+        case ProcessKind::RaiseToPwr:
+            // Power Mod * scales the exponent relatively, as Freq Mod scales the frequency.
+            return raiseToPower(x, module.exponent * (1.0f + in.power));
+        case ProcessKind::Delay:
+            return delaySample(module, c, x, in, lfo);
+        case ProcessKind::SampHold: {
+            double& countdown = state_.holdCountdown[m][c];
+            if (countdown <= 0.0) {
+                state_.held[m][c] = x;
+                countdown += std::clamp(modulatedTime(module.processTime, in, lfo), 1.0, double(kMaxTime));
+            }
+            countdown -= 1.0;
+            return state_.held[m][c];
+        }
+        case ProcessKind::LowPass:
+        case ProcessKind::HighPass:
+        case ProcessKind::BandPass:
+            return filterSample(module, c, x, in, trackedCutoff);
+        default:
+            return x;
+        }
+    }
+
+    // Delay Mod * / S/H Mod * and a Sine LFO scale the time relatively (a sweep of
+    // depth d moves it between T(1 - d) and T(1 + d)); PitchTrack routes add periods.
+    static double modulatedTime(float time, const OrvChannelInputs& in, float lfo)
+    {
+        return double(time) * (1.0 + double(in.time)) * (1.0 + double(lfo)) + double(in.trackedTime);
+    }
+
+    float* line(const ModulePlan& module, int c) const
+    {
+        return engine_.delayPool.get() + size_t(module.line + c) * plan_.lineLength;
+    }
+
+    // Writes x into the channel's line and returns the position it went to.
+    uint32_t writeLine(const ModulePlan& module, int c, float x)
+    {
+        uint32_t& write = state_.lineWrite[module.line + c];
+        if (write >= plan_.lineLength)
+            write = 0;
+        const uint32_t position = write;
+        line(module, c)[position] = x;
+        write = position + 1 == plan_.lineLength ? 0 : position + 1;
+        return position;
+    }
+
+    // Linear interpolation between the two samples around `time` samples before `newest`.
+    float readLine(const float* samples, uint32_t newest, double time) const
+    {
+        double position = double(newest) - time;
+        if (position < 0.0)
+            position += plan_.lineLength;
+        uint32_t index = uint32_t(position);
+        if (index >= plan_.lineLength)
+            index = plan_.lineLength - 1;
+        const float fraction = float(position - index);
+        const uint32_t next = index + 1 == plan_.lineLength ? 0 : index + 1;
+        return samples[index] + (samples[next] - samples[index]) * fraction;
+    }
+
+    float delaySample(const ModulePlan& module, int c, float x, const OrvChannelInputs& in, float lfo)
+    {
+        const int m = module.index;
+        const uint32_t newest = writeLine(module, c, x);
+        const double longest = double(plan_.lineLength - 1);
+        const double time = std::clamp(modulatedTime(module.processTime, in, lfo), 0.0, longest);
+        const float* samples = line(module, c);
+        float y = readLine(samples, newest, time);
+        if (const int remaining = state_.fadeRemaining[m]; remaining > 0) {
+            const float old = float(remaining) / float(kCrossfadeFrames);
+            const double from = std::clamp(double(state_.fadeFromTime[m][c]), 0.0, longest);
+            y += (readLine(samples, newest, from) - y) * old;
+        }
+        state_.lastDelayTime[m][c] = float(time);
+        return y;
+    }
+
+    float trackPitch(const ModulePlan& module, int c, float x, float lfo)
+    {
+        const int m = module.index;
+        const uint32_t newest = writeLine(module, c, x);
+        double& countdown = state_.trackCountdown[m][c];
+        if (countdown <= 0.0) {
+            float pitch = 0.0f;
+            if (module.longestPeriod > 0) {
+                unrollHistory(line(module, c), newest, 2 * module.longestPeriod);
+                pitch = detectPitch(engine_.trackWindow.get(), module.shortestPeriod, module.longestPeriod,
+                                    float(plan_.sampleRate), engine_.trackWindow.get() + kTrackHistory);
+            }
+            state_.pitch[m][c] = pitch;
+            preset_.lastPitch[m][c] = pitch;
+            // Re-detecting more often than the analysis window is long would only repeat work.
+            const double interval = double(module.trackInterval) * (1.0 + double(lfo));
+            countdown += std::clamp(interval, double(std::max(module.longestPeriod, 1)), double(kMaxTime));
+        }
+        countdown -= 1.0;
+        return float(state_.pitch[m][c] * 2.0 / plan_.sampleRate);
+    }
+
+    // Copies the `count` newest samples of a line, oldest first, into the detection window.
+    void unrollHistory(const float* samples, uint32_t newest, int count)
+    {
+        float* window = engine_.trackWindow.get();
+        const uint32_t length = plan_.lineLength;
+        const uint32_t start = (newest + length - uint32_t(count) + 1) % length;
+        const uint32_t firstPart = std::min<uint32_t>(uint32_t(count), length - start);
+        std::memcpy(window, samples + start, firstPart * sizeof(float));
+        std::memcpy(window + firstPart, samples, (uint32_t(count) - firstPart) * sizeof(float));
+    }
+
+    float filterSample(const ModulePlan& module, int c, float x, const OrvChannelInputs& in, bool trackedCutoff)
+    {
+        OrvFilterState& filter = state_.filter[module.index][c];
+        if (refreshFilters_) {
+            const double main = module.cutoff;
+            const double cutoff = (trackedCutoff ? double(in.trackedCutoff) : main) + double(in.cutoff) * main;
+            const double q = double(module.q) * (1.0 + double(in.q));
+            const FilterShape shape = module.process == ProcessKind::LowPass ? FilterShape::LowPass
+                : module.process == ProcessKind::HighPass                    ? FilterShape::HighPass
+                                                                             : FilterShape::BandPass;
+            const BiquadCoefficients k = biquad(shape, std::clamp(cutoff, kMinCutoff, kMaxCutoffRatio * plan_.sampleRate),
+                                                std::clamp(q, kMinQ, kMaxQ), plan_.sampleRate);
+            filter.b0 = k.b0;
+            filter.b1 = k.b1;
+            filter.b2 = k.b2;
+            filter.a1 = k.a1;
+            filter.a2 = k.a2;
+            if (!(std::fabs(filter.z1) < kFilterStateLimit && std::fabs(filter.z2) < kFilterStateLimit))
+                filter.z1 = filter.z2 = 0.0;
+        }
+        const double y = filter.b0 * x + filter.z1;
+        filter.z1 = filter.b1 * x - filter.a1 * y + filter.z2;
+        filter.z2 = filter.b2 * x - filter.a2 * y;
+        return float(y);
+    }
+
+    void multiplyAmplitude(int target, int c, float factor)
+    {
+        uint16_t& pending = preset_.pendingAmplMod[target][c];
+        float& amplitude = state_.inputs[target][c].amplitude;
+        amplitude = pending == 0 ? factor : amplitude * factor;
+        addPending(pending);
+    }
+
+    static void addTracked(float& sum, uint16_t& pending, float value)
+    {
+        sum = pending == 0 ? value : sum + value;
+        addPending(pending);
+    }
+
+    void send(const ModulePlan& module, const Route& route, int c, float y, const OrvChannelInputs& in)
+    {
+        const int t = route.target;
+        OrvChannelInputs& to = state_.inputs[t][c];
+        // Mod A Mod / Mod B Mod scale a slot's depth relatively.
+        const float depth = route.depth * (1.0f + in.slotDepth[route.slot]);
+        const float amount = depth * y;
+        const float pitch = route.fromTracker ? state_.pitch[module.index][c] : 0.0f;
+        switch (route.kind) {
+        case ModKind::Mix:
+            to.mix += amount;
+            break;
+        case ModKind::AmplMod:
+            multiplyAmplitude(t, c, 0.5f + 0.5f * amount);
+            break;
+        case ModKind::RingMod:
+            // Depth blends the dry signal into the product: depth 1 multiplies by the
+            // sender (a 0..1 pulse gates), smaller depths make a partial tremolo.
+            multiplyAmplitude(t, c, 1.0f - depth + amount);
+            break;
+        case ModKind::PanMod:
+            to.pan += amount;
+            break;
+        case ModKind::FreqMod:
+            if (!route.fromTracker)
+                to.frequency += amount;
+            else if (pitch > 0.0f)
+                addTracked(to.trackedFrequency, preset_.pendingTrackedFreqMod[t][c], depth * pitch);
+            break;
+        case ModKind::FilterFrq:
+            if (!route.fromTracker)
+                to.cutoff += amount;
+            else if (pitch > 0.0f)
+                addTracked(to.trackedCutoff, preset_.pendingTrackedFilterFrq[t][c], depth * pitch);
+            break;
+        case ModKind::DelayMod:
+        case ModKind::SampHoldMod:
+            if (!route.fromTracker)
+                to.time += amount;
+            else if (pitch > 0.0f)
+                to.trackedTime += float(depth * plan_.sampleRate / pitch);
+            break;
+        case ModKind::PhaseMod:
+            // Added to the PhaseShape amount: the sender bends the target's waveform back and forth.
+            to.phase += amount;
+            break;
+        case ModKind::PowerMod:
+            to.power += amount;
+            break;
+        case ModKind::FilterQ:
+            to.q += amount;
+            break;
+        case ModKind::ModAMod:
+            to.slotDepth[0] += amount;
+            break;
+        case ModKind::ModBMod:
+            to.slotDepth[1] += amount;
+            break;
+        default:
+            break;
+        }
+    }
+
+    // Stereo-linked peak limiter without look-ahead: the gain drops at once to what
+    // keeps the frame at the threshold and recovers smoothly.
+    void limitAndWrite(float* const outputs[2], int offset, int count, bool replace)
+    {
+        double gain = state_.limiterGain;
+        for (int frame = 0; frame < count; ++frame) {
+            const float left = engine_.passOutput[frame];
+            const float right = engine_.passOutput[kPassFrames + frame];
+            const float peak = std::max(std::fabs(left), std::fabs(right));
+            const double needed = peak > threshold_ ? double(threshold_) / peak : 1.0;
+            if (needed < gain) {
+                gain = needed;
+            } else {
+                gain += (needed - gain) * limiterRelease_;
+                if (needed - gain < kLimiterSnap)
+                    gain = needed;
+            }
+            if (gain < 1.0)
+                engine_.limiterEngaged = true;
+            const float limited[kNumChannels] = {bounded(float(left * gain), threshold_),
+                                                 bounded(float(right * gain), threshold_)};
+            for (int c = 0; c < kNumChannels; ++c) {
+                float& out = outputs[c][offset + frame];
+                out = replace ? limited[c] : out + limited[c];
+            }
+        }
+        state_.limiterGain = gain;
+    }
+
+    OrvEngine& engine_;
+    OrvModulationState& state_;
+    OrvPreset& preset_;
+    const BlockPlan& plan_;
+    double limiterRelease_ = 0.0;
+    float threshold_ = 0.7f;
+    float inputLeft_ = 0.0f;
+    float inputRight_ = 0.0f;
+    int filterCountdown_ = 0; // coefficients are refreshed at the block start and every 160 frames
+    bool refreshFilters_ = false;
+};
+
+} // namespace
+
+OrvEngine::OrvEngine()
+    : delayPool(std::make_unique<float[]>(kDelayPoolSamples)),
+      trackWindow(std::make_unique<float[]>(kTrackHistory + kLongestTrackedPeriod + 2)),
+      passInput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
+      passOutput(std::make_unique<float[]>(kNumChannels * kPassFrames))
+{
+}
+
 void clearModulationState(OrvEngine& engine)
 {
     engine.state = OrvModulationState {};
+    std::fill_n(engine.delayPool.get(), kDelayPoolSamples, 0.0f);
 }
 
-void requestDelayCrossfade(OrvEngine&, int) {}
-
-void processBlock(OrvEngine&, OrvPreset&, const float* const inputs[2], float* const outputs[2], int frames, float,
-                  bool replace)
+void requestDelayCrossfade(OrvEngine& engine, int module)
 {
-    for (int channel = 0; channel < 2; ++channel) {
-        for (int frame = 0; frame < frames; ++frame) {
-            const float sample = inputs[channel][frame];
-            outputs[channel][frame] = replace ? sample : outputs[channel][frame] + sample;
-        }
-    }
+    if (module >= 0 && module < kNumModules)
+        engine.state.fadeRequested[module] = true;
+}
+
+void processBlock(OrvEngine& engine, OrvPreset& preset, const float* const inputs[2], float* const outputs[2],
+                  int frames, float sampleRate, bool replace)
+{
+    if (frames <= 0)
+        return;
+    FlushDenormals flushDenormals;
+    BlockPlan plan;
+    buildPlan(plan, preset, sampleRate);
+    BlockRunner(engine, preset, plan).run(inputs, outputs, frames, replace);
 }

@@ -1,20 +1,74 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+
 #include "plugin/OrvPreset.h"
 
-// Running state of the modules that preparation clears.
+// Every delay line of a program comes out of one pool: lines × length never exceeds it.
+constexpr int kDelayPoolSamples = 1 << 20;
+// Frames handled per inner pass; a block of any size runs as several passes.
+constexpr int kPassFrames = 256;
+// The pitch detector searches periods up to this many samples (about 21.5 Hz at 44100 Hz).
+constexpr int kLongestTrackedPeriod = 2048;
+
+// What other modules sent to one channel of a module since it last ran; the
+// module consumes (and clears) it when it runs, so a route into a later module
+// acts in the same frame and one into an earlier module in the next.
+struct OrvChannelInputs {
+    float mix = 0.0f;           // sum of depth × sample of the Mix routes
+    float amplitude = 0.0f;     // product of the Ampl Mod and Ring Mod factors, valid while its pending word is set
+    float pan = 0.0f;           // sum of depth × sample of the Pan Mod routes
+    float frequency = 0.0f;     // relative Freq Mod: the stored frequency × this is added
+    float trackedFrequency = 0.0f; // Hz from PitchTrack routes, valid while its pending word is set
+    float cutoff = 0.0f;        // relative Filter Frq *
+    float trackedCutoff = 0.0f; // Hz from PitchTrack routes, valid while its pending word is set
+    float q = 0.0f;             // relative Filter Q *
+    float time = 0.0f;          // relative Delay Mod * / S/H Mod *
+    float trackedTime = 0.0f;   // samples from PitchTrack Delay Mod * / S/H Mod *
+    float phase = 0.0f;         // Phase Mod *, added to the PhaseShape amount
+    float power = 0.0f;         // relative Power Mod *
+    float slotDepth[kNumSlots] {}; // relative Mod A Mod / Mod B Mod
+};
+
+struct OrvFilterState {
+    double b0 = 0.0, b1 = 0.0, b2 = 0.0, a1 = 0.0, a2 = 0.0;
+    double z1 = 0.0, z2 = 0.0;
+};
+
+// Running values of the modules; clearModulationState resets all of it.
 struct OrvModulationState {
-    float busLeft = 0.0f;
-    float busRight = 0.0f;
+    OrvChannelInputs inputs[kNumModules][kNumChannels];
+    double phase[kNumModules][kNumChannels] {};    // radians, loaded from the record each block
+    double envelope[kNumModules][kNumChannels] {};
+    float held[kNumModules][kNumChannels] {};       // Samp/Hold value
+    double holdCountdown[kNumModules][kNumChannels] {};
+    double trackCountdown[kNumModules][kNumChannels] {};
+    float pitch[kNumModules][kNumChannels] {};     // Hz detected by PitchTrack, 0 = none
+    OrvFilterState filter[kNumModules][kNumChannels];
+    uint32_t lineWrite[2 * kNumModules] {};        // write position of each handed-out line
+    float lastDelayTime[kNumModules][kNumChannels] {};
+    float fadeFromTime[kNumModules][kNumChannels] {};
+    int fadeRemaining[kNumModules] {};
+    bool fadeRequested[kNumModules] {};
+    double limiterGain = 1.0;
+    bool denormalSign = false;
 };
 
 struct OrvEngine {
+    OrvEngine();
+
     float limiterThreshold = 0.7f; // plug-in wide, set only through "Limiter Setup"
     bool limiterEngaged = false;   // gain reduced since the plug-in object last reported it
     OrvModulationState state;
+    std::unique_ptr<float[]> delayPool;   // kDelayPoolSamples
+    std::unique_ptr<float[]> trackWindow; // unrolled history for one pitch detection
+    std::unique_ptr<float[]> passInput;   // one pass of sanitised input, left then right
+    std::unique_ptr<float[]> passOutput;  // one pass of bus output, left then right
 };
 
-// Clears every running value of the engine, so the next block starts fresh.
+// Clears every running value of the engine, delay memory included, so the next
+// block starts fresh and no earlier program's audio is replayed.
 void clearModulationState(OrvEngine& engine);
 
 // Asks for a short cross-fade on the module's delay read position.
