@@ -770,7 +770,7 @@ void processBlock(OrvEngine& engine, OrvPreset& preset, const float* const input
 {
     if (frames <= 0)
         return;
-    FlushDenormals flushDenormals;
+    [[maybe_unused]] FlushDenormals flushDenormals;
     BlockPlan plan;
     buildPlan(plan, preset, sampleRate);
     BlockRunner(engine, preset, plan).run(inputs, outputs, frames, replace);
