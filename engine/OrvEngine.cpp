@@ -300,8 +300,12 @@ private:
     {
         for (int index = 0; index < plan_.moduleCount; ++index) {
             const int m = plan_.modules[index].index;
-            for (int c = 0; c < kNumChannels; ++c)
-                state_.phase[m][c] = wrapPhase(preset_.oscPhase[m][c]);
+            for (int c = 0; c < kNumChannels; ++c) {
+                // The record holds the phase in single precision; the engine keeps running
+                // on its own double unless someone wrote a new phase into the record.
+                if (std::memcmp(&preset_.oscPhase[m][c], &state_.storedPhase[m][c], sizeof(float)) != 0)
+                    state_.phase[m][c] = wrapPhase(preset_.oscPhase[m][c]);
+            }
         }
     }
 
@@ -314,6 +318,7 @@ private:
             for (int c = 0; c < module.channels; ++c) {
                 const float phase = float(state_.phase[module.index][c]);
                 preset_.oscPhase[module.index][c] = phase < float(kTwoPi) ? phase : 0.0f;
+                state_.storedPhase[module.index][c] = preset_.oscPhase[module.index][c];
             }
         }
     }

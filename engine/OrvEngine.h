@@ -39,7 +39,8 @@ struct OrvFilterState {
 // Running values of the modules; clearModulationState resets all of it.
 struct OrvModulationState {
     OrvChannelInputs inputs[kNumModules][kNumChannels];
-    double phase[kNumModules][kNumChannels] {};    // radians, loaded from the record each block
+    double phase[kNumModules][kNumChannels] {};    // radians
+    float storedPhase[kNumModules][kNumChannels] {}; // what the last block wrote into the record
     double envelope[kNumModules][kNumChannels] {};
     float held[kNumModules][kNumChannels] {};       // Samp/Hold value
     double holdCountdown[kNumModules][kNumChannels] {};
