@@ -26,6 +26,9 @@ build: deps
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+bench: build
+	$(BUILD_DIR)/orvane_bench
+
 clean:
 	rm -rf $(BUILD_DIR)
 

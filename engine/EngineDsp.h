@@ -15,13 +15,8 @@ constexpr float kSignalCeiling = 1.0e5f;
 
 inline float bounded(float x, float limit = kSignalCeiling)
 {
-    if (x >= -limit && x <= limit)
-        return x;
-    if (x > limit)
-        return limit;
-    if (x < -limit)
-        return -limit;
-    return 0.0f;
+    const float number = x == x ? x : 0.0f;
+    return std::min(std::max(number, -limit), limit);
 }
 
 // A record field as the engine may use it: inside [low, high], `fallback` when not finite.

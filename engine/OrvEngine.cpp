@@ -56,6 +56,7 @@ struct ModulePlan {
     int16_t process;
     int channels; // 1 when channel 1 cannot be heard or sent anywhere
     bool panned;
+    bool receives; // some route leads here, or the record holds a pending word for it
     bool outputOn[kNumChannels];
     float outputGain[kNumChannels];
     float frequency;
@@ -199,6 +200,15 @@ void planModule(ModulePlan& plan, const OrvPreset& preset, int m, uint32_t lineL
     plan.routeCount = 0;
 }
 
+bool hasPendingWord(const OrvPreset& preset, int m)
+{
+    for (int c = 0; c < kNumChannels; ++c) {
+        if (preset.pendingAmplMod[m][c] || preset.pendingTrackedFilterFrq[m][c] || preset.pendingTrackedFreqMod[m][c])
+            return true;
+    }
+    return false;
+}
+
 void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
 {
     plan.sampleRate = std::isfinite(sampleRate) && sampleRate >= 1000.0f ? std::min(double(sampleRate), 1.0e6) : 44100.0;
@@ -213,6 +223,7 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
     plan.lineLength = usableLineLength(preset.delayLineLength, 2 * lineModules);
 
     bool panned[kNumModules] {};
+    bool receives[kNumModules] {};
     plan.moduleCount = 0;
     int nextLine = 0;
     for (int m = 0; m < kNumModules; ++m) {
@@ -233,6 +244,7 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
             module.routes[module.routeCount++] = {slot, kind, target,
                 clampField(preset.modDepth[m][slot], -kMaxDepth, kMaxDepth, 0.0f),
                 module.process == ProcessKind::PitchTrack};
+            receives[target] = true;
             if (kind == ModKind::PanMod)
                 panned[target] = true;
         }
@@ -243,6 +255,7 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
     for (int index = 0; index < plan.moduleCount; ++index) {
         ModulePlan& module = plan.modules[index];
         module.panned = panned[module.index];
+        module.receives = receives[module.index] || hasPendingWord(preset, module.index);
         module.channels = module.outputOn[1] || module.routeCount > 0 ? 2 : 1;
         for (int bus = 0; bus < kNumChannels; ++bus) {
             if (module.outputOn[bus])
@@ -394,22 +407,35 @@ private:
         }
     }
 
-    float runChannel(const ModulePlan& module, int c, float& pan)
+    // Kept out of line: one compact channel step runs much faster than eight inlined copies.
+    [[gnu::noinline]] float runChannel(const ModulePlan& module, int c, float& pan)
     {
+        static constexpr OrvChannelInputs kNothingSent {};
         const int m = module.index;
-        const OrvChannelInputs in = std::exchange(state_.inputs[m][c], OrvChannelInputs {});
+        // Fields are read one by one where they are used: copying the whole inbox
+        // right after senders wrote single fields of it stalls the processor.
+        OrvChannelInputs* inbox = module.receives ? &state_.inputs[m][c] : nullptr;
+        const OrvChannelInputs& in = inbox ? *inbox : kNothingSent;
+        bool trackedFrequency = false, trackedCutoff = false, amplitudePending = false;
+        if (inbox) {
+            trackedFrequency = std::exchange(preset_.pendingTrackedFreqMod[m][c], 0) != 0;
+            trackedCutoff = std::exchange(preset_.pendingTrackedFilterFrq[m][c], 0) != 0;
+            amplitudePending = std::exchange(preset_.pendingAmplMod[m][c], 0) != 0;
+        }
         pan = in.pan;
-        const bool trackedFrequency = std::exchange(preset_.pendingTrackedFreqMod[m][c], 0) != 0;
-        const bool trackedCutoff = std::exchange(preset_.pendingTrackedFilterFrq[m][c], 0) != 0;
 
         float lfo = 0.0f;
         float x = sourceSample(module, c, in, trackedFrequency, lfo) + in.mix;
-        if (std::exchange(preset_.pendingAmplMod[m][c], 0) != 0)
+        if (amplitudePending)
             x *= in.amplitude;
         x = bounded(x);
         const float y = bounded(processSample(module, c, x, in, trackedCutoff, lfo));
+        // Mod A Mod / Mod B Mod scale a slot's depth relatively.
+        const float depthScale[kNumSlots] = {1.0f + in.slotDepth[0], 1.0f + in.slotDepth[1]};
+        if (inbox)
+            *inbox = {};
         for (int index = 0; index < module.routeCount; ++index)
-            send(module, module.routes[index], c, y, in);
+            send(module, module.routes[index], c, y, depthScale[module.routes[index].slot]);
         return y;
     }
 
@@ -571,7 +597,7 @@ private:
         return y;
     }
 
-    float trackPitch(const ModulePlan& module, int c, float x, float lfo)
+    [[gnu::noinline]] float trackPitch(const ModulePlan& module, int c, float x, float lfo)
     {
         const int m = module.index;
         const uint32_t newest = writeLine(module, c, x);
@@ -604,26 +630,31 @@ private:
         std::memcpy(window + firstPart, samples, (uint32_t(count) - firstPart) * sizeof(float));
     }
 
+    [[gnu::noinline]] void refreshFilter(const ModulePlan& module, OrvFilterState& filter, const OrvChannelInputs& in,
+                                         bool trackedCutoff) const
+    {
+        const double main = module.cutoff;
+        const double cutoff = (trackedCutoff ? double(in.trackedCutoff) : main) + double(in.cutoff) * main;
+        const double q = double(module.q) * (1.0 + double(in.q));
+        const FilterShape shape = module.process == ProcessKind::LowPass ? FilterShape::LowPass
+            : module.process == ProcessKind::HighPass                    ? FilterShape::HighPass
+                                                                         : FilterShape::BandPass;
+        const BiquadCoefficients k = biquad(shape, std::clamp(cutoff, kMinCutoff, kMaxCutoffRatio * plan_.sampleRate),
+                                            std::clamp(q, kMinQ, kMaxQ), plan_.sampleRate);
+        filter.b0 = k.b0;
+        filter.b1 = k.b1;
+        filter.b2 = k.b2;
+        filter.a1 = k.a1;
+        filter.a2 = k.a2;
+        if (!(std::fabs(filter.z1) < kFilterStateLimit && std::fabs(filter.z2) < kFilterStateLimit))
+            filter.z1 = filter.z2 = 0.0;
+    }
+
     float filterSample(const ModulePlan& module, int c, float x, const OrvChannelInputs& in, bool trackedCutoff)
     {
         OrvFilterState& filter = state_.filter[module.index][c];
-        if (refreshFilters_) {
-            const double main = module.cutoff;
-            const double cutoff = (trackedCutoff ? double(in.trackedCutoff) : main) + double(in.cutoff) * main;
-            const double q = double(module.q) * (1.0 + double(in.q));
-            const FilterShape shape = module.process == ProcessKind::LowPass ? FilterShape::LowPass
-                : module.process == ProcessKind::HighPass                    ? FilterShape::HighPass
-                                                                             : FilterShape::BandPass;
-            const BiquadCoefficients k = biquad(shape, std::clamp(cutoff, kMinCutoff, kMaxCutoffRatio * plan_.sampleRate),
-                                                std::clamp(q, kMinQ, kMaxQ), plan_.sampleRate);
-            filter.b0 = k.b0;
-            filter.b1 = k.b1;
-            filter.b2 = k.b2;
-            filter.a1 = k.a1;
-            filter.a2 = k.a2;
-            if (!(std::fabs(filter.z1) < kFilterStateLimit && std::fabs(filter.z2) < kFilterStateLimit))
-                filter.z1 = filter.z2 = 0.0;
-        }
+        if (refreshFilters_)
+            refreshFilter(module, filter, in, trackedCutoff);
         const double y = filter.b0 * x + filter.z1;
         filter.z1 = filter.b1 * x - filter.a1 * y + filter.z2;
         filter.z2 = filter.b2 * x - filter.a2 * y;
@@ -644,12 +675,11 @@ private:
         addPending(pending);
     }
 
-    void send(const ModulePlan& module, const Route& route, int c, float y, const OrvChannelInputs& in)
+    void send(const ModulePlan& module, const Route& route, int c, float y, float depthScale)
     {
         const int t = route.target;
         OrvChannelInputs& to = state_.inputs[t][c];
-        // Mod A Mod / Mod B Mod scale a slot's depth relatively.
-        const float depth = route.depth * (1.0f + in.slotDepth[route.slot]);
+        const float depth = route.depth * depthScale;
         const float amount = depth * y;
         const float pitch = route.fromTracker ? state_.pitch[module.index][c] : 0.0f;
         switch (route.kind) {
