@@ -301,8 +301,11 @@ public:
         for (int done = 0; done < frames; done += kPassFrames) {
             const int count = std::min(kPassFrames, frames - done);
             readInputs(inputs, done, count);
+            markFilterRefreshes(count);
+            precomputeIndependentModules(count);
             for (int frame = 0; frame < count; ++frame)
                 runFrame(frame);
+            mixBuses(count);
             limitAndWrite(outputs, done, count, replace);
         }
         storePhases();
@@ -361,82 +364,233 @@ private:
         }
     }
 
-    void runFrame(int frame)
+    void markFilterRefreshes(int count)
+    {
+        for (int frame = 0; frame < count; ++frame) {
+            refreshAt_[frame] = filterCountdown_ == 0;
+            if (refreshAt_[frame])
+                filterCountdown_ = kFilterRefreshFrames;
+            --filterCountdown_;
+        }
+    }
+
+    void startFrame(int frame)
     {
         inputLeft_ = engine_.passInput[frame];
         inputRight_ = engine_.passInput[kPassFrames + frame];
-        refreshFilters_ = filterCountdown_ == 0;
-        if (refreshFilters_)
-            filterCountdown_ = kFilterRefreshFrames;
-        --filterCountdown_;
-
-        float bus[kNumChannels] {};
-        for (int index = 0; index < plan_.moduleCount; ++index) {
-            const ModulePlan& module = plan_.modules[index];
-            float sample[kNumChannels] {};
-            float pan[kNumChannels] {};
-            for (int c = 0; c < module.channels; ++c)
-                sample[c] = runChannel(module, c, pan[c]);
-            if (module.channels == 1)
-                state_.inputs[module.index][1] = {};
-            addToBuses(module, sample, pan, bus);
-            if (state_.fadeRemaining[module.index] > 0)
-                --state_.fadeRemaining[module.index];
-        }
-        for (int c = 0; c < kNumChannels; ++c)
-            engine_.passOutput[c * kPassFrames + frame] = bounded(bus[c] * plan_.busScale[c]);
+        refreshFilters_ = refreshAt_[frame];
     }
 
-    // Pan position p in [-1, 1] keeps a panned channel at full level in the bus it
-    // moves towards and fades it out of the other: left × min(1, 1 - p), right × min(1, 1 + p).
-    static void addToBuses(const ModulePlan& module, const float sample[2], const float pan[2], float bus[2])
+    float* passOf(int index, int c) const
     {
-        if (!module.panned) {
-            for (int c = 0; c < kNumChannels; ++c) {
-                if (module.outputOn[c])
-                    bus[c] += sample[c] * module.outputGain[c];
+        return engine_.modulePass.get() + (size_t(index) * kNumChannels + size_t(c)) * kPassFrames;
+    }
+
+    float* panOf(int index, int c) const
+    {
+        return engine_.panPass.get() + (size_t(index) * kNumChannels + size_t(c)) * kPassFrames;
+    }
+
+    // The block pre-pass: a module that no route reaches depends only on the inputs
+    // and its own state, so it runs a whole pass ahead, one channel at a time.
+    void precomputeIndependentModules(int count)
+    {
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            const ModulePlan& module = plan_.modules[index];
+            if (module.receives)
+                continue;
+            if (usesLine(module.process)) {
+                // Delay cross-fades count frames across both channels: frame by frame.
+                for (int frame = 0; frame < count; ++frame) {
+                    startFrame(frame);
+                    float sample[kNumChannels] {};
+                    float pan[kNumChannels] {};
+                    runModule(module, sample, pan);
+                    for (int c = 0; c < module.channels; ++c)
+                        passOf(index, c)[frame] = sample[c];
+                }
+                continue;
+            }
+            float* lfo[kNumChannels] = {engine_.lfoPass.get(), engine_.lfoPass.get() + kPassFrames};
+            double (&phase)[kNumChannels] = state_.phase[module.index];
+            // An oscillator nobody modulates plays the same in both channels when their phases agree.
+            const bool sameSource = module.channels == 2 && hasPhase(module.source) && phase[0] == phase[1];
+            fillSource(module, 0, passOf(index, 0), lfo[0], count);
+            if (sameSource) {
+                std::copy_n(passOf(index, 0), count, passOf(index, 1));
+                std::copy_n(lfo[0], count, lfo[1]);
+                phase[1] = phase[0];
+            } else if (module.channels == 2) {
+                fillSource(module, 1, passOf(index, 1), lfo[1], count);
+            }
+            for (int c = 0; c < module.channels; ++c)
+                processPass(module, c, passOf(index, c), lfo[c], count);
+            state_.fadeRemaining[module.index] = std::max(0, state_.fadeRemaining[module.index] - count);
+        }
+    }
+
+    void fillSource(const ModulePlan& module, int c, float* samples, float* lfo, int count)
+    {
+        static constexpr OrvChannelInputs kNothingSent {};
+        const float* left = engine_.passInput.get();
+        const float* right = left + kPassFrames;
+        switch (module.source) {
+        case OscKind::LeftIn:
+        case OscKind::RightIn:
+        case OscKind::StereoIn: {
+            const float* input = module.source == OscKind::LeftIn || (module.source == OscKind::StereoIn && c == 0) ? left : right;
+            for (int frame = 0; frame < count; ++frame)
+                samples[frame] = bounded(input[frame]);
+            return;
+        }
+        case OscKind::LeftRightIn:
+            for (int frame = 0; frame < count; ++frame)
+                samples[frame] = bounded((left[frame] + right[frame]) * 0.5f);
+            return;
+        case OscKind::NoOsc:
+            std::fill_n(samples, count, 0.0f);
+            return;
+        default:
+            for (int frame = 0; frame < count; ++frame) {
+                lfo[frame] = 0.0f;
+                samples[frame] = sourceSample(module, c, kNothingSent, false, lfo[frame]);
             }
             return;
         }
-        for (int c = 0; c < module.channels; ++c) {
-            const float position = std::clamp(pan[c], -1.0f, 1.0f);
-            if (module.outputOn[0])
-                bus[0] += sample[c] * module.outputGain[0] * std::min(1.0f, 1.0f - position);
-            if (module.outputOn[1])
-                bus[1] += sample[c] * module.outputGain[1] * std::min(1.0f, 1.0f + position);
+    }
+
+    void processPass(const ModulePlan& module, int c, float* samples, const float* lfo, int count)
+    {
+        static constexpr OrvChannelInputs kNothingSent {};
+        switch (module.process) {
+        case ProcessKind::NoProcess:
+        case ProcessKind::QuantizeFrq:
+        case ProcessKind::PhaseShape:
+            return;
+        case ProcessKind::DcOffset:
+            for (int frame = 0; frame < count; ++frame)
+                samples[frame] = bounded(samples[frame] + module.dcOffset);
+            return;
+        default:
+            for (int frame = 0; frame < count; ++frame) {
+                refreshFilters_ = refreshAt_[frame];
+                samples[frame] = bounded(processSample(module, c, samples[frame], kNothingSent, false, lfo[frame]));
+            }
+            return;
         }
     }
 
-    // Kept out of line: one compact channel step runs much faster than eight inlined copies.
-    [[gnu::noinline]] float runChannel(const ModulePlan& module, int c, float& pan)
+    // Modules that routes reach run frame by frame; the pre-computed ones only send.
+    void runFrame(int frame)
+    {
+        startFrame(frame);
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            const ModulePlan& module = plan_.modules[index];
+            if (module.receives) {
+                float sample[kNumChannels] {};
+                float pan[kNumChannels] {};
+                runModule(module, sample, pan);
+                if (module.channels == 1)
+                    state_.inputs[module.index][1] = {};
+                for (int c = 0; c < module.channels; ++c) {
+                    passOf(index, c)[frame] = sample[c];
+                    panOf(index, c)[frame] = pan[c];
+                }
+            } else {
+                for (int route = 0; route < module.routeCount; ++route) {
+                    for (int c = 0; c < module.channels; ++c)
+                        send(module, module.routes[route], c, passOf(index, c)[frame], 1.0f);
+                }
+            }
+        }
+    }
+
+    // Each bus sums its switched-on module channels at their gains and takes the average.
+    // A panned channel p in [-1, 1] stays at full level in the bus it moves towards and
+    // fades out of the other: left × min(1, 1 - p), right × min(1, 1 + p).
+    void mixBuses(int count)
+    {
+        float* bus[kNumChannels] = {engine_.passOutput.get(), engine_.passOutput.get() + kPassFrames};
+        std::fill_n(bus[0], kNumChannels * kPassFrames, 0.0f);
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            const ModulePlan& module = plan_.modules[index];
+            if (!module.panned) {
+                for (int c = 0; c < kNumChannels; ++c) {
+                    if (!module.outputOn[c])
+                        continue;
+                    const float* samples = passOf(index, c);
+                    const float gain = module.outputGain[c];
+                    for (int frame = 0; frame < count; ++frame)
+                        bus[c][frame] += samples[frame] * gain;
+                }
+                continue;
+            }
+            for (int c = 0; c < module.channels; ++c) {
+                const float* samples = passOf(index, c);
+                const float* pan = panOf(index, c);
+                for (int frame = 0; frame < count; ++frame) {
+                    const float position = std::clamp(pan[frame], -1.0f, 1.0f);
+                    if (module.outputOn[0])
+                        bus[0][frame] += samples[frame] * module.outputGain[0] * std::min(1.0f, 1.0f - position);
+                    if (module.outputOn[1])
+                        bus[1][frame] += samples[frame] * module.outputGain[1] * std::min(1.0f, 1.0f + position);
+                }
+            }
+        }
+        for (int c = 0; c < kNumChannels; ++c) {
+            for (int frame = 0; frame < count; ++frame)
+                bus[c][frame] = bounded(bus[c][frame] * plan_.busScale[c]);
+        }
+    }
+
+    // Both channels of a module run side by side: they never read each other, and their
+    // dependency chains then overlap in the processor. Kept out of line, as one compact
+    // step runs much faster than eight inlined copies.
+    // A module that receives routes also sends from here; the others send from runFrame.
+    [[gnu::noinline]] void runModule(const ModulePlan& module, float sample[2], float pan[2])
     {
         static constexpr OrvChannelInputs kNothingSent {};
         const int m = module.index;
-        // Fields are read one by one where they are used: copying the whole inbox
+        const int channels = module.channels;
+        // Inbox fields are read one by one where they are used: copying a whole inbox
         // right after senders wrote single fields of it stalls the processor.
-        OrvChannelInputs* inbox = module.receives ? &state_.inputs[m][c] : nullptr;
-        const OrvChannelInputs& in = inbox ? *inbox : kNothingSent;
-        bool trackedFrequency = false, trackedCutoff = false, amplitudePending = false;
-        if (inbox) {
-            trackedFrequency = std::exchange(preset_.pendingTrackedFreqMod[m][c], 0) != 0;
-            trackedCutoff = std::exchange(preset_.pendingTrackedFilterFrq[m][c], 0) != 0;
-            amplitudePending = std::exchange(preset_.pendingAmplMod[m][c], 0) != 0;
+        const OrvChannelInputs* in[kNumChannels] = {&kNothingSent, &kNothingSent};
+        bool trackedCutoff[kNumChannels] {};
+        float x[kNumChannels] {};
+        float lfo[kNumChannels] {};
+        for (int c = 0; c < channels; ++c) {
+            bool trackedFrequency = false, amplitudePending = false;
+            if (module.receives) {
+                in[c] = &state_.inputs[m][c];
+                trackedFrequency = std::exchange(preset_.pendingTrackedFreqMod[m][c], 0) != 0;
+                trackedCutoff[c] = std::exchange(preset_.pendingTrackedFilterFrq[m][c], 0) != 0;
+                amplitudePending = std::exchange(preset_.pendingAmplMod[m][c], 0) != 0;
+            }
+            pan[c] = in[c]->pan;
+            x[c] = sourceSample(module, c, *in[c], trackedFrequency, lfo[c]) + in[c]->mix;
+            if (amplitudePending)
+                x[c] *= in[c]->amplitude;
+            x[c] = bounded(x[c]);
         }
-        pan = in.pan;
+        for (int c = 0; c < channels; ++c)
+            sample[c] = bounded(processSample(module, c, x[c], *in[c], trackedCutoff[c], lfo[c]));
+        if (state_.fadeRemaining[m] > 0)
+            --state_.fadeRemaining[m];
+        if (!module.receives)
+            return;
 
-        float lfo = 0.0f;
-        float x = sourceSample(module, c, in, trackedFrequency, lfo) + in.mix;
-        if (amplitudePending)
-            x *= in.amplitude;
-        x = bounded(x);
-        const float y = bounded(processSample(module, c, x, in, trackedCutoff, lfo));
         // Mod A Mod / Mod B Mod scale a slot's depth relatively.
-        const float depthScale[kNumSlots] = {1.0f + in.slotDepth[0], 1.0f + in.slotDepth[1]};
-        if (inbox)
-            *inbox = {};
-        for (int index = 0; index < module.routeCount; ++index)
-            send(module, module.routes[index], c, y, depthScale[module.routes[index].slot]);
-        return y;
+        float depthScale[kNumChannels][kNumSlots] {};
+        for (int c = 0; c < channels; ++c) {
+            depthScale[c][0] = 1.0f + in[c]->slotDepth[0];
+            depthScale[c][1] = 1.0f + in[c]->slotDepth[1];
+            state_.inputs[m][c] = {};
+        }
+        for (int index = 0; index < module.routeCount; ++index) {
+            const Route& route = module.routes[index];
+            for (int c = 0; c < channels; ++c)
+                send(module, route, c, sample[c], depthScale[c][route.slot]);
+        }
     }
 
     float sourceSample(const ModulePlan& module, int c, const OrvChannelInputs& in, bool tracked, float& lfo)
@@ -471,7 +625,7 @@ private:
 
         double value = 0.0;
         if (module.source == OscKind::SineLfo) {
-            lfo = float(std::sin(phase)) * module.lfoDepth;
+            lfo = float(fastSine(phase)) * module.lfoDepth;
         } else {
             double slope = 1.0;
             const double at = module.process == ProcessKind::PhaseShape
@@ -479,7 +633,7 @@ private:
                 : phase;
             const double step = std::fabs(frequency) >= kBandLimitFrom ? std::min(0.5, std::fabs(cycles) * slope) : 0.0;
             switch (module.source) {
-            case OscKind::Sine: value = std::sin(at); break;
+            case OscKind::Sine: value = fastSine(at); break;
             case OscKind::Triangle: value = triangleWave(at); break;
             case OscKind::Square: value = squareWave(at, step); break;
             default: value = sawWave(at, step); break;
@@ -775,6 +929,7 @@ private:
     float inputLeft_ = 0.0f;
     float inputRight_ = 0.0f;
     int filterCountdown_ = 0; // coefficients are refreshed at the block start and every 160 frames
+    bool refreshAt_[kPassFrames] {};
     bool refreshFilters_ = false;
 };
 
@@ -784,7 +939,10 @@ OrvEngine::OrvEngine()
     : delayPool(std::make_unique<float[]>(kDelayPoolSamples)),
       trackWindow(std::make_unique<float[]>(kTrackHistory + kLongestTrackedPeriod + 2)),
       passInput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
-      passOutput(std::make_unique<float[]>(kNumChannels * kPassFrames))
+      passOutput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
+      modulePass(std::make_unique<float[]>(kNumModules * kNumChannels * kPassFrames)),
+      panPass(std::make_unique<float[]>(kNumModules * kNumChannels * kPassFrames)),
+      lfoPass(std::make_unique<float[]>(kNumChannels * kPassFrames))
 {
 }
 

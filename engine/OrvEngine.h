@@ -66,6 +66,9 @@ struct OrvEngine {
     std::unique_ptr<float[]> trackWindow; // unrolled history for one pitch detection
     std::unique_ptr<float[]> passInput;   // one pass of sanitised input, left then right
     std::unique_ptr<float[]> passOutput;  // one pass of bus output, left then right
+    std::unique_ptr<float[]> modulePass;  // one pass of each module's output, left then right
+    std::unique_ptr<float[]> panPass;     // one pass of each module's pan position, left then right
+    std::unique_ptr<float[]> lfoPass;     // one pass of a Sine LFO's value per channel
 };
 
 // Clears every running value of the engine, delay memory included, so the next
