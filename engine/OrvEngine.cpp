@@ -42,12 +42,15 @@ constexpr float kMaxTime = 1.0e7f;
 // A filter state this large only comes from a coefficient jump on a wild sweep; it restarts.
 constexpr double kFilterStateLimit = 1.0e12;
 
+// What a route does to its target's inbox, decided once per block.
+enum class RouteAction : uint8_t { AddToField, Amplitude, Ring, TrackedFrequency, TrackedCutoff, TrackedTime };
+
 struct Route {
     int slot;
-    uint16_t kind;
     int target;
     float depth;
-    bool fromTracker;
+    RouteAction action;
+    float OrvChannelInputs::*field; // for AddToField
 };
 
 struct ModulePlan {
@@ -200,6 +203,40 @@ void planModule(ModulePlan& plan, const OrvPreset& preset, int m, uint32_t lineL
     plan.routeCount = 0;
 }
 
+Route makeRoute(int slot, uint16_t kind, int target, float depth, bool fromTracker)
+{
+    Route route {slot, target, depth, RouteAction::AddToField, nullptr};
+    switch (kind) {
+    case ModKind::Mix: route.field = &OrvChannelInputs::mix; break;
+    case ModKind::AmplMod: route.action = RouteAction::Amplitude; break;
+    case ModKind::RingMod: route.action = RouteAction::Ring; break;
+    case ModKind::PanMod: route.field = &OrvChannelInputs::pan; break;
+    case ModKind::FreqMod:
+        route.field = &OrvChannelInputs::frequency;
+        if (fromTracker)
+            route.action = RouteAction::TrackedFrequency;
+        break;
+    case ModKind::FilterFrq:
+        route.field = &OrvChannelInputs::cutoff;
+        if (fromTracker)
+            route.action = RouteAction::TrackedCutoff;
+        break;
+    case ModKind::DelayMod:
+    case ModKind::SampHoldMod:
+        route.field = &OrvChannelInputs::time;
+        if (fromTracker)
+            route.action = RouteAction::TrackedTime;
+        break;
+    // Phase Mod * adds to the PhaseShape amount: the sender bends the target's waveform back and forth.
+    case ModKind::PhaseMod: route.field = &OrvChannelInputs::phase; break;
+    case ModKind::PowerMod: route.field = &OrvChannelInputs::power; break;
+    case ModKind::FilterQ: route.field = &OrvChannelInputs::q; break;
+    case ModKind::ModAMod: route.field = &OrvChannelInputs::slotADepth; break;
+    default: route.field = &OrvChannelInputs::slotBDepth; break; // Mod B Mod, the last kind routeActsOn lets through
+    }
+    return route;
+}
+
 bool hasPendingWord(const OrvPreset& preset, int m)
 {
     for (int c = 0; c < kNumChannels; ++c) {
@@ -241,9 +278,8 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
             if (target < 0 || target >= kNumModules || !inUse[target]
                 || !routeActsOn(kind, knownProcess(preset.processKind[target])))
                 continue;
-            module.routes[module.routeCount++] = {slot, kind, target,
-                clampField(preset.modDepth[m][slot], -kMaxDepth, kMaxDepth, 0.0f),
-                module.process == ProcessKind::PitchTrack};
+            module.routes[module.routeCount++] = makeRoute(slot, kind, target,
+                clampField(preset.modDepth[m][slot], -kMaxDepth, kMaxDepth, 0.0f), module.process == ProcessKind::PitchTrack);
             receives[target] = true;
             if (kind == ModKind::PanMod)
                 panned[target] = true;
@@ -283,6 +319,18 @@ void addPending(uint16_t& pending)
         ++pending;
 }
 
+// The processes that have code of their own (the others pass the signal on).
+#define ORV_EACH_PROCESS                                                                                        \
+    ORV_PROCESS(ProcessKind::EnvFollow)                                                                          \
+    ORV_PROCESS(ProcessKind::PitchTrack)                                                                         \
+    ORV_PROCESS(ProcessKind::DcOffset)                                                                           \
+    ORV_PROCESS(ProcessKind::RaiseToPwr)                                                                         \
+    ORV_PROCESS(ProcessKind::Delay)                                                                              \
+    ORV_PROCESS(ProcessKind::SampHold)                                                                           \
+    ORV_PROCESS(ProcessKind::LowPass)                                                                            \
+    ORV_PROCESS(ProcessKind::HighPass)                                                                           \
+    ORV_PROCESS(ProcessKind::BandPass)
+
 class BlockRunner {
 public:
     BlockRunner(OrvEngine& engine, OrvPreset& preset, const BlockPlan& plan)
@@ -297,6 +345,7 @@ public:
     void run(const float* const inputs[2], float* const outputs[2], int frames, bool replace)
     {
         loadPhases();
+        loadPendingWords();
         startRequestedFades();
         for (int done = 0; done < frames; done += kPassFrames) {
             const int count = std::min(kPassFrames, frames - done);
@@ -309,6 +358,7 @@ public:
             limitAndWrite(outputs, done, count, replace);
         }
         storePhases();
+        storePendingWords();
     }
 
 private:
@@ -321,6 +371,33 @@ private:
                 // on its own double unless someone wrote a new phase into the record.
                 if (std::memcmp(&preset_.oscPhase[m][c], &state_.storedPhase[m][c], sizeof(float)) != 0)
                     state_.phase[m][c] = wrapPhase(preset_.oscPhase[m][c]);
+            }
+        }
+    }
+
+    // The record's pending words travel in the inboxes while the block plays.
+    void loadPendingWords()
+    {
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            const int m = plan_.modules[index].index;
+            for (int c = 0; c < kNumChannels; ++c) {
+                OrvChannelInputs& inbox = state_.inputs[m][c];
+                inbox.amplitudeCount = preset_.pendingAmplMod[m][c];
+                inbox.trackedFrequencyCount = preset_.pendingTrackedFreqMod[m][c];
+                inbox.trackedCutoffCount = preset_.pendingTrackedFilterFrq[m][c];
+            }
+        }
+    }
+
+    void storePendingWords()
+    {
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            const int m = plan_.modules[index].index;
+            for (int c = 0; c < kNumChannels; ++c) {
+                const OrvChannelInputs& inbox = state_.inputs[m][c];
+                preset_.pendingAmplMod[m][c] = inbox.amplitudeCount;
+                preset_.pendingTrackedFreqMod[m][c] = inbox.trackedFrequencyCount;
+                preset_.pendingTrackedFilterFrq[m][c] = inbox.trackedCutoffCount;
             }
         }
     }
@@ -547,7 +624,8 @@ private:
     // dependency chains then overlap in the processor. Kept out of line, as one compact
     // step runs much faster than eight inlined copies.
     // A module that receives routes also sends from here; the others send from runFrame.
-    [[gnu::noinline]] void runModule(const ModulePlan& module, float sample[2], float pan[2])
+    template <int16_t Process>
+    [[gnu::noinline]] void runModuleAs(const ModulePlan& module, float sample[2], float pan[2])
     {
         static constexpr OrvChannelInputs kNothingSent {};
         const int m = module.index;
@@ -555,25 +633,19 @@ private:
         // Inbox fields are read one by one where they are used: copying a whole inbox
         // right after senders wrote single fields of it stalls the processor.
         const OrvChannelInputs* in[kNumChannels] = {&kNothingSent, &kNothingSent};
-        bool trackedCutoff[kNumChannels] {};
         float x[kNumChannels] {};
         float lfo[kNumChannels] {};
         for (int c = 0; c < channels; ++c) {
-            bool trackedFrequency = false, amplitudePending = false;
-            if (module.receives) {
+            if (module.receives)
                 in[c] = &state_.inputs[m][c];
-                trackedFrequency = std::exchange(preset_.pendingTrackedFreqMod[m][c], 0) != 0;
-                trackedCutoff[c] = std::exchange(preset_.pendingTrackedFilterFrq[m][c], 0) != 0;
-                amplitudePending = std::exchange(preset_.pendingAmplMod[m][c], 0) != 0;
-            }
             pan[c] = in[c]->pan;
-            x[c] = sourceSample(module, c, *in[c], trackedFrequency, lfo[c]) + in[c]->mix;
-            if (amplitudePending)
+            x[c] = sourceSample(module, c, *in[c], in[c]->trackedFrequencyCount != 0, lfo[c]) + in[c]->mix;
+            if (in[c]->amplitudeCount != 0)
                 x[c] *= in[c]->amplitude;
             x[c] = bounded(x[c]);
         }
         for (int c = 0; c < channels; ++c)
-            sample[c] = bounded(processSample(module, c, x[c], *in[c], trackedCutoff[c], lfo[c]));
+            sample[c] = bounded(processAs<Process>(module, c, x[c], *in[c], in[c]->trackedCutoffCount != 0, lfo[c]));
         if (state_.fadeRemaining[m] > 0)
             --state_.fadeRemaining[m];
         if (!module.receives)
@@ -582,8 +654,8 @@ private:
         // Mod A Mod / Mod B Mod scale a slot's depth relatively.
         float depthScale[kNumChannels][kNumSlots] {};
         for (int c = 0; c < channels; ++c) {
-            depthScale[c][0] = 1.0f + in[c]->slotDepth[0];
-            depthScale[c][1] = 1.0f + in[c]->slotDepth[1];
+            depthScale[c][0] = 1.0f + in[c]->slotADepth;
+            depthScale[c][1] = 1.0f + in[c]->slotBDepth;
             state_.inputs[m][c] = {};
         }
         for (int index = 0; index < module.routeCount; ++index) {
@@ -653,11 +725,12 @@ private:
         return reference * std::exp2(steps * step / 12.0);
     }
 
-    float processSample(const ModulePlan& module, int c, float x, const OrvChannelInputs& in, bool trackedCutoff,
-                        float lfo)
+    // One process, chosen at compile time so each module step carries only its own code.
+    template <int16_t Process>
+    float processAs(const ModulePlan& module, int c, float x, const OrvChannelInputs& in, bool trackedCutoff, float lfo)
     {
         const int m = module.index;
-        switch (module.process) {
+        switch (Process) {
         case ProcessKind::EnvFollow: {
             double& envelope = state_.envelope[m][c];
             envelope = module.envCoefficient * envelope + std::fabs(x);
@@ -693,6 +766,31 @@ private:
             return filterSample(module, c, x, in, trackedCutoff);
         default:
             return x;
+        }
+    }
+
+    float processSample(const ModulePlan& module, int c, float x, const OrvChannelInputs& in, bool trackedCutoff,
+                        float lfo)
+    {
+        switch (module.process) {
+#define ORV_PROCESS(kind) \
+    case kind: return processAs<kind>(module, c, x, in, trackedCutoff, lfo);
+            ORV_EACH_PROCESS
+#undef ORV_PROCESS
+        default:
+            return x;
+        }
+    }
+
+    void runModule(const ModulePlan& module, float sample[2], float pan[2])
+    {
+        switch (module.process) {
+#define ORV_PROCESS(kind) \
+    case kind: return runModuleAs<kind>(module, sample, pan);
+            ORV_EACH_PROCESS
+#undef ORV_PROCESS
+        default:
+            return runModuleAs<ProcessKind::NoProcess>(module, sample, pan);
         }
     }
 
@@ -815,12 +913,10 @@ private:
         return float(y);
     }
 
-    void multiplyAmplitude(int target, int c, float factor)
+    static void multiplyAmplitude(OrvChannelInputs& to, float factor)
     {
-        uint16_t& pending = preset_.pendingAmplMod[target][c];
-        float& amplitude = state_.inputs[target][c].amplitude;
-        amplitude = pending == 0 ? factor : amplitude * factor;
-        addPending(pending);
+        to.amplitude = to.amplitudeCount == 0 ? factor : to.amplitude * factor;
+        addPending(to.amplitudeCount);
     }
 
     static void addTracked(float& sum, uint16_t& pending, float value)
@@ -831,60 +927,35 @@ private:
 
     void send(const ModulePlan& module, const Route& route, int c, float y, float depthScale)
     {
-        const int t = route.target;
-        OrvChannelInputs& to = state_.inputs[t][c];
+        OrvChannelInputs& to = state_.inputs[route.target][c];
         const float depth = route.depth * depthScale;
         const float amount = depth * y;
-        const float pitch = route.fromTracker ? state_.pitch[module.index][c] : 0.0f;
-        switch (route.kind) {
-        case ModKind::Mix:
-            to.mix += amount;
+        if (route.action == RouteAction::AddToField) {
+            to.*route.field += amount;
+            return;
+        }
+        const float pitch = state_.pitch[module.index][c];
+        switch (route.action) {
+        case RouteAction::Amplitude:
+            multiplyAmplitude(to, 0.5f + 0.5f * amount);
             break;
-        case ModKind::AmplMod:
-            multiplyAmplitude(t, c, 0.5f + 0.5f * amount);
-            break;
-        case ModKind::RingMod:
+        case RouteAction::Ring:
             // Depth blends the dry signal into the product: depth 1 multiplies by the
             // sender (a 0..1 pulse gates), smaller depths make a partial tremolo.
-            multiplyAmplitude(t, c, 1.0f - depth + amount);
+            multiplyAmplitude(to, 1.0f - depth + amount);
             break;
-        case ModKind::PanMod:
-            to.pan += amount;
+        // From a tracker the routes carry its pitch in Hz and periods, and nothing without a pitch.
+        case RouteAction::TrackedFrequency:
+            if (pitch > 0.0f)
+                addTracked(to.trackedFrequency, to.trackedFrequencyCount, depth * pitch);
             break;
-        case ModKind::FreqMod:
-            if (!route.fromTracker)
-                to.frequency += amount;
-            else if (pitch > 0.0f)
-                addTracked(to.trackedFrequency, preset_.pendingTrackedFreqMod[t][c], depth * pitch);
+        case RouteAction::TrackedCutoff:
+            if (pitch > 0.0f)
+                addTracked(to.trackedCutoff, to.trackedCutoffCount, depth * pitch);
             break;
-        case ModKind::FilterFrq:
-            if (!route.fromTracker)
-                to.cutoff += amount;
-            else if (pitch > 0.0f)
-                addTracked(to.trackedCutoff, preset_.pendingTrackedFilterFrq[t][c], depth * pitch);
-            break;
-        case ModKind::DelayMod:
-        case ModKind::SampHoldMod:
-            if (!route.fromTracker)
-                to.time += amount;
-            else if (pitch > 0.0f)
+        case RouteAction::TrackedTime:
+            if (pitch > 0.0f)
                 to.trackedTime += float(depth * plan_.sampleRate / pitch);
-            break;
-        case ModKind::PhaseMod:
-            // Added to the PhaseShape amount: the sender bends the target's waveform back and forth.
-            to.phase += amount;
-            break;
-        case ModKind::PowerMod:
-            to.power += amount;
-            break;
-        case ModKind::FilterQ:
-            to.q += amount;
-            break;
-        case ModKind::ModAMod:
-            to.slotDepth[0] += amount;
-            break;
-        case ModKind::ModBMod:
-            to.slotDepth[1] += amount;
             break;
         default:
             break;

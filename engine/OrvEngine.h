@@ -17,18 +17,23 @@ constexpr int kLongestTrackedPeriod = 2048;
 // acts in the same frame and one into an earlier module in the next.
 struct OrvChannelInputs {
     float mix = 0.0f;           // sum of depth × sample of the Mix routes
-    float amplitude = 0.0f;     // product of the Ampl Mod and Ring Mod factors, valid while its pending word is set
+    float amplitude = 0.0f;     // product of the Ampl Mod and Ring Mod factors, valid while counted
     float pan = 0.0f;           // sum of depth × sample of the Pan Mod routes
     float frequency = 0.0f;     // relative Freq Mod: the stored frequency × this is added
-    float trackedFrequency = 0.0f; // Hz from PitchTrack routes, valid while its pending word is set
+    float trackedFrequency = 0.0f; // Hz from PitchTrack routes, valid while counted
     float cutoff = 0.0f;        // relative Filter Frq *
-    float trackedCutoff = 0.0f; // Hz from PitchTrack routes, valid while its pending word is set
+    float trackedCutoff = 0.0f; // Hz from PitchTrack routes, valid while counted
     float q = 0.0f;             // relative Filter Q *
     float time = 0.0f;          // relative Delay Mod * / S/H Mod *
     float trackedTime = 0.0f;   // samples from PitchTrack Delay Mod * / S/H Mod *
     float phase = 0.0f;         // Phase Mod *, added to the PhaseShape amount
     float power = 0.0f;         // relative Power Mod *
-    float slotDepth[kNumSlots] {}; // relative Mod A Mod / Mod B Mod
+    float slotADepth = 0.0f;    // relative Mod A Mod
+    float slotBDepth = 0.0f;    // relative Mod B Mod
+    // The record's pending words while a block plays (564, 628 and 596 + 4m + 2c).
+    uint16_t amplitudeCount = 0;
+    uint16_t trackedFrequencyCount = 0;
+    uint16_t trackedCutoffCount = 0;
 };
 
 struct OrvFilterState {
