@@ -624,12 +624,12 @@ private:
     // dependency chains then overlap in the processor. Kept out of line, as one compact
     // step runs much faster than eight inlined copies.
     // A module that receives routes also sends from here; the others send from runFrame.
-    template <int16_t Process>
+    template <int16_t Process, int Channels>
     [[gnu::noinline]] void runModuleAs(const ModulePlan& module, float sample[2], float pan[2])
     {
         static constexpr OrvChannelInputs kNothingSent {};
         const int m = module.index;
-        const int channels = module.channels;
+        constexpr int channels = Channels;
         // Inbox fields are read one by one where they are used: copying a whole inbox
         // right after senders wrote single fields of it stalls the processor.
         const OrvChannelInputs* in[kNumChannels] = {&kNothingSent, &kNothingSent};
@@ -686,7 +686,8 @@ private:
         }
     }
 
-    float oscillatorSample(const ModulePlan& module, int c, const OrvChannelInputs& in, bool tracked, float& lfo)
+    [[gnu::noinline]] float oscillatorSample(const ModulePlan& module, int c, const OrvChannelInputs& in, bool tracked,
+                                             float& lfo)
     {
         const double stored = module.frequency;
         double frequency = (tracked ? double(in.trackedFrequency) : stored) + double(in.frequency) * stored;
@@ -782,15 +783,24 @@ private:
         }
     }
 
+    template <int16_t Process>
+    void runModuleWith(const ModulePlan& module, float sample[2], float pan[2])
+    {
+        if (module.channels == 2)
+            runModuleAs<Process, 2>(module, sample, pan);
+        else
+            runModuleAs<Process, 1>(module, sample, pan);
+    }
+
     void runModule(const ModulePlan& module, float sample[2], float pan[2])
     {
         switch (module.process) {
 #define ORV_PROCESS(kind) \
-    case kind: return runModuleAs<kind>(module, sample, pan);
+    case kind: return runModuleWith<kind>(module, sample, pan);
             ORV_EACH_PROCESS
 #undef ORV_PROCESS
         default:
-            return runModuleAs<ProcessKind::NoProcess>(module, sample, pan);
+            return runModuleWith<ProcessKind::NoProcess>(module, sample, pan);
         }
     }
 
