@@ -53,13 +53,21 @@ struct Route {
     float OrvChannelInputs::*field; // for AddToField
 };
 
+// A route into a pre-computed module, by the sender's place in the plan.
+struct Incoming {
+    int sender;
+    int route;
+};
+
 struct ModulePlan {
     int index;
     int16_t source;
     int16_t process;
     int channels; // 1 when channel 1 cannot be heard or sent anywhere
     bool panned;
-    bool receives; // some route leads here, or the record holds a pending word for it
+    bool precomputed; // runs in the block pre-pass (see planPrePass)
+    int incomingCount;
+    Incoming incoming[kNumModules * kNumSlots]; // for a pre-computed module: the routes it pulls in
     bool outputOn[kNumChannels];
     float outputGain[kNumChannels];
     float frequency;
@@ -86,6 +94,7 @@ struct ModulePlan {
 struct BlockPlan {
     ModulePlan modules[kNumModules];
     int moduleCount = 0;
+    int planIndex[kNumModules] {}; // where a module in use sits in `modules`
     float busScale[kNumChannels] {};
     uint32_t lineLength = 1;
     double sampleRate = 44100.0;
@@ -246,6 +255,31 @@ bool hasPendingWord(const OrvPreset& preset, int m)
     return false;
 }
 
+// The block pre-pass takes every module whose routes all come from earlier modules of
+// the pre-pass and leave its slot depths alone: such a module depends on nothing that
+// the frame loop computes, so it runs a whole pass ahead and the loop only reads it.
+void planPrePass(BlockPlan& plan, int index, const OrvPreset& preset)
+{
+    ModulePlan& module = plan.modules[index];
+    module.precomputed = !hasPendingWord(preset, module.index);
+    module.incomingCount = 0;
+    for (int sender = 0; sender < plan.moduleCount && module.precomputed; ++sender) {
+        const ModulePlan& from = plan.modules[sender];
+        for (int route = 0; route < from.routeCount; ++route) {
+            const Route& r = from.routes[route];
+            if (r.target != module.index)
+                continue;
+            const bool depthRoute = r.action == RouteAction::AddToField
+                && (r.field == &OrvChannelInputs::slotADepth || r.field == &OrvChannelInputs::slotBDepth);
+            if (sender >= index || !from.precomputed || depthRoute) {
+                module.precomputed = false;
+                break;
+            }
+            module.incoming[module.incomingCount++] = {sender, route};
+        }
+    }
+}
+
 void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
 {
     plan.sampleRate = std::isfinite(sampleRate) && sampleRate >= 1000.0f ? std::min(double(sampleRate), 1.0e6) : 44100.0;
@@ -260,12 +294,12 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
     plan.lineLength = usableLineLength(preset.delayLineLength, 2 * lineModules);
 
     bool panned[kNumModules] {};
-    bool receives[kNumModules] {};
     plan.moduleCount = 0;
     int nextLine = 0;
     for (int m = 0; m < kNumModules; ++m) {
         if (!inUse[m])
             continue;
+        plan.planIndex[m] = plan.moduleCount;
         ModulePlan& module = plan.modules[plan.moduleCount++];
         planModule(module, preset, m, plan.lineLength);
         if (usesLine(module.process)) {
@@ -280,7 +314,6 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
                 continue;
             module.routes[module.routeCount++] = makeRoute(slot, kind, target,
                 clampField(preset.modDepth[m][slot], -kMaxDepth, kMaxDepth, 0.0f), module.process == ProcessKind::PitchTrack);
-            receives[target] = true;
             if (kind == ModKind::PanMod)
                 panned[target] = true;
         }
@@ -291,8 +324,8 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
     for (int index = 0; index < plan.moduleCount; ++index) {
         ModulePlan& module = plan.modules[index];
         module.panned = panned[module.index];
-        module.receives = receives[module.index] || hasPendingWord(preset, module.index);
         module.channels = module.outputOn[1] || module.routeCount > 0 ? 2 : 1;
+        planPrePass(plan, index, preset);
         for (int bus = 0; bus < kNumChannels; ++bus) {
             if (module.outputOn[bus])
                 busCount[bus] += module.panned ? module.channels : 1;
@@ -468,42 +501,71 @@ private:
         return engine_.panPass.get() + (size_t(index) * kNumChannels + size_t(c)) * kPassFrames;
     }
 
-    // The block pre-pass: a module that no route reaches depends only on the inputs
-    // and its own state, so it runs a whole pass ahead, one channel at a time.
     void precomputeIndependentModules(int count)
     {
         for (int index = 0; index < plan_.moduleCount; ++index) {
             const ModulePlan& module = plan_.modules[index];
-            if (module.receives)
+            if (!module.precomputed)
                 continue;
-            if (usesLine(module.process)) {
-                // Delay cross-fades count frames across both channels: frame by frame.
-                for (int frame = 0; frame < count; ++frame) {
-                    startFrame(frame);
-                    float sample[kNumChannels] {};
-                    float pan[kNumChannels] {};
-                    runModule(module, sample, pan);
-                    for (int c = 0; c < module.channels; ++c)
-                        passOf(index, c)[frame] = sample[c];
-                }
-                continue;
-            }
-            float* lfo[kNumChannels] = {engine_.lfoPass.get(), engine_.lfoPass.get() + kPassFrames};
-            double (&phase)[kNumChannels] = state_.phase[module.index];
-            // An oscillator nobody modulates plays the same in both channels when their phases agree.
-            const bool sameSource = module.channels == 2 && hasPhase(module.source) && phase[0] == phase[1];
-            fillSource(module, 0, passOf(index, 0), lfo[0], count);
-            if (sameSource) {
-                std::copy_n(passOf(index, 0), count, passOf(index, 1));
-                std::copy_n(lfo[0], count, lfo[1]);
-                phase[1] = phase[0];
-            } else if (module.channels == 2) {
-                fillSource(module, 1, passOf(index, 1), lfo[1], count);
-            }
-            for (int c = 0; c < module.channels; ++c)
-                processPass(module, c, passOf(index, c), lfo[c], count);
-            state_.fadeRemaining[module.index] = std::max(0, state_.fadeRemaining[module.index] - count);
+            if (module.incomingCount > 0 || usesLine(module.process))
+                precomputeFrameByFrame(index, count);
+            else
+                precomputeChannels(index, count);
         }
+    }
+
+    // A module fed by earlier pre-computed modules takes their routes from their output;
+    // a delay's cross-fade counts frames across both channels.
+    void precomputeFrameByFrame(int index, int count)
+    {
+        const ModulePlan& module = plan_.modules[index];
+        for (int frame = 0; frame < count; ++frame) {
+            startFrame(frame);
+            OrvChannelInputs inbox[kNumChannels] {};
+            for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+                const ModulePlan& sender = plan_.modules[module.incoming[incoming].sender];
+                const Route& route = sender.routes[module.incoming[incoming].route];
+                for (int c = 0; c < sender.channels; ++c) {
+                    const float y = passOf(module.incoming[incoming].sender, c)[frame];
+                    deliver(route, inbox[c], y, 1.0f, trackedPitch(sender, y));
+                }
+            }
+            float sample[kNumChannels] {};
+            float pan[kNumChannels] {};
+            runModule(module, inbox, sample, pan);
+            for (int c = 0; c < module.channels; ++c) {
+                passOf(index, c)[frame] = sample[c];
+                panOf(index, c)[frame] = pan[c];
+            }
+        }
+    }
+
+    // A module that no route reaches depends only on the inputs and its own state: it
+    // runs one channel at a time.
+    void precomputeChannels(int index, int count)
+    {
+        const ModulePlan& module = plan_.modules[index];
+        float* lfo[kNumChannels] = {engine_.lfoPass.get(), engine_.lfoPass.get() + kPassFrames};
+        double (&phase)[kNumChannels] = state_.phase[module.index];
+        // An oscillator nobody modulates plays the same in both channels when their phases agree.
+        const bool sameSource = module.channels == 2 && hasPhase(module.source) && phase[0] == phase[1];
+        fillSource(module, 0, passOf(index, 0), lfo[0], count);
+        if (sameSource) {
+            std::copy_n(passOf(index, 0), count, passOf(index, 1));
+            std::copy_n(lfo[0], count, lfo[1]);
+            phase[1] = phase[0];
+        } else if (module.channels == 2) {
+            fillSource(module, 1, passOf(index, 1), lfo[1], count);
+        }
+        for (int c = 0; c < module.channels; ++c)
+            processPass(module, c, passOf(index, c), lfo[c], count);
+        state_.fadeRemaining[module.index] = std::max(0, state_.fadeRemaining[module.index] - count);
+    }
+
+    // A tracker's output is its pitch × 2 / rate, so its routes can read the pitch back from it.
+    float trackedPitch(const ModulePlan& sender, float output) const
+    {
+        return sender.process == ProcessKind::PitchTrack ? float(output * plan_.sampleRate * 0.5) : 0.0f;
     }
 
     void fillSource(const ModulePlan& module, int c, float* samples, float* lfo, int count)
@@ -557,26 +619,31 @@ private:
         }
     }
 
-    // Modules that routes reach run frame by frame; the pre-computed ones only send.
+    // The other modules run frame by frame; the pre-computed ones only send to them.
     void runFrame(int frame)
     {
         startFrame(frame);
         for (int index = 0; index < plan_.moduleCount; ++index) {
             const ModulePlan& module = plan_.modules[index];
-            if (module.receives) {
+            if (!module.precomputed) {
                 float sample[kNumChannels] {};
                 float pan[kNumChannels] {};
-                runModule(module, sample, pan);
+                runModule(module, state_.inputs[module.index], sample, pan);
                 if (module.channels == 1)
                     state_.inputs[module.index][1] = {};
                 for (int c = 0; c < module.channels; ++c) {
                     passOf(index, c)[frame] = sample[c];
                     panOf(index, c)[frame] = pan[c];
                 }
-            } else {
-                for (int route = 0; route < module.routeCount; ++route) {
-                    for (int c = 0; c < module.channels; ++c)
-                        send(module, module.routes[route], c, passOf(index, c)[frame], 1.0f);
+                continue;
+            }
+            for (int route = 0; route < module.routeCount; ++route) {
+                const Route& r = module.routes[route];
+                if (plan_.modules[plan_.planIndex[r.target]].precomputed)
+                    continue; // it took the route in the pre-pass
+                for (int c = 0; c < module.channels; ++c) {
+                    const float y = passOf(index, c)[frame];
+                    deliver(r, state_.inputs[r.target][c], y, 1.0f, trackedPitch(module, y));
                 }
             }
         }
@@ -622,46 +689,42 @@ private:
 
     // Both channels of a module run side by side: they never read each other, and their
     // dependency chains then overlap in the processor. Kept out of line, as one compact
-    // step runs much faster than eight inlined copies.
-    // A module that receives routes also sends from here; the others send from runFrame.
+    // step runs much faster than eight inlined copies. `inbox` holds what was sent to
+    // the module; a module of the frame loop sends from here and clears its inbox.
     template <int16_t Process, int Channels>
-    [[gnu::noinline]] void runModuleAs(const ModulePlan& module, float sample[2], float pan[2])
+    [[gnu::noinline]] void runModuleAs(const ModulePlan& module, OrvChannelInputs inbox[2], float sample[2], float pan[2])
     {
-        static constexpr OrvChannelInputs kNothingSent {};
         const int m = module.index;
-        constexpr int channels = Channels;
         // Inbox fields are read one by one where they are used: copying a whole inbox
         // right after senders wrote single fields of it stalls the processor.
-        const OrvChannelInputs* in[kNumChannels] = {&kNothingSent, &kNothingSent};
         float x[kNumChannels] {};
         float lfo[kNumChannels] {};
-        for (int c = 0; c < channels; ++c) {
-            if (module.receives)
-                in[c] = &state_.inputs[m][c];
-            pan[c] = in[c]->pan;
-            x[c] = sourceSample(module, c, *in[c], in[c]->trackedFrequencyCount != 0, lfo[c]) + in[c]->mix;
-            if (in[c]->amplitudeCount != 0)
-                x[c] *= in[c]->amplitude;
+        for (int c = 0; c < Channels; ++c) {
+            const OrvChannelInputs& in = inbox[c];
+            pan[c] = in.pan;
+            x[c] = sourceSample(module, c, in, in.trackedFrequencyCount != 0, lfo[c]) + in.mix;
+            if (in.amplitudeCount != 0)
+                x[c] *= in.amplitude;
             x[c] = bounded(x[c]);
         }
-        for (int c = 0; c < channels; ++c)
-            sample[c] = bounded(processAs<Process>(module, c, x[c], *in[c], in[c]->trackedCutoffCount != 0, lfo[c]));
+        for (int c = 0; c < Channels; ++c)
+            sample[c] = bounded(processAs<Process>(module, c, x[c], inbox[c], inbox[c].trackedCutoffCount != 0, lfo[c]));
         if (state_.fadeRemaining[m] > 0)
             --state_.fadeRemaining[m];
-        if (!module.receives)
+        if (module.precomputed)
             return;
 
         // Mod A Mod / Mod B Mod scale a slot's depth relatively.
         float depthScale[kNumChannels][kNumSlots] {};
-        for (int c = 0; c < channels; ++c) {
-            depthScale[c][0] = 1.0f + in[c]->slotADepth;
-            depthScale[c][1] = 1.0f + in[c]->slotBDepth;
-            state_.inputs[m][c] = {};
+        for (int c = 0; c < Channels; ++c) {
+            depthScale[c][0] = 1.0f + inbox[c].slotADepth;
+            depthScale[c][1] = 1.0f + inbox[c].slotBDepth;
+            inbox[c] = {};
         }
         for (int index = 0; index < module.routeCount; ++index) {
             const Route& route = module.routes[index];
-            for (int c = 0; c < channels; ++c)
-                send(module, route, c, sample[c], depthScale[c][route.slot]);
+            for (int c = 0; c < Channels; ++c)
+                deliver(route, state_.inputs[route.target][c], sample[c], depthScale[c][route.slot], state_.pitch[m][c]);
         }
     }
 
@@ -784,23 +847,23 @@ private:
     }
 
     template <int16_t Process>
-    void runModuleWith(const ModulePlan& module, float sample[2], float pan[2])
+    void runModuleWith(const ModulePlan& module, OrvChannelInputs inbox[2], float sample[2], float pan[2])
     {
         if (module.channels == 2)
-            runModuleAs<Process, 2>(module, sample, pan);
+            runModuleAs<Process, 2>(module, inbox, sample, pan);
         else
-            runModuleAs<Process, 1>(module, sample, pan);
+            runModuleAs<Process, 1>(module, inbox, sample, pan);
     }
 
-    void runModule(const ModulePlan& module, float sample[2], float pan[2])
+    void runModule(const ModulePlan& module, OrvChannelInputs inbox[2], float sample[2], float pan[2])
     {
         switch (module.process) {
 #define ORV_PROCESS(kind) \
-    case kind: return runModuleWith<kind>(module, sample, pan);
+    case kind: return runModuleWith<kind>(module, inbox, sample, pan);
             ORV_EACH_PROCESS
 #undef ORV_PROCESS
         default:
-            return runModuleWith<ProcessKind::NoProcess>(module, sample, pan);
+            return runModuleWith<ProcessKind::NoProcess>(module, inbox, sample, pan);
         }
     }
 
@@ -935,16 +998,16 @@ private:
         addPending(pending);
     }
 
-    void send(const ModulePlan& module, const Route& route, int c, float y, float depthScale)
+    // Applies one route's sample to the inbox of its target; `pitch` is the sender's
+    // detected pitch when it is a tracker.
+    void deliver(const Route& route, OrvChannelInputs& to, float y, float depthScale, float pitch) const
     {
-        OrvChannelInputs& to = state_.inputs[route.target][c];
         const float depth = route.depth * depthScale;
         const float amount = depth * y;
         if (route.action == RouteAction::AddToField) {
             to.*route.field += amount;
             return;
         }
-        const float pitch = state_.pitch[module.index][c];
         switch (route.action) {
         case RouteAction::Amplitude:
             multiplyAmplitude(to, 0.5f + 0.5f * amount);
