@@ -20,6 +20,9 @@ constexpr float kRate = 44100.0f;
 constexpr int kBlockFrames = 512;
 constexpr int kSignalSeconds = 4;
 constexpr int kSoxRuns = 3;
+// Each program is timed this many times and the fastest run counts, as other work on
+// the machine only ever slows a run down.
+constexpr int kProgramRuns = 3;
 
 using Clock = std::chrono::steady_clock;
 
@@ -51,16 +54,21 @@ double nanosecondsPerFrame(Clock::duration elapsed, int frames)
 
 double renderProgram(OrvCore& core, int index, const Signal& signal, Signal& output)
 {
-    selectProgram(core, index);
     const int frames = int(signal.left.size());
-    const auto start = Clock::now();
-    for (int done = 0; done < frames; done += kBlockFrames) {
-        const int count = std::min(kBlockFrames, frames - done);
-        const float* inputs[2] = {signal.left.data() + done, signal.right.data() + done};
-        float* outputs[2] = {output.left.data() + done, output.right.data() + done};
-        processBlock(*core.engine, *core.current, inputs, outputs, count, core.sampleRate, true);
+    double best = 0.0;
+    for (int run = 0; run < kProgramRuns; ++run) {
+        selectProgram(core, index);
+        const auto start = Clock::now();
+        for (int done = 0; done < frames; done += kBlockFrames) {
+            const int count = std::min(kBlockFrames, frames - done);
+            const float* inputs[2] = {signal.left.data() + done, signal.right.data() + done};
+            float* outputs[2] = {output.left.data() + done, output.right.data() + done};
+            processBlock(*core.engine, *core.current, inputs, outputs, count, core.sampleRate, true);
+        }
+        const double cost = nanosecondsPerFrame(Clock::now() - start, frames);
+        best = run == 0 ? cost : std::min(best, cost);
     }
-    return nanosecondsPerFrame(Clock::now() - start, frames);
+    return best;
 }
 
 void writeFloatWave(const std::string& path, const Signal& signal)
@@ -155,8 +163,8 @@ int main()
     std::vector<double> sorted = costs;
     std::sort(sorted.begin(), sorted.end());
     const double median = (sorted[kNumPrograms / 2 - 1] + sorted[kNumPrograms / 2]) / 2.0;
-    std::printf("\nns per stereo frame over %d programs, %d s at %.0f Hz in %d-frame blocks:\n", kNumPrograms,
-                kSignalSeconds, double(kRate), kBlockFrames);
+    std::printf("\nns per stereo frame over %d programs, %d s at %.0f Hz in %d-frame blocks, best of %d runs:\n",
+                kNumPrograms, kSignalSeconds, double(kRate), kBlockFrames, kProgramRuns);
     std::printf("  min %.1f  median %.1f  max %.1f   (x realtime: %.0f / %.0f / %.0f)\n", sorted.front(), median,
                 sorted.back(), realTimeNanoseconds / sorted.front(), realTimeNanoseconds / median,
                 realTimeNanoseconds / sorted.back());
