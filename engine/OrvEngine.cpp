@@ -33,6 +33,7 @@ constexpr int kTrackHistory = 2 * kLongestTrackedPeriod;
 constexpr float kMaxFrequency = 1.0e5f;
 constexpr float kMaxDepth = 1.0e4f;
 constexpr float kMaxGain = 1.0e4f;
+constexpr float kMaxMagnitude = 1.0e4f; // offsets, thresholds, Q, exponents, steps
 constexpr double kMinCutoff = 1.0;
 constexpr double kMaxCutoffRatio = 0.49;
 constexpr double kMinQ = 0.01;
@@ -188,16 +189,16 @@ void planModule(ModulePlan& plan, const OrvPreset& preset, int m, uint32_t lineL
         plan.outputGain[c] = clampField(preset.outputGain[m][c], -kMaxGain, kMaxGain, 0.0f);
     }
     plan.frequency = clampField(preset.oscFrequency[m], -kMaxFrequency, kMaxFrequency, 0.0f);
-    plan.dcOffset = clampField(preset.dcOffset[m], -kMaxGain, kMaxGain, 0.0f);
+    plan.dcOffset = clampField(preset.dcOffset[m], -kMaxMagnitude, kMaxMagnitude, 0.0f);
     plan.processTime = clampField(preset.processTime[m], 0.0f, kMaxTime, 0.0f);
     plan.envCoefficient = clampField(preset.envCoefficient[m], 0.0f, kMaxEnvCoefficient, 0.0f);
     plan.envTimeScale = 1.0f / std::max(plan.processTime, 1.0f);
-    plan.envThreshold = clampField(preset.envThreshold[m], 0.0f, kMaxGain, 0.0f);
+    plan.envThreshold = clampField(preset.envThreshold[m], 0.0f, kMaxMagnitude, 0.0f);
     plan.cutoff = clampField(preset.mainValue[m], -kMaxFrequency, kMaxFrequency, 1000.0f);
-    plan.q = clampField(preset.filterQ[m], -kMaxGain, kMaxGain, 1.0f);
+    plan.q = clampField(preset.filterQ[m], -kMaxMagnitude, kMaxMagnitude, 1.0f);
     plan.lfoDepth = clampField(preset.phaseOrLfoDepth[m], -kMaxDepth, kMaxDepth, 0.0f);
-    plan.exponent = clampField(preset.exponent[m], -kMaxGain, kMaxGain, 1.0f);
-    plan.quantizeStep = clampField(preset.quantizeStep[m], 0.0f, kMaxGain, 0.0f);
+    plan.exponent = clampField(preset.exponent[m], -kMaxMagnitude, kMaxMagnitude, 1.0f);
+    plan.quantizeStep = clampField(preset.quantizeStep[m], 0.0f, kMaxMagnitude, 0.0f);
     plan.shape = clampField(preset.phaseShape[m], -kMaxDepth, kMaxDepth, 0.0f);
 
     // The detector compares a window of one longest period with the one before it,
