@@ -18,8 +18,9 @@ using namespace orv_dsp;
 
 namespace {
 
-constexpr float kDenormalOffset = 1.0e-20f;
+constexpr float kDenormalOffset = 1.0e-20f; // far below hearing, far above the denormal range
 constexpr int kFilterRefreshFrames = 160;
+// A delay time set anew fades from the old read position to the new one over about 6 ms.
 constexpr int kCrossfadeFrames = 256;
 // Square and Saw are band-limited from this frequency up.
 constexpr double kBandLimitFrom = 20.0;
@@ -34,6 +35,7 @@ constexpr float kMaxFrequency = 1.0e5f;
 constexpr float kMaxDepth = 1.0e4f;
 constexpr float kMaxGain = 1.0e4f;
 constexpr float kMaxMagnitude = 1.0e4f; // offsets, thresholds, Q, exponents, steps
+// Filters keep their cutoff inside 1 Hz .. 0.49 × rate and Q inside 0.01 .. 1000, whatever modulates them.
 constexpr double kMinCutoff = 1.0;
 constexpr double kMaxCutoffRatio = 0.49;
 constexpr double kMinQ = 0.01;
