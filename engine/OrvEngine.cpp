@@ -510,15 +510,30 @@ private:
             const ModulePlan& module = plan_.modules[index];
             if (!module.precomputed)
                 continue;
-            if (module.incomingCount > 0 || usesLine(module.process))
-                precomputeFrameByFrame(index, count);
-            else
+            if (takesOnlyLevelRoutes(module))
                 precomputeChannels(index, count);
+            else
+                precomputeFrameByFrame(index, count);
         }
     }
 
-    // A module fed by earlier pre-computed modules takes their routes from their output;
-    // a delay's cross-fade counts frames across both channels.
+    bool takesOnlyLevelRoutes(const ModulePlan& module) const
+    {
+        for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+            const Route& route = routeOf(module.incoming[incoming]);
+            const bool mix = route.action == RouteAction::AddToField && route.field == &OrvChannelInputs::mix;
+            if (!mix && route.action != RouteAction::Amplitude && route.action != RouteAction::Ring)
+                return false;
+        }
+        return true;
+    }
+
+    const Route& routeOf(const Incoming& incoming) const
+    {
+        return plan_.modules[incoming.sender].routes[incoming.route];
+    }
+
+    // A module fed by earlier pre-computed modules takes their routes from their output.
     void precomputeFrameByFrame(int index, int count)
     {
         const ModulePlan& module = plan_.modules[index];
@@ -543,8 +558,8 @@ private:
         }
     }
 
-    // A module that no route reaches depends only on the inputs and its own state: it
-    // runs one channel at a time.
+    // A module that only Mix, Ampl Mod and Ring Mod routes of pre-computed modules reach
+    // runs one channel at a time: source, the routes' levels, process.
     void precomputeChannels(int index, int count)
     {
         const ModulePlan& module = plan_.modules[index];
@@ -560,9 +575,41 @@ private:
         } else if (module.channels == 2) {
             fillSource(module, 1, passOf(index, 1), lfo[1], count);
         }
-        for (int c = 0; c < module.channels; ++c)
-            processPass(module, c, passOf(index, c), lfo[c], count);
-        state_.fadeRemaining[module.index] = std::max(0, state_.fadeRemaining[module.index] - count);
+        const int fadeStart = state_.fadeRemaining[module.index];
+        for (int c = 0; c < module.channels; ++c) {
+            applyLevelRoutes(module, c, passOf(index, c), count);
+            processPass(module, c, passOf(index, c), lfo[c], count, fadeStart);
+        }
+        state_.fadeRemaining[module.index] = std::max(0, fadeStart - count);
+    }
+
+    // Mix routes add first; Ampl Mod and Ring Mod factors then multiply, as in a module step.
+    void applyLevelRoutes(const ModulePlan& module, int c, float* samples, int count)
+    {
+        if (module.incomingCount == 0)
+            return;
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+                const Incoming& from = module.incoming[incoming];
+                const Route& route = routeOf(from);
+                if (plan_.modules[from.sender].channels <= c || (route.action == RouteAction::AddToField) != (pass == 0))
+                    continue;
+                const float* sent = passOf(from.sender, c);
+                const float depth = route.depth;
+                if (route.action == RouteAction::AddToField) {
+                    for (int frame = 0; frame < count; ++frame)
+                        samples[frame] += depth * sent[frame];
+                } else if (route.action == RouteAction::Amplitude) {
+                    for (int frame = 0; frame < count; ++frame)
+                        samples[frame] *= 0.5f + 0.5f * (depth * sent[frame]);
+                } else {
+                    for (int frame = 0; frame < count; ++frame)
+                        samples[frame] *= 1.0f - depth + depth * sent[frame];
+                }
+            }
+        }
+        for (int frame = 0; frame < count; ++frame)
+            samples[frame] = bounded(samples[frame]);
     }
 
     // A tracker's output is its pitch × 2 / rate, so its routes can read the pitch back from it.
@@ -601,24 +648,27 @@ private:
         }
     }
 
-    void processPass(const ModulePlan& module, int c, float* samples, const float* lfo, int count)
+    void processPass(const ModulePlan& module, int c, float* samples, const float* lfo, int count, int fadeStart)
+    {
+        switch (module.process) {
+#define ORV_PROCESS(kind) \
+    case kind: return processPassAs<kind>(module, c, samples, lfo, count, fadeStart);
+            ORV_EACH_PROCESS
+#undef ORV_PROCESS
+        default:
+            return; // the source passes unprocessed
+        }
+    }
+
+    template <int16_t Process>
+    void processPassAs(const ModulePlan& module, int c, float* samples, const float* lfo, int count, int fadeStart)
     {
         static constexpr OrvChannelInputs kNothingSent {};
-        switch (module.process) {
-        case ProcessKind::NoProcess:
-        case ProcessKind::QuantizeFrq:
-        case ProcessKind::PhaseShape:
-            return;
-        case ProcessKind::DcOffset:
-            for (int frame = 0; frame < count; ++frame)
-                samples[frame] = bounded(samples[frame] + module.dcOffset);
-            return;
-        default:
-            for (int frame = 0; frame < count; ++frame) {
-                refreshFilters_ = refreshAt_[frame];
-                samples[frame] = bounded(processSample(module, c, samples[frame], kNothingSent, false, lfo[frame]));
-            }
-            return;
+        for (int frame = 0; frame < count; ++frame) {
+            refreshFilters_ = refreshAt_[frame];
+            if constexpr (Process == ProcessKind::Delay)
+                state_.fadeRemaining[module.index] = std::max(0, fadeStart - frame);
+            samples[frame] = bounded(processAs<Process>(module, c, samples[frame], kNothingSent, false, lfo[frame]));
         }
     }
 
