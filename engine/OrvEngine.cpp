@@ -623,6 +623,8 @@ private:
         static constexpr OrvChannelInputs kNothingSent {};
         const float* left = engine_.passInput.get();
         const float* right = left + kPassFrames;
+        if (module.source != OscKind::SineLfo)
+            std::fill_n(lfo, count, 0.0f);
         switch (module.source) {
         case OscKind::LeftIn:
         case OscKind::RightIn:
@@ -639,11 +641,12 @@ private:
         case OscKind::NoOsc:
             std::fill_n(samples, count, 0.0f);
             return;
-        default:
-            for (int frame = 0; frame < count; ++frame) {
-                lfo[frame] = 0.0f;
+        case OscKind::Noise:
+            for (int frame = 0; frame < count; ++frame)
                 samples[frame] = sourceSample(module, c, kNothingSent, false, lfo[frame]);
-            }
+            return;
+        default:
+            fillOscillator(module, c, samples, lfo, count);
             return;
         }
     }
@@ -805,31 +808,54 @@ private:
     [[gnu::noinline]] float oscillatorSample(const ModulePlan& module, int c, const OrvChannelInputs& in, bool tracked,
                                              float& lfo)
     {
-        const double stored = module.frequency;
-        double frequency = (tracked ? double(in.trackedFrequency) : stored) + double(in.frequency) * stored;
-        if (module.process == ProcessKind::QuantizeFrq)
-            frequency = quantize(frequency, stored, module.quantizeStep);
+        const double frequency = oscillatorFrequency(module, in, tracked);
         double& phase = state_.phase[module.index][c];
-        const double cycles = frequency / plan_.sampleRate;
+        const float value = waveAt(module, phase, frequency, in.phase, lfo);
+        phase = wrapPhase(phase + kTwoPi * frequency / plan_.sampleRate);
+        return value;
+    }
 
-        double value = 0.0;
+    // An oscillator that nothing modulates keeps one frequency over the pass.
+    void fillOscillator(const ModulePlan& module, int c, float* samples, float* lfo, int count)
+    {
+        static constexpr OrvChannelInputs kNothingSent {};
+        const double frequency = oscillatorFrequency(module, kNothingSent, false);
+        const double increment = kTwoPi * frequency / plan_.sampleRate;
+        double phase = state_.phase[module.index][c];
+        for (int frame = 0; frame < count; ++frame) {
+            samples[frame] = waveAt(module, phase, frequency, 0.0f, lfo[frame]);
+            phase = wrapPhase(phase + increment);
+        }
+        state_.phase[module.index][c] = phase;
+    }
+
+    double oscillatorFrequency(const ModulePlan& module, const OrvChannelInputs& in, bool tracked) const
+    {
+        const double stored = module.frequency;
+        const double frequency = (tracked ? double(in.trackedFrequency) : stored) + double(in.frequency) * stored;
+        return module.process == ProcessKind::QuantizeFrq ? quantize(frequency, stored, module.quantizeStep) : frequency;
+    }
+
+    // The oscillator's value at `phase`; a Sine LFO gives 0 and its sine × depth in `lfo`.
+    float waveAt(const ModulePlan& module, double phase, double frequency, float phaseModulation, float& lfo) const
+    {
         if (module.source == OscKind::SineLfo) {
             lfo = float(fastSine(phase)) * module.lfoDepth;
-        } else {
-            double slope = 1.0;
-            const double at = module.process == ProcessKind::PhaseShape
-                ? shapePhase(phase, double(module.shape) + in.phase, slope)
-                : phase;
-            const double step = std::fabs(frequency) >= kBandLimitFrom ? std::min(0.5, std::fabs(cycles) * slope) : 0.0;
-            switch (module.source) {
-            case OscKind::Sine: value = fastSine(at); break;
-            case OscKind::Triangle: value = triangleWave(at); break;
-            case OscKind::Square: value = squareWave(at, step); break;
-            default: value = sawWave(at, step); break;
-            }
+            return 0.0f;
         }
-        phase = wrapPhase(phase + kTwoPi * cycles);
-        return float(value);
+        double slope = 1.0;
+        const double at = module.process == ProcessKind::PhaseShape
+            ? shapePhase(phase, double(module.shape) + phaseModulation, slope)
+            : phase;
+        const double step = std::fabs(frequency) >= kBandLimitFrom
+            ? std::min(0.5, std::fabs(frequency) / plan_.sampleRate * slope)
+            : 0.0;
+        switch (module.source) {
+        case OscKind::Sine: return float(fastSine(at));
+        case OscKind::Triangle: return float(triangleWave(at));
+        case OscKind::Square: return float(squareWave(at, step));
+        default: return float(sawWave(at, step));
+        }
     }
 
     // Rounds to whole steps of `step` semitones from the stored frequency (440 Hz when that is not above 0).

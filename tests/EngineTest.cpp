@@ -113,6 +113,17 @@ TEST(EngineProcesses, DelayDelaysByItsTimeInSamplesWithFractionalReads)
     out = renderFresh(preset, impulse);
     EXPECT_FLOAT_EQ(out.left[230], 0.25f);
     EXPECT_FLOAT_EQ(out.left[231], 0.25f);
+
+    // A Sine LFO sweeps only its own module's delay, not the one after it.
+    OrvPreset swept = silentRecord();
+    useModule(swept, 0, OscKind::SineLfo, ProcessKind::Delay);
+    swept.phaseOrLfoDepth[0] = 0.5f;
+    swept.oscFrequency[0] = 30.0f;
+    swept.processTime[0] = 50.0f;
+    useModule(swept, 1, OscKind::StereoIn, ProcessKind::Delay);
+    swept.processTime[1] = 220.5f;
+    out = renderFresh(swept, impulse);
+    EXPECT_FLOAT_EQ(out.left[230] + out.left[231], 0.25f); // two modules on the bus: halved
 }
 
 TEST(EngineProcesses, FiltersPassTheirBandAndAttenuateTheRest)
