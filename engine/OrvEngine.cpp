@@ -54,6 +54,7 @@ struct Route {
     float depth;
     RouteAction action;
     float OrvChannelInputs::*field; // for AddToField
+    bool pulled;                    // the target is pre-computed and reads this route itself
 };
 
 // A route into a pre-computed module, by the sender's place in the plan.
@@ -217,7 +218,7 @@ void planModule(ModulePlan& plan, const OrvPreset& preset, int m, uint32_t lineL
 
 Route makeRoute(int slot, uint16_t kind, int target, float depth, bool fromTracker)
 {
-    Route route {slot, target, depth, RouteAction::AddToField, nullptr};
+    Route route {slot, target, depth, RouteAction::AddToField, nullptr, false};
     switch (kind) {
     case ModKind::Mix: route.field = &OrvChannelInputs::mix; break;
     case ModKind::AmplMod: route.action = RouteAction::Amplitude; break;
@@ -336,6 +337,11 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
     }
     for (int bus = 0; bus < kNumChannels; ++bus)
         plan.busScale[bus] = busCount[bus] > 0 ? 1.0f / float(busCount[bus]) : 0.0f;
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        ModulePlan& module = plan.modules[index];
+        for (int route = 0; route < module.routeCount; ++route)
+            module.routes[route].pulled = plan.modules[plan.planIndex[module.routes[route].target]].precomputed;
+    }
 }
 
 class FlushDenormals {
@@ -689,14 +695,15 @@ private:
                     state_.inputs[module.index][1] = {};
                 for (int c = 0; c < module.channels; ++c) {
                     passOf(index, c)[frame] = sample[c];
-                    panOf(index, c)[frame] = pan[c];
+                    if (module.panned)
+                        panOf(index, c)[frame] = pan[c];
                 }
                 continue;
             }
             for (int route = 0; route < module.routeCount; ++route) {
                 const Route& r = module.routes[route];
-                if (plan_.modules[plan_.planIndex[r.target]].precomputed)
-                    continue; // it took the route in the pre-pass
+                if (r.pulled)
+                    continue; // the target took the route in the pre-pass
                 for (int c = 0; c < module.channels; ++c) {
                     const float y = passOf(index, c)[frame];
                     deliver(r, state_.inputs[r.target][c], y, 1.0f, trackedPitch(module, y));
