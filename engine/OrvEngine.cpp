@@ -45,7 +45,7 @@ constexpr float kMaxTime = 1.0e7f;
 // A filter state this large only comes from a coefficient jump on a wild sweep; it restarts.
 constexpr double kFilterStateLimit = 1.0e12;
 
-// What a route does to its target's inbox, decided once per block.
+// What a route does to its target's inbox, decided once per block; the tracked actions come last.
 enum class RouteAction : uint8_t { AddToField, Amplitude, Ring, TrackedFrequency, TrackedCutoff, TrackedTime };
 
 struct Route {
@@ -551,7 +551,7 @@ private:
                 const Route& route = sender.routes[module.incoming[incoming].route];
                 for (int c = 0; c < sender.channels; ++c) {
                     const float y = passOf(module.incoming[incoming].sender, c)[frame];
-                    deliver(route, inbox[c], y, 1.0f, trackedPitch(sender, y));
+                    deliver(route, inbox[c], y, 1.0f, trackedPitch(route, y));
                 }
             }
             float sample[kNumChannels] {};
@@ -619,9 +619,9 @@ private:
     }
 
     // A tracker's output is its pitch × 2 / rate, so its routes can read the pitch back from it.
-    float trackedPitch(const ModulePlan& sender, float output) const
+    float trackedPitch(const Route& route, float output) const
     {
-        return sender.process == ProcessKind::PitchTrack ? float(output * plan_.sampleRate * 0.5) : 0.0f;
+        return route.action >= RouteAction::TrackedFrequency ? float(output * plan_.sampleRate * 0.5) : 0.0f;
     }
 
     void fillSource(const ModulePlan& module, int c, float* samples, float* lfo, int count)
@@ -706,7 +706,7 @@ private:
                     continue; // the target took the route in the pre-pass
                 for (int c = 0; c < module.channels; ++c) {
                     const float y = passOf(index, c)[frame];
-                    deliver(r, state_.inputs[r.target][c], y, 1.0f, trackedPitch(module, y));
+                    deliver(r, state_.inputs[r.target][c], y, 1.0f, trackedPitch(r, y));
                 }
             }
         }
