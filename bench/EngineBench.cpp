@@ -20,9 +20,9 @@ constexpr float kRate = 44100.0f;
 constexpr int kBlockFrames = 512;
 constexpr int kSignalSeconds = 4;
 constexpr int kSoxRuns = 3;
-// Each program is timed this many times and the fastest run counts, as other work on
-// the machine only ever slows a run down.
-constexpr int kProgramRuns = 3;
+// Every program is timed once per sweep over the bank and its fastest sweep counts, as
+// other work on the machine only ever slows a run down, often for seconds at a time.
+constexpr int kSweeps = 3;
 
 using Clock = std::chrono::steady_clock;
 
@@ -54,21 +54,16 @@ double nanosecondsPerFrame(Clock::duration elapsed, int frames)
 
 double renderProgram(OrvCore& core, int index, const Signal& signal, Signal& output)
 {
+    selectProgram(core, index);
     const int frames = int(signal.left.size());
-    double best = 0.0;
-    for (int run = 0; run < kProgramRuns; ++run) {
-        selectProgram(core, index);
-        const auto start = Clock::now();
-        for (int done = 0; done < frames; done += kBlockFrames) {
-            const int count = std::min(kBlockFrames, frames - done);
-            const float* inputs[2] = {signal.left.data() + done, signal.right.data() + done};
-            float* outputs[2] = {output.left.data() + done, output.right.data() + done};
-            processBlock(*core.engine, *core.current, inputs, outputs, count, core.sampleRate, true);
-        }
-        const double cost = nanosecondsPerFrame(Clock::now() - start, frames);
-        best = run == 0 ? cost : std::min(best, cost);
+    const auto start = Clock::now();
+    for (int done = 0; done < frames; done += kBlockFrames) {
+        const int count = std::min(kBlockFrames, frames - done);
+        const float* inputs[2] = {signal.left.data() + done, signal.right.data() + done};
+        float* outputs[2] = {output.left.data() + done, output.right.data() + done};
+        processBlock(*core.engine, *core.current, inputs, outputs, count, core.sampleRate, true);
     }
-    return best;
+    return nanosecondsPerFrame(Clock::now() - start, frames);
 }
 
 void writeFloatWave(const std::string& path, const Signal& signal)
@@ -148,11 +143,15 @@ int main()
     Signal output {std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
     const double realTimeNanoseconds = 1e9 / kRate;
 
-    std::vector<double> costs(kNumPrograms);
+    std::vector<double> costs(kNumPrograms, 1e300);
+    for (int sweep = 0; sweep < kSweeps; ++sweep) {
+        for (int index = 0; index < kNumPrograms; ++index)
+            costs[size_t(index)] = std::min(costs[size_t(index)], renderProgram(core, index, signal, output));
+    }
+
     double flangeCost = -1.0;
     std::printf("%4s  %-32s %10s %10s\n", "#", "program", "ns/frame", "x realtime");
     for (int index = 0; index < kNumPrograms; ++index) {
-        costs[size_t(index)] = renderProgram(core, index, signal, output);
         const OrvPreset& preset = core.bank[index];
         std::printf("%4d  %-32.32s %10.1f %10.0f\n", index, preset.programName, costs[size_t(index)],
                     realTimeNanoseconds / costs[size_t(index)]);
@@ -163,8 +162,8 @@ int main()
     std::vector<double> sorted = costs;
     std::sort(sorted.begin(), sorted.end());
     const double median = (sorted[kNumPrograms / 2 - 1] + sorted[kNumPrograms / 2]) / 2.0;
-    std::printf("\nns per stereo frame over %d programs, %d s at %.0f Hz in %d-frame blocks, best of %d runs:\n",
-                kNumPrograms, kSignalSeconds, double(kRate), kBlockFrames, kProgramRuns);
+    std::printf("\nns per stereo frame over %d programs, %d s at %.0f Hz in %d-frame blocks, best of %d sweeps:\n",
+                kNumPrograms, kSignalSeconds, double(kRate), kBlockFrames, kSweeps);
     std::printf("  min %.1f  median %.1f  max %.1f   (x realtime: %.0f / %.0f / %.0f)\n", sorted.front(), median,
                 sorted.back(), realTimeNanoseconds / sorted.front(), realTimeNanoseconds / median,
                 realTimeNanoseconds / sorted.back());
