@@ -14,7 +14,8 @@ constexpr int kLongestTrackedPeriod = 2048;
 
 // What other modules sent to one channel of a module since it last ran; the
 // module consumes (and clears) it when it runs, so a route into a later module
-// acts in the same frame and one into an earlier module in the next.
+// acts in the same frame and one into an earlier module in the next. A module of
+// the block pre-pass gathers the same from its senders' output instead.
 struct OrvChannelInputs {
     float mix = 0.0f;           // sum of depth × sample of the Mix routes
     float amplitude = 0.0f;     // product of the Ampl Mod and Ring Mod factors, valid while counted
