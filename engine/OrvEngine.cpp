@@ -86,6 +86,7 @@ struct ModulePlan {
     float exponent;
     float quantizeStep;
     float shape;
+    float sourceGain; // the module's share of its own input, beside the Mix routes into it
     int shortestPeriod;
     int longestPeriod; // 0: the line is too short to detect anything
     float trackInterval;
@@ -203,6 +204,7 @@ void planModule(ModulePlan& plan, const OrvPreset& preset, int m, uint32_t lineL
     plan.exponent = clampField(preset.exponent[m], -kMaxMagnitude, kMaxMagnitude, 1.0f);
     plan.quantizeStep = clampField(preset.quantizeStep[m], 0.0f, kMaxMagnitude, 0.0f);
     plan.shape = clampField(preset.phaseShape[m], -kMaxDepth, kMaxDepth, 0.0f);
+    plan.sourceGain = 1.0f;
 
     // The detector compares a window of one longest period with the one before it,
     // so the longest period is at most half the line.
@@ -284,6 +286,35 @@ void planPrePass(BlockPlan& plan, int index, const OrvPreset& preset)
     }
 }
 
+bool givesSignal(int16_t source) { return source != OscKind::NoOsc && source != OscKind::SineLfo; }
+
+// A module's input is the average of what feeds it: its own source, when that gives
+// a signal, and each Mix route into it. So a loop's depth is its share of the input:
+// a delay fed by one module and by itself at 196 % repeats at 98 % and freezes, and
+// two feedback routes at 135 % around a flanger stay below 1 (0.911).
+void averageModuleInputs(BlockPlan& plan)
+{
+    int feeds[kNumModules] {};
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        const ModulePlan& module = plan.modules[index];
+        feeds[module.index] += givesSignal(module.source) ? 1 : 0;
+        for (int route = 0; route < module.routeCount; ++route) {
+            if (module.routes[route].field == &OrvChannelInputs::mix)
+                ++feeds[module.routes[route].target];
+        }
+    }
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        ModulePlan& module = plan.modules[index];
+        if (feeds[module.index] > 1)
+            module.sourceGain = 1.0f / float(feeds[module.index]);
+        for (int route = 0; route < module.routeCount; ++route) {
+            Route& r = module.routes[route];
+            if (r.field == &OrvChannelInputs::mix && feeds[r.target] > 1)
+                r.depth /= float(feeds[r.target]);
+        }
+    }
+}
+
 void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
 {
     plan.sampleRate = std::isfinite(sampleRate) && sampleRate >= 1000.0f ? std::min(double(sampleRate), 1.0e6) : 44100.0;
@@ -322,6 +353,8 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
                 panned[target] = true;
         }
     }
+
+    averageModuleInputs(plan);
 
     // Each bus averages the switched-on channels that feed it; a panned channel feeds both buses.
     int busCount[kNumChannels] {};
@@ -583,6 +616,11 @@ private:
         }
         const int fadeStart = state_.fadeRemaining[module.index];
         for (int c = 0; c < module.channels; ++c) {
+            if (module.sourceGain != 1.0f) {
+                float* samples = passOf(index, c);
+                for (int frame = 0; frame < count; ++frame)
+                    samples[frame] *= module.sourceGain;
+            }
             applyLevelRoutes(module, c, passOf(index, c), count);
             processPass(module, c, passOf(index, c), lfo[c], count, fadeStart);
         }
@@ -765,7 +803,7 @@ private:
         for (int c = 0; c < Channels; ++c) {
             const OrvChannelInputs& in = inbox[c];
             pan[c] = in.pan;
-            x[c] = sourceSample(module, c, in, in.trackedFrequencyCount != 0, lfo[c]) + in.mix;
+            x[c] = sourceSample(module, c, in, in.trackedFrequencyCount != 0, lfo[c]) * module.sourceGain + in.mix;
             if (in.amplitudeCount != 0)
                 x[c] *= in.amplitude;
             x[c] = bounded(x[c]);

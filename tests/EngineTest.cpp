@@ -223,6 +223,50 @@ TEST(EngineModulation, RoutesIntoEarlierModulesArriveOneFrameLater)
     }
 }
 
+TEST(EngineModulation, AModuleAveragesItsSourceAndTheMixRoutesIntoIt)
+{
+    // Module 1 hears the input itself and through module 0 at depth 2: (x + 2x) / 2.
+    Stereo dc = constant(0.2f, 64);
+    OrvPreset preset = silentRecord();
+    useModule(preset, 0, OscKind::StereoIn, ProcessKind::NoProcess);
+    silenceOutputs(preset, 0);
+    addRoute(preset, 0, 0, ModKind::Mix, 1, 2.0f);
+    useModule(preset, 1, OscKind::StereoIn, ProcessKind::NoProcess);
+    EXPECT_NEAR(renderFresh(preset, dc).left[10], 0.3f, 1e-6f);
+
+    // A silent source takes no share: one route alone arrives whole.
+    preset.oscKind[1] = OscKind::NoOsc;
+    EXPECT_NEAR(renderFresh(preset, dc).left[10], 0.4f, 1e-6f);
+}
+
+TEST(EngineModulation, AFreezeLoopRepeatsAtHalfItsFeedbackDepth)
+{
+    // A delay fed by a burst and by itself at 196 % repeats each pass at 98 %;
+    // the route back into itself adds one frame to each pass.
+    const int period = 100;
+    Stereo burst = silence((period + 1) * 12);
+    burst.left[0] = burst.right[0] = 0.5f;
+    OrvPreset preset = silentRecord();
+    useModule(preset, 0, OscKind::StereoIn, ProcessKind::NoProcess);
+    silenceOutputs(preset, 0);
+    addRoute(preset, 0, 0, ModKind::Mix, 1, 1.0f);
+    useModule(preset, 1, OscKind::NoOsc, ProcessKind::Delay);
+    preset.processTime[1] = float(period);
+    addRoute(preset, 1, 0, ModKind::Mix, 1, 1.96f);
+    const Stereo out = renderFresh(preset, burst);
+    float previous = 0.0f;
+    for (int pass = 1; pass <= 10; ++pass) {
+        float peak = 0.0f;
+        for (int n = pass * (period + 1) - 3; n < pass * (period + 1) + 3; ++n)
+            peak = std::max(peak, std::fabs(out.left[size_t(n)]));
+        if (pass > 1) {
+            EXPECT_NEAR(peak / previous, 0.98f, 0.01f) << pass;
+        }
+        previous = peak;
+    }
+    EXPECT_GT(previous, 0.05f);
+}
+
 TEST(EngineOutput, BusesAverageSwitchedOnChannelsWhateverTheirGain)
 {
     const float x = 0.4f;

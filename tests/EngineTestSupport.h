@@ -83,6 +83,11 @@ inline Stereo silence(int frames)
     return {std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
 }
 
+inline Stereo constant(float value, int frames)
+{
+    return {std::vector<float>(size_t(frames), value), std::vector<float>(size_t(frames), value)};
+}
+
 inline double rms(const std::vector<float>& samples, size_t from = 0)
 {
     double sum = 0.0;
