@@ -28,6 +28,18 @@ inline std::vector<float> sampled(const Waveform& wave, int count)
     return samples;
 }
 
+// A sine that plays `first` Hz, then `second` Hz, each for `seconds`, without a jump.
+inline std::vector<float> pitchStep(double first, double second, double seconds, double amplitude)
+{
+    std::vector<float> samples(static_cast<size_t>(frames(2.0 * seconds)));
+    double phase = 0.0;
+    for (size_t n = 0; n < samples.size(); ++n) {
+        samples[n] = float(amplitude * std::sin(phase));
+        phase += 2.0 * std::numbers::pi * (long(n) < frames(seconds) ? first : second) / kRate;
+    }
+    return samples;
+}
+
 // A program's selected state, played from its start over a stereo input.
 inline Stereo playProgram(const char* name, const Stereo& input)
 {

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <complex>
+
+#include "RenderMeasures.h"
+
+using namespace engine_test;
+
+// The dry input at 31 % beside a 0 dB band-pass at 75 %, averaged over the two:
+// a boost around 1 kHz. The filter is the bilinear image of the analog band-pass
+// pre-warped at its centre, so its response follows from the warped frequency ratio.
+TEST(ThirdPartyRender, ParaboostBoostsItsBand)
+{
+    const auto warped = [](double f) { return std::tan(std::numbers::pi * f / kRate); };
+    for (const double frequency : {100.0, 500.0, 1000.0, 2000.0, 8000.0}) {
+        const double r = warped(frequency) / warped(1000.0);
+        const std::complex<double> bandPass = std::complex<double>(0.0, r / 1.0353) /
+                                              std::complex<double>(1.0 - r * r, r / 1.0353);
+        const double gain = std::abs(0.31 + 0.75 * bandPass) / 2.0;
+        const std::vector<float> tone = sine(float(frequency), 0.5f, frames(0.5));
+        const Stereo out = playProgram("Paraboost EQ", {tone, tone});
+        EXPECT_NEAR(toneAmplitude(out.left, frequency, size_t(frames(0.1))), 0.5 * gain, 0.005 * 0.5 * gain) << frequency;
+    }
+}
+
+// A burst comes back 150 ms later from the slap-back delay, and the loop's 10 %
+// feedback repeats it another 150 ms on. The delay's input averages the filter's
+// route (depth 1) and its own (depth 0.1), so the first echo stands at 1.8 / 2
+// against the direct path's 3.4027398, and each repeat at 0.1 / 2 of the one before.
+TEST(ThirdPartyRender, PaEffectSlapsBackAtItsDelayTime)
+{
+    std::vector<float> burst = silence(frames(0.6)).left;
+    const std::vector<float> tone = sine(1000.0f, 0.3f, frames(0.01));
+    std::copy(tone.begin(), tone.end(), burst.begin() + frames(0.05));
+    const Stereo out = playProgram("PA Effect", {burst, burst});
+
+    const std::vector<double> found = onsets(out.left, 0.1 * peak(out.left), 0.05);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_NEAR(found[1] - found[0], 0.15, 0.0005);
+    const double direct = peak(out.left, 0, size_t(frames(0.15)));
+    const double echo = peak(out.left, size_t(frames(0.15)), size_t(frames(0.3)));
+    EXPECT_NEAR(echo / direct, 0.9 / 3.4027398, 0.03 * 0.9 / 3.4027398);
+    const double repeat = peak(out.left, size_t(frames(0.35)), size_t(frames(0.45)));
+    EXPECT_NEAR(repeat / echo, 0.05, 0.03 * 0.05);
+}
+
+// The tracked pitch times 2.48 sets the ring modulator's sine, so a tone of f comes
+// out with a sideband at 3.48 f that moves when the input's pitch moves. Lags of
+// whole samples (300 Hz: 147, 350 Hz: 126) keep the tracker's answer exact.
+TEST(ThirdPartyRender, RingModulatorFollowsTheInputPitch)
+{
+    const std::vector<float> tone = pitchStep(300.0, 350.0, 1.5, 0.4);
+    const Stereo out = playProgram("PTrk -> RM -> DDL", {tone, tone});
+    // The ring modulator's product averaged over the three output modules: 0.9 · (0.4 / 2) / 3.
+    const double sideband = 0.9 * 0.2 / 3.0;
+    const std::vector<float> low = excerpt(out.left, 1.0, 1.5);
+    const std::vector<float> high = excerpt(out.left, 2.5, 3.0);
+    EXPECT_NEAR(toneAmplitude(low, 3.48 * 300.0), sideband, 0.1 * sideband);
+    EXPECT_NEAR(toneAmplitude(high, 3.48 * 350.0), sideband, 0.1 * sideband);
+    EXPECT_LT(toneAmplitude(high, 3.48 * 300.0), 0.1 * sideband);
+}
