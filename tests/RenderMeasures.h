@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "ProgramPlayer.h"
@@ -38,6 +39,26 @@ inline std::vector<float> pitchStep(double first, double second, double seconds,
         phase += 2.0 * std::numbers::pi * (long(n) < frames(seconds) ? first : second) / kRate;
     }
     return samples;
+}
+
+// What a delay swept by a sine LFO gives: the input read base × (1 + depth × sin) samples late, times the gain.
+inline std::vector<double> sweptDelay(const Waveform& input, double gain, double baseSamples, double depth, double rate,
+                                      int count)
+{
+    std::vector<double> out(static_cast<size_t>(count));
+    for (int n = 0; n < count; ++n) {
+        const double t = n / double(kRate);
+        const double delay = baseSamples * (1.0 + depth * std::sin(2.0 * std::numbers::pi * rate * t)) / kRate;
+        out[size_t(n)] = t < delay ? 0.0 : gain * input(t - delay);
+    }
+    return out;
+}
+
+inline void expectSamplesNear(const std::vector<float>& actual, const std::vector<double>& expected, double tolerance,
+                              const std::string& what, size_t from = 0)
+{
+    for (size_t n = from; n < actual.size(); ++n)
+        ASSERT_NEAR(actual[n], expected[n], tolerance) << what << " at frame " << n;
 }
 
 // A program's selected state, played from its start over a stereo input.

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "RenderMeasures.h"
 
 using namespace engine_test;
@@ -34,13 +32,6 @@ const ChannelOperation kChannelOperations[] = {
     {"Zero Left Channel", 0.0, [](double, double) { return 0.0; }, [](double, double r) { return 0.7 * r; }},
     {"Zero Right Channel", 0.0, [](double l, double) { return 0.7 * l; }, [](double, double) { return 0.0; }},
 };
-
-void expectSamplesNear(const std::vector<float>& actual, const std::vector<double>& expected, double tolerance,
-                       const std::string& what, size_t from = 0)
-{
-    for (size_t n = from; n < actual.size(); ++n)
-        ASSERT_NEAR(actual[n], expected[n], tolerance) << what << " at frame " << n;
-}
 
 // Applies a delay-free channel operation sample by sample.
 std::vector<double> applied(double (*operation)(double, double), const Stereo& input)
@@ -121,12 +112,8 @@ TEST(UtilitiesRender, FeedbackEliminatorSweepsItsShortDelay)
     const Waveform tone = sineWave(200.0, 0.5);
     const int count = frames(1.0);
     const Stereo out = playProgram("Feedback Eliminator", {sampled(tone, count), sampled(tone, count)});
-    const auto delayed = [&](double t) {
-        const double delay = 220.5 * (1.0 + 0.05 * std::sin(2.0 * std::numbers::pi * 4.0 * t)) / kRate;
-        return t < delay ? 0.0 : 0.72 * tone(t - delay);
-    };
     // The sweep moves the tone by up to 0.15 against a fixed delay; interpolation errs far less.
-    expectSamplesNear(out.left, expected(count, delayed), 2.0e-3, "Feedback Eliminator", 512);
+    expectSamplesNear(out.left, sweptDelay(tone, 0.72, 220.5, 0.05, 4.0, count), 2.0e-3, "Feedback Eliminator", 512);
 }
 
 // The comb filters: the input plus (or minus) itself 16.7 ms (8.3 ms) later, each
