@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "RenderMeasures.h"
+
+using namespace engine_test;
+
+namespace {
+
+// Input pitches whose periods are whole samples (225, 180 and 200), so the tracker's lag is exact.
+constexpr double kLowPitch = 196.0;
+constexpr double kHighPitch = 245.0;
+
+} // namespace
+
+// Four trackers at 0.5 each drive the tone to twice the input's pitch; the 6 Hz vibrato
+// averages out over a second, so the tone follows the input from one pitch to the next.
+TEST(PitchTrackRender, ThereminPlaysAnOctaveAboveTheInput)
+{
+    const std::vector<float> voice = pitchStep(kLowPitch, kHighPitch, 1.5, 0.4);
+    const Stereo out = playProgram("Theremin", {voice, voice});
+    EXPECT_NEAR(crossingFrequency(excerpt(out.left, 0.5, 1.5)), 2.0 * kLowPitch, 0.01 * 2.0 * kLowPitch);
+    EXPECT_NEAR(crossingFrequency(excerpt(out.left, 2.0, 3.0)), 2.0 * kHighPitch, 0.01 * 2.0 * kHighPitch);
+}
+
+// The ring modulator's sine runs at twice the tracked pitch, so the product of a tone of f
+// holds 3f at a quarter of the input's level (half from the product, half from the bus
+// average over the wet and dry modules), and that sideband moves with the input.
+TEST(PitchTrackRender, RingModulatorFollowsTheInputPitch)
+{
+    const std::vector<float> voice = pitchStep(kLowPitch, kHighPitch, 1.5, 0.4);
+    const Stereo out = playProgram("PitchTrack->RingMod", {voice, voice});
+    const std::vector<float> low = excerpt(out.right, 1.0, 1.5);
+    const std::vector<float> high = excerpt(out.right, 2.5, 3.0);
+    EXPECT_NEAR(toneAmplitude(low, 3.0 * kLowPitch), 0.1, 0.01);
+    EXPECT_NEAR(toneAmplitude(high, 3.0 * kHighPitch), 0.1, 0.01);
+    EXPECT_LT(toneAmplitude(high, 3.0 * kLowPitch), 0.01);
+}
+
+// "Calliope" plays twice the tracked pitch rounded to the semitones of its stored
+// 439.99988 Hz: an input of 200 Hz gives 392 Hz (400 Hz lies 1.65 semitones under
+// A 440), one of 220.5 Hz gives 440 Hz. Its noise is turned off to count crossings.
+TEST(PitchTrackRender, CalliopeQuantizesTheTrackedTone)
+{
+    for (const auto& [input, quantized] : {std::pair {200.0, 440.0 * std::pow(2.0, -2.0 / 12.0)}, std::pair {220.5, 440.0}}) {
+        ProgramPlayer player(0);
+        selectProgram(player.core, player.indexOf("Calliope"));
+        player.setParameter(5, 0.0f);
+        const std::vector<float> voice = sine(float(input), 0.4f, frames(1.5));
+        const Stereo out = player.play({voice, voice});
+        EXPECT_NEAR(crossingFrequency(excerpt(out.left, 0.5, 1.5)), quantized, 0.5) << input;
+    }
+}
+
+// The Random programs that play oscillators sound from silence; "Fluttery Filters"
+// only filters, delays and mixes the input, which its saws move, so it stays silent.
+TEST(RandomRender, OscillatorProgramsSoundFromSilence)
+{
+    for (const char* program : {"Intruder Alert", "Overtones", "Random Bleeps", "Random Pigeons", "Swirly Random",
+                                "Swirly Random 2", "Swirly Random 3"}) {
+        const Stereo out = playProgram(program, silence(frames(2.0)));
+        EXPECT_GT(rms(out.left) + rms(out.right), 1.0e-3) << program;
+    }
+    const Stereo fluttery = playProgram("Fluttery Filters", silence(frames(2.0)));
+    // Far below the smallest step of a 24-bit output (6e-8), which the filters' denormal guard may leave.
+    EXPECT_LT(peak(fluttery.left) + peak(fluttery.right), 1.0e-9);
+}
+
+// "Random Stereo Bleeps": the held steps pan the saw, so the two sides differ.
+TEST(RandomRender, RandomBleepsPlayInStereo)
+{
+    const Stereo out = playProgram("Random Bleeps", silence(frames(2.0)));
+    double both = 0.0;
+    for (size_t n = 0; n < out.left.size(); ++n)
+        both += double(out.left[n]) * out.right[n];
+    const double correlation = both / (rms(out.left) * rms(out.right) * double(out.left.size()));
+    EXPECT_LT(correlation, 0.95);
+}
