@@ -51,6 +51,23 @@ TEST(PitchTrackRender, CalliopeQuantizesTheTrackedTone)
     }
 }
 
+// The whistle's tone plays two octaves above the input. The envelope follower (-1 in
+// silence) gates the tone and the noise before their processes through Ampl Mod at
+// 0.5 + 0.5 · envelope, so when the input stops the tone dies, and all that is left is the
+// noise band-pass ringing out at its stored 200 Hz, Q 150: a decay time of Q / (π f).
+TEST(PitchTrackRender, SlideWhistleFollowsTheInputPitchAndLoudness)
+{
+    std::vector<float> voice = sine(float(kLowPitch), 0.4f, frames(2.0));
+    std::fill(voice.begin() + frames(1.0), voice.end(), 0.0f);
+    const Stereo out = playProgram("Slide Whistle", {voice, voice});
+    const std::vector<float> sounding = excerpt(out.left, 0.5, 1.0);
+    EXPECT_NEAR(crossingFrequency(sounding), 4.0 * kLowPitch, 0.01 * 4.0 * kLowPitch);
+    EXPECT_LT(toneAmplitude(excerpt(out.left, 1.3, 2.0), 4.0 * kLowPitch), 0.01 * toneAmplitude(sounding, 4.0 * kLowPitch));
+    const double decayTime = 150.0 / (std::numbers::pi * 200.0);
+    const double fall = rms(excerpt(out.left, 1.9, 2.0)) / rms(excerpt(out.left, 1.4, 1.5));
+    EXPECT_NEAR(fall, std::exp(-0.5 / decayTime), 0.15 * std::exp(-0.5 / decayTime));
+}
+
 // The Random programs that play oscillators sound from silence; "Fluttery Filters"
 // only filters, delays and mixes the input, which its saws move, so it stays silent.
 TEST(RandomRender, OscillatorProgramsSoundFromSilence)
