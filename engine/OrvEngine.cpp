@@ -494,7 +494,7 @@ private:
     void startRequestedFades()
     {
         for (int m = 0; m < kNumModules; ++m) {
-            if (!std::exchange(state_.fadeRequested[m], false))
+            if (!std::exchange(state_.fadeRequested[m], false) || !state_.delayRead[m])
                 continue;
             for (int c = 0; c < kNumChannels; ++c)
                 state_.fadeFromTime[m][c] = state_.lastDelayTime[m][c];
@@ -1043,6 +1043,7 @@ private:
             y += (readLine(samples, newest, from) - y) * old;
         }
         state_.lastDelayTime[m][c] = float(time);
+        state_.delayRead[m] = true;
         return y;
     }
 

@@ -58,6 +58,7 @@ struct OrvModulationState {
     float fadeFromTime[kNumModules][kNumChannels] {};
     int fadeRemaining[kNumModules] {};
     bool fadeRequested[kNumModules] {};
+    bool delayRead[kNumModules] {}; // a fade needs a read position to start from
     double limiterGain = 1.0;
     bool denormalSign = false;
 };

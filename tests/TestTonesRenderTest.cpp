@@ -112,14 +112,3 @@ TEST(TestTonesRender, WhiteNoiseIsFlatAndAtItsLevel)
     const double power = rms(out.left) * rms(out.left) * double(out.left.size());
     EXPECT_LT(std::fabs(correlation / power), 0.02);
 }
-
-// Quantize Frq measures its steps from the stored frequency, which "Freq Hz" itself
-// writes, so the tone never snaps: 1293.75 Hz plays as it is instead of at E6.
-TEST(TestTonesRender, DISABLED_ToneGeneratorSnapsToSemitones)
-{
-    ProgramPlayer player(0);
-    selectProgram(player.core, player.indexOf("Tone Generator"));
-    player.setParameter(0, 0.5f); // the cube curve: 50 + 9950 / 8 = 1293.75 Hz, 18.67 semitones above A 440
-    const Stereo out = player.play(silence(frames(1.0)));
-    EXPECT_NEAR(crossingFrequency(out.left, size_t(frames(0.1))), 440.0 * std::pow(2.0, 19.0 / 12.0), 0.5);
-}

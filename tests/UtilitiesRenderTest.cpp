@@ -67,8 +67,7 @@ TEST(UtilitiesRender, ChannelOperationsAreExact)
 }
 
 // The plain delays repeat the input at their stated times, beside the dry signal.
-// Checked from `from` on; DISABLED_FreshDelayProgramsStartSilent covers the start.
-static void expectPlainDelays(size_t from)
+static void expectPlainDelays()
 {
     const int count = frames(2.2);
     const Waveform left = sineWave(200.0, 0.3);
@@ -81,28 +80,22 @@ static void expectPlainDelays(size_t from)
     const auto simpleDelay = [&](const Waveform& wave) {
         return expected(count, [&](double t) { return (wave(t) + 0.6 * before(wave, t - 2.0)) / 2.0; });
     };
-    expectSamplesNear(simple.left, simpleDelay(left), kRounding, "Simple Delay left", from);
-    expectSamplesNear(simple.right, simpleDelay(right), kRounding, "Simple Delay right", from);
+    expectSamplesNear(simple.left, simpleDelay(left), kRounding, "Simple Delay left");
+    expectSamplesNear(simple.right, simpleDelay(right), kRounding, "Simple Delay right");
 
     // 1500 ms is 66150.01 samples: a fractional read, close to the waveform between the samples.
     const Stereo stereo = playProgram("Stereo Delay", input);
     expectSamplesNear(stereo.left, expected(count, [&](double t) { return (left(t) + 0.6 * before(left, t - 1.0)) / 2.0; }),
-                      kRounding, "Stereo Delay left", from);
+                      kRounding, "Stereo Delay left");
     expectSamplesNear(stereo.right,
                       expected(count, [&](double t) { return (right(t) + 0.6 * before(right, t - 66150.01 / kRate)) / 2.0; }),
-                      1.0e-4, "Stereo Delay right", from);
+                      1.0e-4, "Stereo Delay right");
 }
 
+// From the first frame: a freshly selected delay starts from its empty line.
 TEST(UtilitiesRender, DelaysRepeatTheInputAtTheirStatedTimes)
 {
-    expectPlainDelays(512);
-}
-
-// Engine fault: selecting the program fades each delay in from a read time of 0
-// over 256 frames, so the empty line's wet path plays the undelayed input at first.
-TEST(UtilitiesRender, DISABLED_FreshDelayProgramsStartSilent)
-{
-    expectPlainDelays(0);
+    expectPlainDelays();
 }
 
 // "Feedback Eliminator" plays the input 5 ms late while its 4 Hz sine moves the
@@ -113,7 +106,7 @@ TEST(UtilitiesRender, FeedbackEliminatorSweepsItsShortDelay)
     const int count = frames(1.0);
     const Stereo out = playProgram("Feedback Eliminator", {sampled(tone, count), sampled(tone, count)});
     // The sweep moves the tone by up to 0.15 against a fixed delay; interpolation errs far less.
-    expectSamplesNear(out.left, sweptDelay(tone, 0.72, 220.5, 0.05, 4.0, count), 2.0e-3, "Feedback Eliminator", 512);
+    expectSamplesNear(out.left, sweptDelay(tone, 0.72, 220.5, 0.05, 4.0, count), 2.0e-3, "Feedback Eliminator");
 }
 
 // The comb filters: the input plus (or minus) itself 16.7 ms (8.3 ms) later, each
