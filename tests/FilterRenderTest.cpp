@@ -128,6 +128,25 @@ TEST(FilterRender, VelvetChimesResonateOnTheirScale)
     EXPECT_GT(onNotes / 8.0, 5.0 * between / 7.0);
 }
 
+// "Chopper": the 10 Hz sine pans the band-passed noise, taking the left down
+// by 1 - s while it is positive and the right while it is negative, so the
+// energy swings between the channels every half period (50 ms).
+TEST(FilterRender, ChopperPansItsNoiseAtTheSineRate)
+{
+    ProgramPlayer player = playerFor("Chopper");
+    const Stereo out = player.play(silence(2 * kSecond));
+    constexpr size_t halfPeriod = kSecond / 20;
+    double energy[2][2] = {}; // [half period of positive, negative sine][left, right]
+    for (size_t n = 0; n < out.left.size(); ++n) {
+        const size_t half = (n / halfPeriod) % 2;
+        energy[half][0] += double(out.left[n]) * out.left[n];
+        energy[half][1] += double(out.right[n]) * out.right[n];
+    }
+    // The mean of (1 - sin)² over a half period is 0.23: about a quarter of the energy.
+    EXPECT_GT(energy[0][1], 2.5 * energy[0][0]);
+    EXPECT_GT(energy[1][0], 2.5 * energy[1][1]);
+}
+
 // "Filtered Noise" has no input source: a loud tone at the input leaves no
 // trace in what it plays, nor in its level.
 TEST(FilterRender, FilteredNoiseIgnoresItsInput)

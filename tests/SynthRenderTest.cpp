@@ -53,6 +53,26 @@ TEST(SynthRender, TelephoneRingAlternatesBetweenTwoPitchesAtItsRate)
     }
 }
 
+// "Car Alarm": a 2.7 Hz saw moves a 750 Hz sine at -21 %, so within each saw
+// period the pitch slides down from 907.5 Hz to 592.5 Hz, then jumps back up.
+TEST(SynthRender, CarAlarmSlidesDownWithinEachSawPeriod)
+{
+    ProgramPlayer player = playerFor("Car Alarm");
+    const Stereo out = player.play(silence(2 * kSecond));
+    constexpr size_t window = kSecond / 100;
+    std::vector<double> pitch;
+    for (size_t start = 0; start + window <= out.left.size(); start += window)
+        pitch.push_back(crossingFrequency(std::vector<float>(out.left.begin() + long(start), out.left.begin() + long(start + window))));
+
+    int falling = 0, rising = 0;
+    for (size_t n = 1; n < pitch.size(); ++n)
+        (pitch[n] < pitch[n - 1] ? falling : rising) += 1;
+    // One jump up per saw period, five or six in two seconds, plus the window's jitter.
+    EXPECT_GT(falling, 9 * rising);
+    EXPECT_NEAR(*std::max_element(pitch.begin(), pitch.end()), 907.5, 0.03 * 907.5);
+    EXPECT_NEAR(*std::min_element(pitch.begin(), pitch.end()), 592.5, 0.03 * 592.5);
+}
+
 // "Infinite Clipper": four Mix stages of 10000 % multiply the input by 1e8 and
 // Raise to Pwr 1 clips it to ±1; heard at 10 %, halved on the bus by the silent
 // dry path, every sample not at a zero crossing is ±0.05 with the input's sign.
