@@ -2,22 +2,13 @@
 
 #include <random>
 
-#include "ProgramPlayer.h"
+#include "RenderChecks.h"
 
 using namespace engine_test;
 
 namespace {
 
-constexpr int kSecond = 44100;
 constexpr size_t kSettled = kSecond / 4;
-
-ProgramPlayer playerFor(const char* name)
-{
-    ProgramPlayer finder(0);
-    const int index = finder.indexOf(name);
-    EXPECT_GE(index, 0) << name;
-    return ProgramPlayer(index);
-}
 
 // The gain a program gives a steady tone, both channels fed the same.
 double toneGain(const char* name, double frequency)
@@ -49,8 +40,7 @@ std::vector<float> sum(const std::vector<float>& a, const std::vector<float>& b)
 
 double amplitudeBetween(const std::vector<float>& samples, double frequency, double fromSeconds, double toSeconds)
 {
-    const std::vector<float> window(samples.begin() + long(fromSeconds * kSecond), samples.begin() + long(toSeconds * kSecond));
-    return toneAmplitude(window, frequency);
+    return toneAmplitude(slice(samples, size_t(fromSeconds * kSecond), size_t(toSeconds * kSecond)), frequency);
 }
 
 } // namespace

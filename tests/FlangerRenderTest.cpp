@@ -1,30 +1,21 @@
 #include <gtest/gtest.h>
 
-#include "ProgramPlayer.h"
+#include "RenderChecks.h"
 
 using namespace engine_test;
 
 namespace {
 
-constexpr int kSecond = 44100;
 // Windows of 1/60 s: the periods 1/0.6 s and 1/0.3 s are 100 and 200 windows.
 constexpr size_t kWindow = kSecond / 60;
 constexpr double kToneHz = 1200.0; // a whole number of cycles per window
-
-ProgramPlayer playerFor(const char* name)
-{
-    ProgramPlayer finder(0);
-    const int index = finder.indexOf(name);
-    EXPECT_GE(index, 0) << name;
-    return ProgramPlayer(index);
-}
 
 // The level of the test tone in each window: how the flanger's moving notches shape it.
 std::vector<double> toneEnvelope(const std::vector<float>& samples)
 {
     std::vector<double> envelope;
     for (size_t start = 0; start + kWindow <= samples.size(); start += kWindow)
-        envelope.push_back(toneAmplitude(std::vector<float>(samples.begin() + long(start), samples.begin() + long(start + kWindow)), kToneHz));
+        envelope.push_back(toneAmplitude(slice(samples, start, start + kWindow), kToneHz));
     return envelope;
 }
 

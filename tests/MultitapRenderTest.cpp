@@ -1,22 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "ProgramPlayer.h"
+#include "RenderChecks.h"
 
 using namespace engine_test;
 
 namespace {
-
-constexpr int kSecond = 44100;
-
-ProgramPlayer playerFor(const char* name)
-{
-    ProgramPlayer finder(0);
-    const int index = finder.indexOf(name);
-    EXPECT_GE(index, 0) << name;
-    return ProgramPlayer(index);
-}
-
-} // namespace
 
 constexpr double kBellTapSpacing = 5733.0005; // 130 ms
 constexpr double kBellGains[] = {0.35, 0.875, 1.4, 1.75, 1.75, 1.4, 0.875, 0.35};
@@ -30,6 +18,8 @@ Stereo bellResponse(size_t clickAt)
     input.left[clickAt] = input.right[clickAt] = kClick;
     return player.play(input);
 }
+
+} // namespace
 
 // "Multi-Delay Bell": a click comes back from eight taps 130 ms apart, weighted
 // 2 : 5 : 8 : 10 : 10 : 8 : 5 : 2 (35 % to 175 %), each bus averaging its eight
@@ -77,7 +67,6 @@ TEST(MultitapRender, BraskVerbPutsTheDryRightAndTheReverbLeft)
         ASSERT_NEAR(out.right[n], 0.6f * tone[n], 1.0e-7f) << n;
     constexpr size_t reverbDelay = 2866; // 65 ms
     // Past the first 256 frames: see DISABLED_MultiDelayBellDelaysFromTheFirstFrame.
-    const std::vector<float> beforeReverb(out.left.begin() + 256, out.left.begin() + reverbDelay);
-    EXPECT_LT(rms(beforeReverb), 1.0e-12);
+    EXPECT_LT(rms(slice(out.left, 256, reverbDelay)), 1.0e-12);
     EXPECT_GT(rms(out.left, reverbDelay + 1), 0.01);
 }

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "ProgramPlayer.h"
+#include "RenderChecks.h"
 
 using namespace engine_test;
 
@@ -27,16 +27,6 @@ const std::set<std::string> kStartTransientOverSilence = {"Triggered Wah + Dist"
 // gains stays far below this; anything above it is sound.
 constexpr float kSilent = 1.0e-12f;
 
-float peak(const Stereo& signal)
-{
-    float largest = 0.0f;
-    for (const auto* channel : {&signal.left, &signal.right}) {
-        for (const float sample : *channel)
-            largest = std::max(largest, std::fabs(sample));
-    }
-    return largest;
-}
-
 class SelfSoundingRender : public ::testing::TestWithParam<int> {};
 
 } // namespace
@@ -48,7 +38,7 @@ TEST_P(SelfSoundingRender, OnlyProgramsWithTheirOwnSourcesSoundFromSilence)
     ProgramPlayer player(0);
     const OrvCategory& category = player.core.categories[GetParam()];
     SCOPED_TRACE(category.name);
-    const Stereo quiet = silence(44100);
+    const Stereo quiet = silence(kSecond);
     for (uint32_t index = category.firstIndex; index < category.firstIndex + category.count; ++index) {
         ASSERT_TRUE(selectProgram(player.core, int(index)));
         const std::string name = player.core.current->programName;
@@ -73,6 +63,6 @@ TEST(SelfSoundingRender, DISABLED_EnvelopeDrivenPowerDistortionsStaySilentOverSi
     for (const std::string& name : kStartTransientOverSilence) {
         ProgramPlayer player(0);
         ASSERT_TRUE(selectProgram(player.core, player.indexOf(name.c_str())));
-        EXPECT_LT(peak(player.play(silence(44100))), kSilent) << name;
+        EXPECT_LT(peak(player.play(silence(kSecond))), kSilent) << name;
     }
 }

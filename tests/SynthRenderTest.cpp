@@ -4,32 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "ProgramPlayer.h"
+#include "RenderChecks.h"
 #include "tools/VstHost.h"
 
 using namespace engine_test;
-
-namespace {
-
-constexpr int kSecond = 44100;
-
-ProgramPlayer playerFor(const char* name)
-{
-    ProgramPlayer finder(0);
-    const int index = finder.indexOf(name);
-    EXPECT_GE(index, 0) << name;
-    return ProgramPlayer(index);
-}
-
-float peakFrom(const std::vector<float>& samples, size_t from)
-{
-    float largest = 0.0f;
-    for (size_t n = from; n < samples.size(); ++n)
-        largest = std::max(largest, std::fabs(samples[n]));
-    return largest;
-}
-
-} // namespace
 
 // "Telephone Ring": a 10 Hz square moves a 1000 Hz sine by ±9.54 % of its
 // frequency, so the tone alternates every 50 ms between 1095.4 and 904.6 Hz.
@@ -41,9 +19,7 @@ TEST(SynthRender, TelephoneRingAlternatesBetweenTwoPitchesAtItsRate)
     constexpr size_t margin = halfPeriod / 10;
     double previous = 0.0;
     for (size_t start = 0; start + halfPeriod <= out.left.size(); start += halfPeriod) {
-        const std::vector<float> segment(out.left.begin() + long(start + margin),
-                                         out.left.begin() + long(start + halfPeriod - margin));
-        const double frequency = crossingFrequency(segment);
+        const double frequency = crossingFrequency(slice(out.left, start + margin, start + halfPeriod - margin));
         const bool high = frequency > 1000.0;
         EXPECT_NEAR(frequency, high ? 1095.4 : 904.6, 3.0) << "segment at " << start;
         if (start > 0) {
@@ -62,7 +38,7 @@ TEST(SynthRender, CarAlarmSlidesDownWithinEachSawPeriod)
     constexpr size_t window = kSecond / 100;
     std::vector<double> pitch;
     for (size_t start = 0; start + window <= out.left.size(); start += window)
-        pitch.push_back(crossingFrequency(std::vector<float>(out.left.begin() + long(start), out.left.begin() + long(start + window))));
+        pitch.push_back(crossingFrequency(slice(out.left, start, start + window)));
 
     int falling = 0, rising = 0;
     for (size_t n = 1; n < pitch.size(); ++n)
@@ -138,7 +114,7 @@ TEST(SynthRender, LimiterSetupThresholdHoldsAcrossProgramsThroughTheDispatcher)
             float* block[2] = {channels[0] + done, channels[1] + done};
             host.processReplacing(block, block, std::min(512, kSecond / 2 - done));
         }
-        return std::max(peakFrom(left, kSecond / 4), peakFrom(right, kSecond / 4));
+        return std::max(peak(left, kSecond / 4), peak(right, kSecond / 4));
     };
 
     for (const float position : {1.0f, 0.8f, 0.1f}) {
