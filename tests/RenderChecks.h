@@ -34,6 +34,9 @@ inline float peak(const std::vector<float>& samples, size_t from = 0)
     return largest;
 }
 
-inline float peak(const Stereo& signal, size_t from = 0) { return std::max(peak(signal.left, from), peak(signal.right, from)); }
+inline float peak(const Stereo& signal, size_t from = 0)
+{
+    return std::max(peak(signal.left, from), peak(signal.right, from));
+}
 
 } // namespace engine_test

@@ -114,7 +114,7 @@ TEST(SynthRender, LimiterSetupThresholdHoldsAcrossProgramsThroughTheDispatcher)
             float* block[2] = {channels[0] + done, channels[1] + done};
             host.processReplacing(block, block, std::min(512, kSecond / 2 - done));
         }
-        return std::max(peak(left, kSecond / 4), peak(right, kSecond / 4));
+        return peak(Stereo {left, right}, kSecond / 4);
     };
 
     for (const float position : {1.0f, 0.8f, 0.1f}) {
