@@ -121,12 +121,16 @@ inline double shapePhase(double phase, double amount, double& slope)
 }
 
 // sign(x)·|x|^e for e ≥ 0; |x|^|e| for e < 0 (a rectifier at -1, narrow pulses
-// from a sine at large negative powers); clamped to [-1, 1].
+// from a sine at large negative powers); clamped to [-1, 1]. Levels of the
+// anti-denormal offset are silence: a small exponent would make them audible.
 inline float raiseToPower(float x, float exponent)
 {
+    constexpr float kSilence = 1.0e-18f;
     const float magnitude = std::fabs(x);
     float result;
-    if (exponent == 1.0f)
+    if (magnitude < kSilence)
+        result = 0.0f;
+    else if (exponent == 1.0f)
         result = x;
     else if (exponent < 0.0f)
         result = exponent == -1.0f ? magnitude : std::pow(magnitude, -exponent);
