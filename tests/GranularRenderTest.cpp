@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "PitchAndPanMeasures.h"
+
+using namespace engine_test;
+
+namespace {
+
+struct Arrival {
+    double size = 0.0; // sum of the magnitudes, which the half-sample interpolation of each pass keeps
+    double time = 0.0; // magnitude-weighted mean frame
+};
+
+Arrival arrivalNear(const std::vector<float>& samples, double frame, int reach = 12)
+{
+    Arrival arrival;
+    double weighted = 0.0;
+    for (long n = long(frame) - reach; n <= long(frame) + reach; ++n) {
+        const double magnitude = std::fabs(samples[size_t(n)]);
+        arrival.size += magnitude;
+        weighted += magnitude * double(n);
+    }
+    arrival.time = weighted / arrival.size;
+    return arrival;
+}
+
+// Pearson correlation of two equally long excerpts, the second read backwards when asked.
+double correlation(const float* a, const float* b, int count, bool bReversed)
+{
+    double ab = 0.0, aa = 0.0, bb = 0.0;
+    for (int k = 0; k < count; ++k) {
+        const double x = a[k];
+        const double y = bReversed ? b[-k] : b[k];
+        ab += x * y;
+        aa += x * x;
+        bb += y * y;
+    }
+    return ab / std::sqrt(aa * bb);
+}
+
+} // namespace
+
+// "Freeze": a click shortly after selection, while the pulse still stands near its
+// peak (|sin|^50 of its 90° start), is captured into the 125 ms (5512.5 samples) loop.
+// The loop's input averages the gate's Mix and its own feedback at 1.96, so each repeat
+// keeps 98 % of the last and arrives one loop plus one frame later (the feedback enters
+// the module's next frame): the grain goes on sounding long after the input stopped.
+// The gate, heard at 0.6, and the loop, at 1.8, share each bus with the dry path.
+TEST(GranularRender, FreezeKeepsRepeatingACapturedClick)
+{
+    NamedProgram freeze("Freeze");
+    constexpr int clickFrame = 1000;
+    const double gate = std::pow(std::cos(2.0 * std::numbers::pi * 0.0802215 * clickFrame / kRate), 50.0);
+    Stereo click = silence(2 * 44100);
+    click.left[clickFrame] = click.right[clickFrame] = 0.5f;
+    const Stereo out = freeze.play(click);
+
+    EXPECT_NEAR(out.left[clickFrame], 0.6 / 3 * 0.5 * gate, 1e-6);
+    double expectedSize = 1.8 / 3 * 0.5 * 0.5 * gate;
+    for (int repeat = 0; repeat < 15; ++repeat) {
+        const double expectedTime = clickFrame + 5512.5 + repeat * 5513.5;
+        for (const auto* channel : {&out.left, &out.right}) {
+            const Arrival arrival = arrivalNear(*channel, expectedTime);
+            EXPECT_NEAR(arrival.time, expectedTime, 0.01) << "repeat " << repeat;
+            EXPECT_NEAR(arrival.size, expectedSize, expectedSize * 1e-4) << "repeat " << repeat;
+        }
+        expectedSize *= 0.98;
+    }
+}
+
+// Fails: a program selected afresh fades each delay in from a time of 0 samples over its
+// first 256 frames, so the click at selection comes out of the loop at once, and again
+// and again through the feedback, instead of only after 125 ms.
+TEST(GranularRender, DISABLED_FreezeHoldsAClickAtSelectionBackForOneLoop)
+{
+    NamedProgram freeze("Freeze");
+    Stereo click = silence(6000);
+    click.left[0] = click.right[0] = 0.5f;
+    const Stereo out = freeze.play(click);
+    EXPECT_NEAR(out.left[0], 0.6 / 3 * 0.5, 1e-6);
+    for (size_t n = 1; n < 5500; ++n)
+        ASSERT_LT(std::fabs(out.left[n]), 1e-6f) << n;
+}
+
+// "Freeze Pan" holds the segment that its pulse grabbed when the program was selected,
+// whatever the input plays afterwards, and swings it between the outputs at 2 Hz with
+// pan depth 0.8; selecting the program again grabs the input anew ("Reclick the Preset
+// name to sample a new segment").
+TEST(GranularRender, FreezePanHoldsItsSegmentUntilSelectedAgain)
+{
+    NamedProgram freezePan("Freeze Pan");
+    const int index = freezePan.core.currentIndex;
+    const std::vector<float> first = sine(440.0f, 0.05f, 3 * 44100);
+    const std::vector<float> second = sine(660.0f, 0.05f, 3 * 44100);
+    freezePan.play({first, first});
+    const Stereo held = freezePan.play({second, second});
+
+    const std::vector<float> heldLeft = excerpt(held.left, 1.0, 3.0);
+    EXPECT_LT(toneAmplitude(heldLeft, 660.0), 0.02 * toneAmplitude(heldLeft, 440.0));
+
+    double widestLeft = 0.0, widestRight = 0.0;
+    for (int window = 40; window < 120; ++window) {
+        const double from = window * 0.025;
+        const double position = panPosition(toneAmplitude(excerpt(held.left, from, from + 0.025), 440.0),
+                                            toneAmplitude(excerpt(held.right, from, from + 0.025), 440.0));
+        widestLeft = std::min(widestLeft, position);
+        widestRight = std::max(widestRight, position);
+    }
+    EXPECT_NEAR(widestLeft, -0.8, 0.03);
+    EXPECT_NEAR(widestRight, 0.8, 0.03);
+
+    ASSERT_TRUE(selectProgram(freezePan.core, index));
+    const Stereo regrabbed = freezePan.play({second, second});
+    const std::vector<float> newLeft = excerpt(regrabbed.left, 1.0, 3.0);
+    EXPECT_LT(toneAmplitude(newLeft, 440.0), 0.02 * toneAmplitude(newLeft, 660.0));
+}
+
+// "Reverse Playback 1 Sec.": a 1 Hz saw sweeps a 1000 ms delay from 0 to 2 s, so the
+// read position runs backwards at normal speed. Where a voice's sine fades it fully in
+// (2.25 s for the first voice, 2.75 s for the second, where its saw crosses 0 and its
+// delay is 1 s), the output is the input of one second before played backwards.
+TEST(GranularRender, ReversePlaybackPlaysTheInputBackwards)
+{
+    NamedProgram reverse("Reverse Playback 1 Sec.");
+    const std::vector<float> noise = whiteNoise(0.3f, int(3.5 * 44100), 11);
+    const Stereo out = reverse.play({noise, noise});
+
+    const int reach = 441; // 10 ms either side, where the other voice stays below 1 %
+    for (const double centre : {2.25, 2.75}) {
+        const size_t frame = frameAt(centre);
+        const float* played = out.left.data() + frame - reach;
+        const float* backwards = noise.data() + frame - 44100 + reach;
+        const float* forwards = noise.data() + frame - 44100 - reach;
+        EXPECT_GT(correlation(played, backwards, 2 * reach + 1, true), 0.999) << centre;
+        // Unrelated noise excerpts of 883 samples correlate by about 0.05.
+        EXPECT_LT(std::fabs(correlation(played, forwards, 2 * reach + 1, false)), 0.25) << centre;
+    }
+}

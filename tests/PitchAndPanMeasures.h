@@ -1,0 +1,67 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "ProgramPlayer.h"
+
+namespace engine_test {
+
+inline size_t frameAt(double seconds) { return size_t(std::lround(seconds * kRate)); }
+
+inline std::vector<float> excerpt(const std::vector<float>& samples, double fromSeconds, double toSeconds)
+{
+    return {samples.begin() + long(frameAt(fromSeconds)), samples.begin() + long(frameAt(toSeconds))};
+}
+
+inline std::vector<float> whiteNoise(float amplitude, int frames, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> noise(-amplitude, amplitude);
+    std::vector<float> samples(size_t(frames), 0.0f);
+    for (float& sample : samples)
+        sample = noise(random);
+    return samples;
+}
+
+// A player with the named program selected, as a user picks it from the list.
+struct NamedProgram : ProgramPlayer {
+    explicit NamedProgram(const char* name) : ProgramPlayer(0)
+    {
+        const int index = indexOf(name);
+        EXPECT_GE(index, 0) << name;
+        selectProgram(core, index);
+    }
+};
+
+// The frequency between `low` and `high` Hz at which the signal is strongest, to 0.05 Hz.
+inline double strongestFrequency(const std::vector<float>& samples, double low, double high)
+{
+    double best = low;
+    double bestLevel = -1.0;
+    auto consider = [&](double frequency) {
+        const double level = toneAmplitude(samples, frequency);
+        if (level > bestLevel) {
+            bestLevel = level;
+            best = frequency;
+        }
+    };
+    for (double frequency = low; frequency <= high; frequency += 1.0)
+        consider(frequency);
+    const double coarse = best;
+    for (double frequency = coarse - 1.0; frequency <= coarse + 1.0; frequency += 0.05)
+        consider(frequency);
+    return best;
+}
+
+// Where a source sits between the outputs, -1 left .. 1 right, from its levels in the
+// two buses under the pan law: the far side is scaled by 1 - |position|, the near side kept.
+inline double panPosition(double leftLevel, double rightLevel)
+{
+    return leftLevel <= rightLevel ? 1.0 - leftLevel / rightLevel : rightLevel / leftLevel - 1.0;
+}
+
+} // namespace engine_test
