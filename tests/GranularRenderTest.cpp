@@ -9,24 +9,6 @@ using namespace engine_test;
 
 namespace {
 
-struct Arrival {
-    double size = 0.0; // sum of the magnitudes, which the half-sample interpolation of each pass keeps
-    double time = 0.0; // magnitude-weighted mean frame
-};
-
-Arrival arrivalNear(const std::vector<float>& samples, double frame, int reach = 12)
-{
-    Arrival arrival;
-    double weighted = 0.0;
-    for (long n = long(frame) - reach; n <= long(frame) + reach; ++n) {
-        const double magnitude = std::fabs(samples[size_t(n)]);
-        arrival.size += magnitude;
-        weighted += magnitude * double(n);
-    }
-    arrival.time = weighted / arrival.size;
-    return arrival;
-}
-
 // Pearson correlation of two equally long excerpts, the second read backwards when asked.
 double correlation(const float* a, const float* b, int count, bool bReversed)
 {
@@ -63,7 +45,7 @@ TEST(GranularRender, FreezeKeepsRepeatingACapturedClick)
     for (int repeat = 0; repeat < 15; ++repeat) {
         const double expectedTime = clickFrame + 5512.5 + repeat * 5513.5;
         for (const auto* channel : {&out.left, &out.right}) {
-            const Arrival arrival = arrivalNear(*channel, expectedTime);
+            const Arrival arrival = arrivalNear(*channel, expectedTime, 12);
             EXPECT_NEAR(arrival.time, expectedTime, 0.01) << "repeat " << repeat;
             EXPECT_NEAR(arrival.size, expectedSize, expectedSize * 1e-4) << "repeat " << repeat;
         }

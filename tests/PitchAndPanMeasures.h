@@ -27,6 +27,25 @@ inline std::vector<float> whiteNoise(float amplitude, int frames, unsigned seed)
     return samples;
 }
 
+// Where and how strongly a click arrives around `frame`.
+struct Arrival {
+    double size = 0.0; // sum of the magnitudes, which the linear interpolation of a delay keeps
+    double time = 0.0; // magnitude-weighted mean frame, which it moves by the fractional delay
+};
+
+inline Arrival arrivalNear(const std::vector<float>& samples, double frame, int reach)
+{
+    Arrival arrival;
+    double weighted = 0.0;
+    for (long n = long(frame) - reach; n <= long(frame) + reach; ++n) {
+        const double magnitude = std::fabs(samples[size_t(n)]);
+        arrival.size += magnitude;
+        weighted += magnitude * double(n);
+    }
+    arrival.time = arrival.size > 0.0 ? weighted / arrival.size : 0.0;
+    return arrival;
+}
+
 // A player with the named program selected, as a user picks it from the list.
 struct NamedProgram : ProgramPlayer {
     explicit NamedProgram(const char* name) : ProgramPlayer(0)
