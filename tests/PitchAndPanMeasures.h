@@ -76,6 +76,12 @@ inline double strongestFrequency(const std::vector<float>& samples, double low, 
     return best;
 }
 
+// The zero-crossing frequency of the excerpt centred on `centre` seconds.
+inline double frequencyAround(const std::vector<float>& samples, double centre, double halfWidth)
+{
+    return crossingFrequency(excerpt(samples, centre - halfWidth, centre + halfWidth));
+}
+
 // Where a source sits between the outputs, -1 left .. 1 right, from its levels in the
 // two buses under the pan law: the far side is scaled by 1 - |position|, the near side kept.
 inline double panPosition(double leftLevel, double rightLevel)
