@@ -68,9 +68,10 @@ TEST(GranularRender, DISABLED_FreezeHoldsAClickAtSelectionBackForOneLoop)
 }
 
 // "Freeze Pan" holds the segment that its pulse grabbed when the program was selected,
-// whatever the input plays afterwards, and swings it between the outputs at 2 Hz with
-// pan depth 0.8; selecting the program again grabs the input anew ("Reclick the Preset
-// name to sample a new segment").
+// whatever the input plays afterwards (three seconds after its peak the pulse is down
+// to 0.2 %), and swings it between the outputs with pan depth 0.8, which 25 ms windows
+// at the peaks of the shaped 2 Hz sine show a little below 0.8. Selecting the program
+// again grabs the input anew ("Reclick the Preset name to sample a new segment").
 TEST(GranularRender, FreezePanHoldsItsSegmentUntilSelectedAgain)
 {
     NamedProgram freezePan("Freeze Pan");

@@ -56,26 +56,6 @@ struct NamedProgram : ProgramPlayer {
     }
 };
 
-// The frequency between `low` and `high` Hz at which the signal is strongest, to 0.05 Hz.
-inline double strongestFrequency(const std::vector<float>& samples, double low, double high)
-{
-    double best = low;
-    double bestLevel = -1.0;
-    auto consider = [&](double frequency) {
-        const double level = toneAmplitude(samples, frequency);
-        if (level > bestLevel) {
-            bestLevel = level;
-            best = frequency;
-        }
-    };
-    for (double frequency = low; frequency <= high; frequency += 1.0)
-        consider(frequency);
-    const double coarse = best;
-    for (double frequency = coarse - 1.0; frequency <= coarse + 1.0; frequency += 0.05)
-        consider(frequency);
-    return best;
-}
-
 // The zero-crossing frequency of the excerpt centred on `centre` seconds.
 inline double frequencyAround(const std::vector<float>& samples, double centre, double halfWidth)
 {
