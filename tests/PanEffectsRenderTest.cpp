@@ -18,8 +18,8 @@ double lfo(double frequency, double seconds) { return std::sin(2.0 * std::number
 // the two outputs.
 TEST(PanEffectsRender, AutoPanSwingsTheInputAtItsRateAndDepth)
 {
-    NamedProgram autoPan("AutoPan");
-    const Stereo out = autoPan.play(constant(0.25f, 4 * 44100));
+    ProgramPlayer autoPan = playerFor("AutoPan");
+    const Stereo out = autoPan.play(constant(0.25f, 4 * kSecond));
     for (size_t n = 0; n < out.left.size(); n += 441) {
         const double expected = 0.6 * lfo(0.5, double(n) / kRate);
         ASSERT_NEAR(panPosition(out.left[n], out.right[n]), expected, 1e-5) << n;
@@ -32,12 +32,12 @@ TEST(PanEffectsRender, AutoPanSwingsTheInputAtItsRateAndDepth)
 // of both tones), within which the position moves by at most 0.03.
 TEST(PanEffectsRender, CrossPanMovesTheTwoInputsInOppositeDirections)
 {
-    NamedProgram crossPan("CrossPan");
-    const Stereo out = crossPan.play({sine(500.0f, 0.2f, 4 * 44100), sine(700.0f, 0.2f, 4 * 44100)});
+    ProgramPlayer crossPan = playerFor("CrossPan");
+    const Stereo out = crossPan.play({sine(500.0f, 0.2f, 4 * kSecond), sine(700.0f, 0.2f, 4 * kSecond)});
     for (int window = 0; window < 200; ++window) {
         const double from = window * 0.02;
-        const std::vector<float> left = excerpt(out.left, from, from + 0.02);
-        const std::vector<float> right = excerpt(out.right, from, from + 0.02);
+        const std::vector<float> left = secondsOf(out.left, from, from + 0.02);
+        const std::vector<float> right = secondsOf(out.right, from, from + 0.02);
         const double expected = lfo(0.5, from + 0.01);
         EXPECT_NEAR(panPosition(toneAmplitude(left, 500.0), toneAmplitude(right, 500.0)), expected, 0.02) << from;
         EXPECT_NEAR(panPosition(toneAmplitude(left, 700.0), toneAmplitude(right, 700.0)), -expected, 0.02) << from;
@@ -49,8 +49,8 @@ TEST(PanEffectsRender, CrossPanMovesTheTwoInputsInOppositeDirections)
 // it lags the mid by one sample. At width 0 both outputs carry the mid alone.
 TEST(PanEffectsRender, MidSideDecoderSumsAndSubtractsTheSideOneSampleLate)
 {
-    NamedProgram decoder("M-S Decoder");
-    const int frames = 44100;
+    ProgramPlayer decoder = playerFor("M-S Decoder");
+    const int frames = kSecond;
     const std::vector<float> mid = sine(300.0f, 0.4f, frames);
     const std::vector<float> side = whiteNoise(0.3f, frames, 5);
     const Stereo decoded = decoder.play({mid, side});
@@ -76,8 +76,8 @@ TEST(PanEffectsRender, PingPongEchoesAlternateSidesAtTheDelayTime)
 {
     constexpr int clickFrame = 1000;
     for (const bool fromLeft : {true, false}) {
-        NamedProgram pingPong("PingPong Echoes");
-        Stereo click = silence(int(1.6 * 44100));
+        ProgramPlayer pingPong = playerFor("PingPong Echoes");
+        Stereo click = silence(int(1.6 * kSecond));
         (fromLeft ? click.left : click.right)[clickFrame] = 0.8f;
         const Stereo out = pingPong.play(click);
         const std::vector<float>& own = fromLeft ? out.left : out.right;

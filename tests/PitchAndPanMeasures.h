@@ -1,20 +1,17 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
 #include <vector>
 
-#include "ProgramPlayer.h"
+#include "RenderChecks.h"
 
 namespace engine_test {
 
-inline size_t frameAt(double seconds) { return size_t(std::lround(seconds * kRate)); }
-
-inline std::vector<float> excerpt(const std::vector<float>& samples, double fromSeconds, double toSeconds)
+// Samples from `fromSeconds` to `toSeconds` of a channel.
+inline std::vector<float> secondsOf(const std::vector<float>& samples, double fromSeconds, double toSeconds)
 {
-    return {samples.begin() + long(frameAt(fromSeconds)), samples.begin() + long(frameAt(toSeconds))};
+    return slice(samples, size_t(std::lround(fromSeconds * kRate)), size_t(std::lround(toSeconds * kRate)));
 }
 
 inline std::vector<float> whiteNoise(float amplitude, int frames, unsigned seed)
@@ -46,20 +43,10 @@ inline Arrival arrivalNear(const std::vector<float>& samples, double frame, int 
     return arrival;
 }
 
-// A player with the named program selected, as a user picks it from the list.
-struct NamedProgram : ProgramPlayer {
-    explicit NamedProgram(const char* name) : ProgramPlayer(0)
-    {
-        const int index = indexOf(name);
-        EXPECT_GE(index, 0) << name;
-        selectProgram(core, index);
-    }
-};
-
 // The zero-crossing frequency of the excerpt centred on `centre` seconds.
 inline double frequencyAround(const std::vector<float>& samples, double centre, double halfWidth)
 {
-    return crossingFrequency(excerpt(samples, centre - halfWidth, centre + halfWidth));
+    return crossingFrequency(secondsOf(samples, centre - halfWidth, centre + halfWidth));
 }
 
 // Where a source sits between the outputs, -1 left .. 1 right, from its levels in the

@@ -35,8 +35,8 @@ double shiftedPitch(const std::vector<float>& samples, double crossfadeRate)
 // "Pitch Control" at its stored 50 % shifts an octave down, at its minimum -100 % up.
 TEST(PitchShiftRender, PitchShiftOneOctaveGoesDownOrUpAnOctave)
 {
-    NamedProgram shifter("PitchShift +/- 1 octave");
-    const std::vector<float> tone = sine(440.0f, 0.3f, int(1.5 * 44100));
+    ProgramPlayer shifter = playerFor("PitchShift +/- 1 octave");
+    const std::vector<float> tone = sine(440.0f, 0.3f, int(1.5 * kSecond));
     const Stereo down = shifter.play({tone, tone});
     expectPitch(shiftedPitch(down.left, 4.0), 440.0 * shiftRatio(0.125, 4.0, 0.5));
     expectPitch(shiftedPitch(down.right, 4.0), 440.0 * shiftRatio(0.125, 4.0, 0.5));
@@ -50,8 +50,8 @@ TEST(PitchShiftRender, PitchShiftOneOctaveGoesDownOrUpAnOctave)
 // by about a semitone, and with slider A at -100 % it falls by as much.
 TEST(PitchShiftRender, PitchHundredCentsShiftsASemitoneEitherWay)
 {
-    NamedProgram shifter("Pitch +/-100 cents");
-    const std::vector<float> tone = sine(440.0f, 0.3f, int(1.5 * 44100));
+    ProgramPlayer shifter = playerFor("Pitch +/-100 cents");
+    const std::vector<float> tone = sine(440.0f, 0.3f, int(1.5 * kSecond));
     expectPitch(shiftedPitch(shifter.play({tone, tone}).left, -2.0), 440.0 * shiftRatio(0.0149, -2.0, 1.0));
 
     shifter.setParameter(0, 0.0f);
@@ -62,9 +62,9 @@ TEST(PitchShiftRender, PitchHundredCentsShiftsASemitoneEitherWay)
 // and alone in its bus; the right output is the right input an octave lower.
 TEST(PitchShiftRender, SubOctaveGeneratorKeepsTheLeftAndLowersTheRight)
 {
-    NamedProgram subOctave("SubOctave Generator");
-    const std::vector<float> left = whiteNoise(0.3f, int(1.5 * 44100), 3);
-    const std::vector<float> right = sine(440.0f, 0.3f, int(1.5 * 44100));
+    ProgramPlayer subOctave = playerFor("SubOctave Generator");
+    const std::vector<float> left = whiteNoise(0.3f, int(1.5 * kSecond), 3);
+    const std::vector<float> right = sine(440.0f, 0.3f, int(1.5 * kSecond));
     const Stereo out = subOctave.play({left, right});
     for (size_t n = 8820; n < out.left.size(); ++n)
         ASSERT_NEAR(out.left[n], 0.7f * left[n - 8820], 1e-6f) << n;

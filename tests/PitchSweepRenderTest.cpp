@@ -42,9 +42,9 @@ TEST(PitchSweepRender, PitchSweepsGoDownThenUpOrUpThenDown)
         double startPhase;
         double firstMeasure; // seconds: the delay reaches back before the first input until then
     } sweeps[] = {{"PitchSweep DownUp", std::numbers::pi, 0.6}, {"PitchSweep UpDown", 0.0, 1.3}};
-    const std::vector<float> tone = sine(440.0f, 0.4f, 6 * 44100);
+    const std::vector<float> tone = sine(440.0f, 0.4f, 6 * kSecond);
     for (const auto& sweep : sweeps) {
-        NamedProgram program(sweep.name);
+        ProgramPlayer program = playerFor(sweep.name);
         const Stereo out = program.play({tone, tone});
         for (double t = sweep.firstMeasure; t < 5.9; t += 0.1) {
             const double expected = 440.0 * (1.0 - kTwoPi * 0.2 * 0.55 * std::cos(sweep.startPhase + kTwoPi * 0.2 * t));
@@ -65,8 +65,8 @@ TEST(PitchSweepRender, CrystalGlissShiftsThePitchOnEveryPass)
         double stepRatio;
     } glisses[] = {{"Crystal Gliss Down", 1.0 - 2.0 * 0.15 * 0.2 * 0.8}, {"Crystal Gliss Up", 1.0 - 2.0 * 0.125 * 0.2 * -0.8}};
     for (const auto& gliss : glisses) {
-        NamedProgram program(gliss.name);
-        Stereo burst = silence(44100);
+        ProgramPlayer program = playerFor(gliss.name);
+        Stereo burst = silence(kSecond);
         const std::vector<float> tone = sine(1000.0f, 0.5f, 1764);
         std::copy(tone.begin(), tone.end(), burst.left.begin() + 1000);
         const Stereo out = program.play(burst);

@@ -55,6 +55,9 @@ TEST_P(SelfSoundingRender, OnlyProgramsWithTheirOwnSourcesSoundFromSilence)
 // Filter Effects, Filter Utilities, Flanger, FM, Limiter, Modular Synth and Multitap.
 INSTANTIATE_TEST_SUITE_P(FilterToMultitap, SelfSoundingRender, ::testing::Values(5, 6, 7, 8, 10, 11, 12));
 
+// Granular, Pan Effects, Pitch Shift and Pitch Sweep: none has a source of its own that is heard.
+INSTANTIATE_TEST_SUITE_P(GranularToPitchSweep, SelfSoundingRender, ::testing::Values(9, 13, 14, 15));
+
 // Over silence the envelope follower gives -1, so Power Mod at 95 % brings the
 // exponent to 1.4 x 0.05: even the anti-denormal offset must stay silent then.
 TEST(SelfSoundingRender, EnvelopeDrivenPowerDistortionsStaySilentOverSilence)
