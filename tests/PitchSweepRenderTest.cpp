@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 #include "PitchAndPanMeasures.h"
 
