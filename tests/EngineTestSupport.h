@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <random>
 #include <vector>
 
 #include "engine/OrvEngine.h"
@@ -59,28 +61,48 @@ inline std::vector<float> sine(float frequency, float amplitude, int frames)
     return samples;
 }
 
-inline Stereo render(OrvEngine& engine, OrvPreset& preset, const Stereo& input, int blockFrames = 512)
+inline Stereo silence(int frames)
+{
+    return {std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
+}
+
+// Uniform noise, the same for the same seed.
+inline std::vector<float> whiteNoise(float amplitude, int frames, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> noise(-amplitude, amplitude);
+    std::vector<float> samples(static_cast<size_t>(frames));
+    for (float& sample : samples)
+        sample = noise(random);
+    return samples;
+}
+
+// Feeds the input through `processFrames(inputs, outputs, count)` in blocks of at most `blockFrames`.
+template <typename ProcessFrames>
+Stereo renderInBlocks(const Stereo& input, int blockFrames, ProcessFrames processFrames)
 {
     const int frames = int(input.left.size());
-    Stereo output {std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
+    Stereo output = silence(frames);
     for (int done = 0; done < frames; done += blockFrames) {
         const int count = std::min(blockFrames, frames - done);
         const float* inputs[2] = {input.left.data() + done, input.right.data() + done};
         float* outputs[2] = {output.left.data() + done, output.right.data() + done};
-        processBlock(engine, preset, inputs, outputs, count, kRate, true);
+        processFrames(inputs, outputs, count);
     }
     return output;
+}
+
+inline Stereo render(OrvEngine& engine, OrvPreset& preset, const Stereo& input, int blockFrames = 512)
+{
+    return renderInBlocks(input, blockFrames, [&](const float* const* inputs, float* const* outputs, int count) {
+        processBlock(engine, preset, inputs, outputs, count, kRate, true);
+    });
 }
 
 inline Stereo renderFresh(OrvPreset preset, const Stereo& input, int blockFrames = 512)
 {
     auto engine = std::make_unique<OrvEngine>();
     return render(*engine, preset, input, blockFrames);
-}
-
-inline Stereo silence(int frames)
-{
-    return {std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
 }
 
 inline Stereo constant(float value, int frames)

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
-#include "RenderChecks.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
 
@@ -20,27 +18,12 @@ double toneGain(const char* name, double frequency)
     return toneAmplitude(out.left, frequency, kSettled) / level;
 }
 
-std::vector<float> noise(float level, int frames, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<float> uniform(-level, level);
-    std::vector<float> samples(static_cast<size_t>(frames));
-    for (float& sample : samples)
-        sample = uniform(random);
-    return samples;
-}
-
 std::vector<float> sum(const std::vector<float>& a, const std::vector<float>& b)
 {
     std::vector<float> total(a.size());
     for (size_t n = 0; n < a.size(); ++n)
         total[n] = a[n] + b[n];
     return total;
-}
-
-double amplitudeBetween(const std::vector<float>& samples, double frequency, double fromSeconds, double toSeconds)
-{
-    return toneAmplitude(slice(samples, size_t(fromSeconds * kSecond), size_t(toSeconds * kSecond)), frequency);
 }
 
 } // namespace
@@ -92,10 +75,10 @@ TEST(FilterRender, SweptLowpassMovesEnergyBetweenBandsOverTime)
     const std::vector<float> input = sum(sine(200.0f, 0.1f, 5 * kSecond), sine(1800.0f, 0.1f, 5 * kSecond));
     const Stereo out = player.play({input, input});
 
-    const double lowAtBottom = amplitudeBetween(out.left, 200.0, 1.15, 1.35);
-    const double highAtBottom = amplitudeBetween(out.left, 1800.0, 1.15, 1.35);
-    const double lowAtTop = amplitudeBetween(out.left, 200.0, 3.65, 3.85);
-    const double highAtTop = amplitudeBetween(out.left, 1800.0, 3.65, 3.85);
+    const double lowAtBottom = toneAmplitude(secondsBetween(out.left, 1.15, 1.35), 200.0);
+    const double highAtBottom = toneAmplitude(secondsBetween(out.left, 1.15, 1.35), 1800.0);
+    const double lowAtTop = toneAmplitude(secondsBetween(out.left, 3.65, 3.85), 200.0);
+    const double highAtTop = toneAmplitude(secondsBetween(out.left, 3.65, 3.85), 1800.0);
     EXPECT_GT(lowAtBottom, 3.0 * highAtBottom);
     EXPECT_GT(highAtTop, 2.0 * lowAtTop);
 }
@@ -105,7 +88,7 @@ TEST(FilterRender, SweptLowpassMovesEnergyBetweenBandsOverTime)
 TEST(FilterRender, VelvetChimesResonateOnTheirScale)
 {
     ProgramPlayer player = playerFor("VelvetChimes - AMaj");
-    const std::vector<float> input = noise(0.05f, 2 * kSecond, 3);
+    const std::vector<float> input = whiteNoise(0.05f, 2 * kSecond, 3);
     const Stereo out = player.play({input, input});
 
     const double ratios[] = {1.0, 1.1225, 1.26, 1.3347727, 1.498409, 1.6818181, 1.8877273, 2.0};

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RenderChecks.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
 
@@ -15,7 +15,7 @@ std::vector<double> toneEnvelope(const std::vector<float>& samples)
 {
     std::vector<double> envelope;
     for (size_t start = 0; start + kWindow <= samples.size(); start += kWindow)
-        envelope.push_back(toneAmplitude(slice(samples, start, start + kWindow), kToneHz));
+        envelope.push_back(toneAmplitude(framesBetween(samples, start, start + kWindow), kToneHz));
     return envelope;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "PitchAndPanMeasures.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
 
@@ -39,7 +39,7 @@ TEST(GranularRender, FreezeKeepsRepeatingACapturedClick)
     const Stereo out = freeze.play(click);
 
     EXPECT_NEAR(out.left[0], 0.6 / 3 * 0.5, 1e-6);
-    EXPECT_LT(peak(slice(out.left, 1, 5500)), 1e-6f);
+    EXPECT_LT(peak(framesBetween(out.left, 1, 5500)), 1e-6f);
     double expectedSize = 1.8 / 3 * 0.5 * 0.5;
     for (int repeat = 0; repeat < 15; ++repeat) {
         const double expectedTime = 5512.5 + repeat * 5513.5;
@@ -66,14 +66,14 @@ TEST(GranularRender, FreezePanHoldsItsSegmentUntilSelectedAgain)
     freezePan.play({first, first});
     const Stereo held = freezePan.play({second, second});
 
-    const std::vector<float> heldLeft = secondsOf(held.left, 1.0, 3.0);
+    const std::vector<float> heldLeft = secondsBetween(held.left, 1.0, 3.0);
     EXPECT_LT(toneAmplitude(heldLeft, 660.0), 0.02 * toneAmplitude(heldLeft, 440.0));
 
     double widestLeft = 0.0, widestRight = 0.0;
     for (int window = 40; window < 120; ++window) {
         const double from = window * 0.025;
-        const double position = panPosition(toneAmplitude(secondsOf(held.left, from, from + 0.025), 440.0),
-                                            toneAmplitude(secondsOf(held.right, from, from + 0.025), 440.0));
+        const double position = panPosition(toneAmplitude(secondsBetween(held.left, from, from + 0.025), 440.0),
+                                            toneAmplitude(secondsBetween(held.right, from, from + 0.025), 440.0));
         widestLeft = std::min(widestLeft, position);
         widestRight = std::max(widestRight, position);
     }
@@ -82,7 +82,7 @@ TEST(GranularRender, FreezePanHoldsItsSegmentUntilSelectedAgain)
 
     ASSERT_TRUE(selectProgram(freezePan.core, index));
     const Stereo regrabbed = freezePan.play({second, second});
-    const std::vector<float> newLeft = secondsOf(regrabbed.left, 1.0, 3.0);
+    const std::vector<float> newLeft = secondsBetween(regrabbed.left, 1.0, 3.0);
     EXPECT_LT(toneAmplitude(newLeft, 440.0), 0.02 * toneAmplitude(newLeft, 660.0));
 }
 
@@ -98,7 +98,7 @@ TEST(GranularRender, ReversePlaybackPlaysTheInputBackwards)
 
     const int reach = 441; // 10 ms either side, where the other voice stays below 1 %
     for (const double centre : {2.25, 2.75}) {
-        const size_t frame = size_t(std::lround(centre * kRate));
+        const size_t frame = size_t(frames(centre));
         const float* played = out.left.data() + frame - reach;
         const float* backwards = noise.data() + frame - kSecond + reach;
         const float* forwards = noise.data() + frame - kSecond - reach;

@@ -1,17 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
-
-#include "PitchAndPanMeasures.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
-
-namespace {
-
-double lfo(double frequency, double seconds) { return std::sin(2.0 * std::numbers::pi * frequency * seconds); }
-
-} // namespace
 
 // "AutoPan" moves the stereo input between the outputs on a 30 bpm sine (0.5 Hz) at
 // depth 60 %: a steady input shows the pan position sample by sample in the ratio of
@@ -20,10 +11,9 @@ TEST(PanEffectsRender, AutoPanSwingsTheInputAtItsRateAndDepth)
 {
     ProgramPlayer autoPan = playerFor("AutoPan");
     const Stereo out = autoPan.play(constant(0.25f, 4 * kSecond));
-    for (size_t n = 0; n < out.left.size(); n += 441) {
-        const double expected = 0.6 * lfo(0.5, double(n) / kRate);
-        ASSERT_NEAR(panPosition(out.left[n], out.right[n]), expected, 1e-5) << n;
-    }
+    const Waveform position = sineWave(0.5, 0.6);
+    for (size_t n = 0; n < out.left.size(); n += 441)
+        ASSERT_NEAR(panPosition(out.left[n], out.right[n]), position(double(n) / kRate), 1e-5) << n;
 }
 
 // "CrossPan" pans the left input and the right input in opposite directions on one
@@ -34,11 +24,12 @@ TEST(PanEffectsRender, CrossPanMovesTheTwoInputsInOppositeDirections)
 {
     ProgramPlayer crossPan = playerFor("CrossPan");
     const Stereo out = crossPan.play({sine(500.0f, 0.2f, 4 * kSecond), sine(700.0f, 0.2f, 4 * kSecond)});
+    const Waveform leftInputPosition = sineWave(0.5, 1.0);
     for (int window = 0; window < 200; ++window) {
         const double from = window * 0.02;
-        const std::vector<float> left = secondsOf(out.left, from, from + 0.02);
-        const std::vector<float> right = secondsOf(out.right, from, from + 0.02);
-        const double expected = lfo(0.5, from + 0.01);
+        const std::vector<float> left = secondsBetween(out.left, from, from + 0.02);
+        const std::vector<float> right = secondsBetween(out.right, from, from + 0.02);
+        const double expected = leftInputPosition(from + 0.01);
         EXPECT_NEAR(panPosition(toneAmplitude(left, 500.0), toneAmplitude(right, 500.0)), expected, 0.02) << from;
         EXPECT_NEAR(panPosition(toneAmplitude(left, 700.0), toneAmplitude(right, 700.0)), -expected, 0.02) << from;
     }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "PitchAndPanMeasures.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
 

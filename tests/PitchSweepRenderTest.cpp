@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "PitchAndPanMeasures.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
 
@@ -77,8 +77,7 @@ TEST(PitchSweepRender, CrystalGlissShiftsThePitchOnEveryPass)
         ASSERT_GE(echoes.size(), 6u) << gliss.name;
         double expected = 1000.0;
         for (size_t echo = 0; echo < 6; ++echo) {
-            const std::vector<float> middle(out.left.begin() + long(echoes[echo].first) + 132,
-                                            out.left.begin() + long(echoes[echo].second) - 132);
+            const std::vector<float> middle = framesBetween(out.left, echoes[echo].first + 132, echoes[echo].second - 132);
             EXPECT_NEAR(crossingFrequency(middle), expected, 0.003 * expected) << gliss.name << " echo " << echo;
             expected *= gliss.stepRatio;
         }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RenderMeasures.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
 
@@ -17,9 +17,9 @@ constexpr double kHighPitch = 245.0;
 TEST(PitchTrackRender, ThereminPlaysAnOctaveAboveTheInput)
 {
     const std::vector<float> voice = pitchStep(kLowPitch, kHighPitch, 1.5, 0.4);
-    const Stereo out = playProgram("Theremin", {voice, voice});
-    EXPECT_NEAR(crossingFrequency(excerpt(out.left, 0.5, 1.5)), 2.0 * kLowPitch, 0.01 * 2.0 * kLowPitch);
-    EXPECT_NEAR(crossingFrequency(excerpt(out.left, 2.0, 3.0)), 2.0 * kHighPitch, 0.01 * 2.0 * kHighPitch);
+    const Stereo out = playerFor("Theremin").play({voice, voice});
+    EXPECT_NEAR(crossingFrequency(secondsBetween(out.left, 0.5, 1.5)), 2.0 * kLowPitch, 0.01 * 2.0 * kLowPitch);
+    EXPECT_NEAR(crossingFrequency(secondsBetween(out.left, 2.0, 3.0)), 2.0 * kHighPitch, 0.01 * 2.0 * kHighPitch);
 }
 
 // The ring modulator's sine runs at twice the tracked pitch, so the product of a tone of f
@@ -28,9 +28,9 @@ TEST(PitchTrackRender, ThereminPlaysAnOctaveAboveTheInput)
 TEST(PitchTrackRender, RingModulatorFollowsTheInputPitch)
 {
     const std::vector<float> voice = pitchStep(kLowPitch, kHighPitch, 1.5, 0.4);
-    const Stereo out = playProgram("PitchTrack->RingMod", {voice, voice});
-    const std::vector<float> low = excerpt(out.right, 1.0, 1.5);
-    const std::vector<float> high = excerpt(out.right, 2.5, 3.0);
+    const Stereo out = playerFor("PitchTrack->RingMod").play({voice, voice});
+    const std::vector<float> low = secondsBetween(out.right, 1.0, 1.5);
+    const std::vector<float> high = secondsBetween(out.right, 2.5, 3.0);
     EXPECT_NEAR(toneAmplitude(low, 3.0 * kLowPitch), 0.1, 0.01);
     EXPECT_NEAR(toneAmplitude(high, 3.0 * kHighPitch), 0.1, 0.01);
     EXPECT_LT(toneAmplitude(high, 3.0 * kLowPitch), 0.01);
@@ -42,12 +42,11 @@ TEST(PitchTrackRender, RingModulatorFollowsTheInputPitch)
 TEST(PitchTrackRender, CalliopeQuantizesTheTrackedTone)
 {
     for (const auto& [input, quantized] : {std::pair {200.0, 440.0 * std::pow(2.0, -2.0 / 12.0)}, std::pair {220.5, 440.0}}) {
-        ProgramPlayer player(0);
-        selectProgram(player.core, player.indexOf("Calliope"));
+        ProgramPlayer player = playerFor("Calliope");
         player.setParameter(5, 0.0f);
         const std::vector<float> voice = sine(float(input), 0.4f, frames(1.5));
         const Stereo out = player.play({voice, voice});
-        EXPECT_NEAR(crossingFrequency(excerpt(out.left, 0.5, 1.5)), quantized, 0.5) << input;
+        EXPECT_NEAR(crossingFrequency(secondsBetween(out.left, 0.5, 1.5)), quantized, 0.5) << input;
     }
 }
 
@@ -59,12 +58,12 @@ TEST(PitchTrackRender, SlideWhistleFollowsTheInputPitchAndLoudness)
 {
     std::vector<float> voice = sine(float(kLowPitch), 0.4f, frames(2.0));
     std::fill(voice.begin() + frames(1.0), voice.end(), 0.0f);
-    const Stereo out = playProgram("Slide Whistle", {voice, voice});
-    const std::vector<float> sounding = excerpt(out.left, 0.5, 1.0);
+    const Stereo out = playerFor("Slide Whistle").play({voice, voice});
+    const std::vector<float> sounding = secondsBetween(out.left, 0.5, 1.0);
     EXPECT_NEAR(crossingFrequency(sounding), 4.0 * kLowPitch, 0.01 * 4.0 * kLowPitch);
-    EXPECT_LT(toneAmplitude(excerpt(out.left, 1.3, 2.0), 4.0 * kLowPitch), 0.01 * toneAmplitude(sounding, 4.0 * kLowPitch));
+    EXPECT_LT(toneAmplitude(secondsBetween(out.left, 1.3, 2.0), 4.0 * kLowPitch), 0.01 * toneAmplitude(sounding, 4.0 * kLowPitch));
     const double decayTime = 150.0 / (std::numbers::pi * 200.0);
-    const double fall = rms(excerpt(out.left, 1.9, 2.0)) / rms(excerpt(out.left, 1.4, 1.5));
+    const double fall = rms(secondsBetween(out.left, 1.9, 2.0)) / rms(secondsBetween(out.left, 1.4, 1.5));
     EXPECT_NEAR(fall, std::exp(-0.5 / decayTime), 0.15 * std::exp(-0.5 / decayTime));
 }
 
@@ -74,10 +73,10 @@ TEST(RandomRender, OscillatorProgramsSoundFromSilence)
 {
     for (const char* program : {"Intruder Alert", "Overtones", "Random Bleeps", "Random Pigeons", "Swirly Random",
                                 "Swirly Random 2", "Swirly Random 3"}) {
-        const Stereo out = playProgram(program, silence(frames(2.0)));
+        const Stereo out = playerFor(program).play(silence(frames(2.0)));
         EXPECT_GT(rms(out.left) + rms(out.right), 1.0e-3) << program;
     }
-    const Stereo fluttery = playProgram("Fluttery Filters", silence(frames(2.0)));
+    const Stereo fluttery = playerFor("Fluttery Filters").play(silence(frames(2.0)));
     // Far below the smallest step of a 24-bit output (6e-8), which the filters' denormal guard may leave.
     EXPECT_LT(peak(fluttery.left) + peak(fluttery.right), 1.0e-9);
 }
@@ -85,7 +84,7 @@ TEST(RandomRender, OscillatorProgramsSoundFromSilence)
 // "Random Stereo Bleeps": the held steps pan the saw, so the two sides differ.
 TEST(RandomRender, RandomBleepsPlayInStereo)
 {
-    const Stereo out = playProgram("Random Bleeps", silence(frames(2.0)));
+    const Stereo out = playerFor("Random Bleeps").play(silence(frames(2.0)));
     double both = 0.0;
     for (size_t n = 0; n < out.left.size(); ++n)
         both += double(out.left[n]) * out.right[n];

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "RenderChecks.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
 
@@ -63,8 +63,6 @@ INSTANTIATE_TEST_SUITE_P(GranularToPitchSweep, SelfSoundingRender, ::testing::Va
 TEST(SelfSoundingRender, EnvelopeDrivenPowerDistortionsStaySilentOverSilence)
 {
     for (const std::string& name : kStartTransientOverSilence) {
-        ProgramPlayer player(0);
-        ASSERT_TRUE(selectProgram(player.core, player.indexOf(name.c_str())));
-        EXPECT_LT(peak(player.play(silence(kSecond))), kSilent) << name;
+        EXPECT_LT(peak(playerFor(name.c_str()).play(silence(kSecond))), kSilent) << name;
     }
 }

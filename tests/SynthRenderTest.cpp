@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "RenderChecks.h"
+#include "ProgramPlayer.h"
 #include "tools/VstHost.h"
 
 using namespace engine_test;
@@ -19,7 +19,7 @@ TEST(SynthRender, TelephoneRingAlternatesBetweenTwoPitchesAtItsRate)
     constexpr size_t margin = halfPeriod / 10;
     double previous = 0.0;
     for (size_t start = 0; start + halfPeriod <= out.left.size(); start += halfPeriod) {
-        const double frequency = crossingFrequency(slice(out.left, start + margin, start + halfPeriod - margin));
+        const double frequency = crossingFrequency(framesBetween(out.left, start + margin, start + halfPeriod - margin));
         const bool high = frequency > 1000.0;
         EXPECT_NEAR(frequency, high ? 1095.4 : 904.6, 3.0) << "segment at " << start;
         if (start > 0) {
@@ -38,7 +38,7 @@ TEST(SynthRender, CarAlarmSlidesDownWithinEachSawPeriod)
     constexpr size_t window = kSecond / 100;
     std::vector<double> pitch;
     for (size_t start = 0; start + window <= out.left.size(); start += window)
-        pitch.push_back(crossingFrequency(slice(out.left, start, start + window)));
+        pitch.push_back(crossingFrequency(framesBetween(out.left, start, start + window)));
 
     int falling = 0, rising = 0;
     for (size_t n = 1; n < pitch.size(); ++n)

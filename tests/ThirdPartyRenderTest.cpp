@@ -2,7 +2,7 @@
 
 #include <complex>
 
-#include "RenderMeasures.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
 
@@ -18,7 +18,7 @@ TEST(ThirdPartyRender, ParaboostBoostsItsBand)
                                               std::complex<double>(1.0 - r * r, r / 1.0353);
         const double gain = std::abs(0.31 + 0.75 * bandPass) / 2.0;
         const std::vector<float> tone = sine(float(frequency), 0.5f, frames(0.5));
-        const Stereo out = playProgram("Paraboost EQ", {tone, tone});
+        const Stereo out = playerFor("Paraboost EQ").play({tone, tone});
         EXPECT_NEAR(toneAmplitude(out.left, frequency, size_t(frames(0.1))), 0.5 * gain, 0.005 * 0.5 * gain) << frequency;
     }
 }
@@ -32,7 +32,7 @@ TEST(ThirdPartyRender, PaEffectSlapsBackAtItsDelayTime)
     std::vector<float> burst = silence(frames(0.6)).left;
     const std::vector<float> tone = sine(1000.0f, 0.3f, frames(0.01));
     std::copy(tone.begin(), tone.end(), burst.begin() + frames(0.05));
-    const Stereo out = playProgram("PA Effect", {burst, burst});
+    const Stereo out = playerFor("PA Effect").play({burst, burst});
 
     const std::vector<double> found = onsets(out.left, 0.1 * peak(out.left), 0.05);
     ASSERT_EQ(found.size(), 2u);
@@ -50,11 +50,11 @@ TEST(ThirdPartyRender, PaEffectSlapsBackAtItsDelayTime)
 TEST(ThirdPartyRender, RingModulatorFollowsTheInputPitch)
 {
     const std::vector<float> tone = pitchStep(300.0, 350.0, 1.5, 0.4);
-    const Stereo out = playProgram("PTrk -> RM -> DDL", {tone, tone});
+    const Stereo out = playerFor("PTrk -> RM -> DDL").play({tone, tone});
     // The ring modulator's product averaged over the three output modules: 0.9 · (0.4 / 2) / 3.
     const double sideband = 0.9 * 0.2 / 3.0;
-    const std::vector<float> low = excerpt(out.left, 1.0, 1.5);
-    const std::vector<float> high = excerpt(out.left, 2.5, 3.0);
+    const std::vector<float> low = secondsBetween(out.left, 1.0, 1.5);
+    const std::vector<float> high = secondsBetween(out.left, 2.5, 3.0);
     EXPECT_NEAR(toneAmplitude(low, 3.48 * 300.0), sideband, 0.1 * sideband);
     EXPECT_NEAR(toneAmplitude(high, 3.48 * 350.0), sideband, 0.1 * sideband);
     EXPECT_LT(toneAmplitude(high, 3.48 * 300.0), 0.1 * sideband);

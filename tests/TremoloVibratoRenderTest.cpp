@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RenderMeasures.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
 
@@ -35,7 +35,7 @@ TEST(TremoloRender, SineTremolosFollowTheirLfo)
         double wet, depth, dry;
     };
     for (const SineTremolo tremolo : {SineTremolo {"Tremolo 1", 0.56, 1.0, 0.84}, SineTremolo {"60's Tremolo", 1.9, 0.5, 0.0}}) {
-        const Stereo out = playProgram(tremolo.program, constant(kLevel, frames(1.0)));
+        const Stereo out = playerFor(tremolo.program).play(constant(kLevel, frames(1.0)));
         std::vector<double> gainCurve(out.left.size());
         for (size_t n = 0; n < gainCurve.size(); ++n) {
             const double lfo = std::sin(2.0 * std::numbers::pi * 6.0 * double(n) / kRate);
@@ -49,7 +49,7 @@ TEST(TremoloRender, SineTremolosFollowTheirLfo)
 // whose 6 Hz fundamental is 8 / π² of its half swing (a sine's would be all of it).
 TEST(TremoloRender, TriangleTremoloRampsAtItsRate)
 {
-    const Stereo out = playProgram("Triangle Tremolo", constant(kLevel, frames(1.0)));
+    const Stereo out = playerFor("Triangle Tremolo").play(constant(kLevel, frames(1.0)));
     const double scale = kLevel * 2.2 / 2.0;
     EXPECT_NEAR(highest(out.left), scale * 0.65, 1.0e-4);
     EXPECT_NEAR(lowest(out.left), scale * 0.35, 1.0e-4);
@@ -61,7 +61,7 @@ TEST(TremoloRender, TriangleTremoloRampsAtItsRate)
 // fundamental to 4/π · ∫ sin^1.5 over a quarter cycle = 1.1128 of the swing.
 TEST(TremoloRender, SquareishTremoloFlattensItsSine)
 {
-    const Stereo out = playProgram("Squareish Tremolo", constant(kLevel, frames(1.0)));
+    const Stereo out = playerFor("Squareish Tremolo").play(constant(kLevel, frames(1.0)));
     const double scale = kLevel * 2.0 / 2.0;
     EXPECT_NEAR(highest(out.left), scale * 0.65, 1.0e-4);
     EXPECT_NEAR(lowest(out.left), scale * 0.35, 1.0e-4);
@@ -74,7 +74,7 @@ TEST(TremoloRender, SquareishTremoloFlattensItsSine)
 // second; at depth 1 (cross-pan) the left input leaves one side entirely at each extreme.
 TEST(TremoloRender, PanTremolosMoveTheSoundBetweenSides)
 {
-    const Stereo panned = playProgram("Pan Tremolo", constant(kLevel, frames(1.0)));
+    const Stereo panned = playerFor("Pan Tremolo").play(constant(kLevel, frames(1.0)));
     std::vector<float> balance(panned.left.size());
     for (size_t n = 0; n < balance.size(); ++n)
         balance[n] = panned.left[n] / panned.right[n];
@@ -85,7 +85,7 @@ TEST(TremoloRender, PanTremolosMoveTheSoundBetweenSides)
         difference[n] = panned.right[n] - panned.left[n];
     EXPECT_NEAR(crossingFrequency(difference), 6.0, 0.05);
 
-    const Stereo crossed = playProgram("CrossPan Tremolo", {constant(kLevel, frames(1.0)).left, silence(frames(1.0)).left});
+    const Stereo crossed = playerFor("CrossPan Tremolo").play({constant(kLevel, frames(1.0)).left, silence(frames(1.0)).left});
     EXPECT_LT(lowest(crossed.left), 1.0e-4 * highest(crossed.left));
     EXPECT_LT(lowest(crossed.right), 1.0e-4 * highest(crossed.right));
     EXPECT_NEAR(highest(crossed.left), highest(crossed.right), 1.0e-6);
@@ -103,8 +103,8 @@ TEST(VibratoRender, VibratosSweepTheirDelayAtTheirRate)
     const int count = frames(1.0);
     // "Vibrato 1" averages its wet module with the silent dry one.
     for (const Vibrato vibrato : {Vibrato {"Vibrato 1", 1.4 / 2.0, 0.3, 6.0}, Vibrato {"Vibrato 2", 0.7, 0.15, 5.5}}) {
-        const Stereo out = playProgram(vibrato.program, {sampled(tone, count), sampled(tone, count)});
-        expectSamplesNear(out.left, sweptDelay(tone, vibrato.gain, 44.100002, vibrato.depth, vibrato.rate, count), 1.0e-3,
+        const Stereo out = playerFor(vibrato.program).play({sampled(tone, count), sampled(tone, count)});
+        expectSamplesNear(out.left, sampled<double>(sweptDelay(tone, vibrato.gain, 44.100002, vibrato.depth, vibrato.rate), count), 1.0e-3,
                           vibrato.program);
     }
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RenderMeasures.h"
+#include "ProgramPlayer.h"
 
 using namespace engine_test;
 
@@ -42,15 +42,6 @@ std::vector<double> applied(double (*operation)(double, double), const Stereo& i
     return out;
 }
 
-// The output that `delayed` gives for every frame, from the input's waveform.
-std::vector<double> expected(int count, const std::function<double(double)>& delayed)
-{
-    std::vector<double> out(static_cast<size_t>(count));
-    for (int n = 0; n < count; ++n)
-        out[size_t(n)] = delayed(n / double(kRate));
-    return out;
-}
-
 } // namespace
 
 // Each routing utility does its plain channel operation on every sample, with two
@@ -60,42 +51,43 @@ TEST(UtilitiesRender, ChannelOperationsAreExact)
     for (const ChannelOperation& operation : kChannelOperations) {
         const Stereo input {sampled(sineWave(220.0, 0.3, operation.inputOffset), frames(0.5)),
                             sampled(sineWave(330.0, 0.25, operation.inputOffset), frames(0.5))};
-        const Stereo out = playProgram(operation.program, input);
+        const Stereo out = playerFor(operation.program).play(input);
         expectSamplesNear(out.left, applied(operation.left, input), kRounding, std::string(operation.program) + " left");
         expectSamplesNear(out.right, applied(operation.right, input), kRounding, std::string(operation.program) + " right");
     }
 }
 
-// The plain delays repeat the input at their stated times, beside the dry signal.
-static void expectPlainDelays()
+// The plain delays repeat the input at their stated times, beside the dry signal, from
+// the first frame: a freshly selected delay starts from its empty line.
+TEST(UtilitiesRender, DelaysRepeatTheInputAtTheirStatedTimes)
 {
+    struct ChannelDelay {
+        double seconds;
+        double tolerance;
+    };
+    struct PlainDelay {
+        const char* program;
+        ChannelDelay left, right;
+    };
+    // 1500 ms is 66150.01 samples: a fractional read, close to the waveform between the samples.
+    const PlainDelay delays[] = {{"Simple Delay", {2.0, kRounding}, {2.0, kRounding}},
+                                 {"Stereo Delay", {1.0, kRounding}, {66150.01 / kRate, 1.0e-4}}};
     const int count = frames(2.2);
     const Waveform left = sineWave(200.0, 0.3);
     const Waveform right = sineWave(170.0, 0.3);
     const Stereo input {sampled(left, count), sampled(right, count)};
     // Silence before the input began; the lines start empty.
-    const auto before = [](const Waveform& wave, double t) { return t < 0.0 ? 0.0 : wave(t); };
-
-    const Stereo simple = playProgram("Simple Delay", input);
-    const auto simpleDelay = [&](const Waveform& wave) {
-        return expected(count, [&](double t) { return (wave(t) + 0.6 * before(wave, t - 2.0)) / 2.0; });
+    const auto delayed = [count](const Waveform& wave, double seconds) {
+        return sampled<double>([&](double t) { return (wave(t) + 0.6 * (t < seconds ? 0.0 : wave(t - seconds))) / 2.0; },
+                               count);
     };
-    expectSamplesNear(simple.left, simpleDelay(left), kRounding, "Simple Delay left");
-    expectSamplesNear(simple.right, simpleDelay(right), kRounding, "Simple Delay right");
-
-    // 1500 ms is 66150.01 samples: a fractional read, close to the waveform between the samples.
-    const Stereo stereo = playProgram("Stereo Delay", input);
-    expectSamplesNear(stereo.left, expected(count, [&](double t) { return (left(t) + 0.6 * before(left, t - 1.0)) / 2.0; }),
-                      kRounding, "Stereo Delay left");
-    expectSamplesNear(stereo.right,
-                      expected(count, [&](double t) { return (right(t) + 0.6 * before(right, t - 66150.01 / kRate)) / 2.0; }),
-                      1.0e-4, "Stereo Delay right");
-}
-
-// From the first frame: a freshly selected delay starts from its empty line.
-TEST(UtilitiesRender, DelaysRepeatTheInputAtTheirStatedTimes)
-{
-    expectPlainDelays();
+    for (const PlainDelay& delay : delays) {
+        const Stereo out = playerFor(delay.program).play(input);
+        expectSamplesNear(out.left, delayed(left, delay.left.seconds), delay.left.tolerance,
+                          std::string(delay.program) + " left");
+        expectSamplesNear(out.right, delayed(right, delay.right.seconds), delay.right.tolerance,
+                          std::string(delay.program) + " right");
+    }
 }
 
 // "Feedback Eliminator" plays the input 5 ms late while its 4 Hz sine moves the
@@ -104,9 +96,9 @@ TEST(UtilitiesRender, FeedbackEliminatorSweepsItsShortDelay)
 {
     const Waveform tone = sineWave(200.0, 0.5);
     const int count = frames(1.0);
-    const Stereo out = playProgram("Feedback Eliminator", {sampled(tone, count), sampled(tone, count)});
+    const Stereo out = playerFor("Feedback Eliminator").play({sampled(tone, count), sampled(tone, count)});
     // The sweep moves the tone by up to 0.15 against a fixed delay; interpolation errs far less.
-    expectSamplesNear(out.left, sweptDelay(tone, 0.72, 220.5, 0.05, 4.0, count), 2.0e-3, "Feedback Eliminator");
+    expectSamplesNear(out.left, sampled<double>(sweptDelay(tone, 0.72, 220.5, 0.05, 4.0), count), 2.0e-3, "Feedback Eliminator");
 }
 
 // The comb filters: the input plus (or minus) itself 16.7 ms (8.3 ms) later, each
@@ -125,10 +117,10 @@ TEST(UtilitiesRender, HumCombsNotchTheirHarmonics)
         for (const double frequency : {notch, 3.0 * notch, 1.5 * notch, 100.0}) {
             const Waveform tone = sineWave(frequency, 0.4);
             const std::vector<float> in = sampled(tone, frames(0.5));
-            const Stereo out = playProgram(comb.program, {in, in});
+            const Stereo out = playerFor(comb.program).play({in, in});
             const double delay = comb.delaySamples / kRate;
             const auto combed = [&](double t) { return comb.gain * (tone(t) + comb.sign * tone(t - delay)) / 2.0; };
-            expectSamplesNear(out.right, expected(frames(0.5), combed), 1.0e-4,
+            expectSamplesNear(out.right, sampled<double>(combed, frames(0.5)), 1.0e-4,
                               std::string(comb.program) + " at " + std::to_string(frequency) + " Hz", frames(0.02));
         }
     }
@@ -144,7 +136,7 @@ TEST(UtilitiesRender, RumbleFilterRemovesLowFrequencies)
     };
     for (const double frequency : {30.0, 1000.0}) {
         const std::vector<float> tone = sine(float(frequency), 0.1f, frames(1.0));
-        const Stereo out = playProgram("Rumble Filter", {tone, tone});
+        const Stereo out = playerFor("Rumble Filter").play({tone, tone});
         const double expectedLevel = 0.1 * 4.0 * 0.82 * std::pow(stage(frequency), 3.0);
         EXPECT_NEAR(toneAmplitude(out.left, frequency, size_t(frames(0.5))), expectedLevel, 0.03 * expectedLevel) << frequency;
     }
