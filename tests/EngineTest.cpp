@@ -19,6 +19,18 @@ Stereo twoTones(int frames)
     return {sine(330.0f, 0.3f, frames), sine(523.0f, 0.2f, frames)};
 }
 
+// Module 0 tracks the input's pitch between 160 and 300 Hz every 20 ms, heard nowhere.
+OrvPreset pitchTrackerRecord()
+{
+    OrvPreset preset = silentRecord();
+    useModule(preset, 0, OscKind::StereoIn, ProcessKind::PitchTrack);
+    preset.minLag[0] = 147;
+    preset.maxLag[0] = 276;
+    preset.trackInterval[0] = 882.0f;
+    silenceOutputs(preset, 0);
+    return preset;
+}
+
 int upwardCrossings(const std::vector<float>& samples)
 {
     int count = 0;
@@ -414,22 +426,13 @@ TEST(EngineProcesses, DelayTimeChangesCrossFadeInsteadOfJumping)
 
 TEST(EngineProcesses, PitchTrackerFindsTheInputPitchAndNothingInNoise)
 {
-    OrvPreset preset = silentRecord();
-    useModule(preset, 0, OscKind::StereoIn, ProcessKind::PitchTrack);
-    preset.minLag[0] = 147;
-    preset.maxLag[0] = 276;
-    preset.trackInterval[0] = 882.0f;
-    silenceOutputs(preset, 0);
+    OrvPreset preset = pitchTrackerRecord();
     auto engine = std::make_unique<OrvEngine>();
     const std::vector<float> tone = sine(220.0f, 0.4f, 8820);
     render(*engine, preset, {tone, tone});
     EXPECT_NEAR(preset.lastPitch[0][0], 220.0f, 1.0f);
 
-    std::mt19937 random(7);
-    std::uniform_real_distribution<float> uniform(-0.5f, 0.5f);
-    std::vector<float> noise(8820);
-    for (float& sample : noise)
-        sample = uniform(random);
+    const std::vector<float> noise = whiteNoise(0.5f, 8820, 7);
     render(*engine, preset, {noise, noise});
     EXPECT_EQ(preset.lastPitch[0][0], 0.0f);
     render(*engine, preset, silence(8820));
@@ -439,12 +442,7 @@ TEST(EngineProcesses, PitchTrackerFindsTheInputPitchAndNothingInNoise)
 TEST(EngineModulation, TrackedPitchSetsTheOscillatorFrequency)
 {
     // Depth 2 from the tracker puts the sine one octave above the input's pitch.
-    OrvPreset preset = silentRecord();
-    useModule(preset, 0, OscKind::StereoIn, ProcessKind::PitchTrack);
-    preset.minLag[0] = 147;
-    preset.maxLag[0] = 276;
-    preset.trackInterval[0] = 882.0f;
-    silenceOutputs(preset, 0);
+    OrvPreset preset = pitchTrackerRecord();
     addRoute(preset, 0, 0, ModKind::FreqMod, 1, 2.0f);
     useModule(preset, 1, OscKind::Sine, ProcessKind::NoProcess);
     preset.oscFrequency[1] = 1.0f;

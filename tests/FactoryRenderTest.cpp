@@ -1,26 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "ProgramPlayer.h"
 
 using namespace engine_test;
 
 namespace {
 
-constexpr int kTwoSeconds = 2 * 44100;
+constexpr int kTwoSeconds = 2 * kSecond;
 
 // A stereo test signal: a rising sine on the left, noise on the right, each at half scale.
 Stereo testSignal()
 {
-    Stereo signal = silence(kTwoSeconds);
-    std::mt19937 random(7);
-    std::uniform_real_distribution<float> noise(-0.5f, 0.5f);
+    Stereo signal {std::vector<float>(kTwoSeconds), whiteNoise(0.5f, kTwoSeconds, 7)};
     double phase = 0.0;
     for (int n = 0; n < kTwoSeconds; ++n) {
         phase += 2.0 * std::numbers::pi * (100.0 + 4000.0 * n / kTwoSeconds) / kRate;
         signal.left[size_t(n)] = 0.5f * float(std::sin(phase));
-        signal.right[size_t(n)] = noise(random);
     }
     return signal;
 }

@@ -132,6 +132,18 @@ inline double peak(const Stereo& signal, size_t from = 0)
     return std::max(peak(signal.left, from), peak(signal.right, from));
 }
 
+// Pearson correlation of two equally long signals, without removing their means.
+inline double correlation(const std::vector<float>& a, const std::vector<float>& b)
+{
+    double ab = 0.0, aa = 0.0, bb = 0.0;
+    for (size_t n = 0; n < a.size(); ++n) {
+        ab += double(a[n]) * b[n];
+        aa += double(a[n]) * a[n];
+        bb += double(b[n]) * b[n];
+    }
+    return ab / std::sqrt(aa * bb);
+}
+
 // The level of one frequency in a signal (Goertzel), as the amplitude of a sine.
 inline double toneAmplitude(const std::vector<float>& samples, double frequency, size_t from = 0)
 {
