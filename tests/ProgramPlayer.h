@@ -61,6 +61,19 @@ inline ProgramPlayer playerFor(const char* name)
     return ProgramPlayer(index);
 }
 
+// Selects each program of a category in turn, which starts it afresh, and runs `check(index)` on it.
+template <typename Check>
+void forEachProgramIn(ProgramPlayer& player, int categoryIndex, Check check)
+{
+    const OrvCategory& category = player.core.categories[categoryIndex];
+    SCOPED_TRACE(category.name);
+    for (uint32_t index = category.firstIndex; index < category.firstIndex + category.count; ++index) {
+        ASSERT_TRUE(selectProgram(player.core, int(index)));
+        SCOPED_TRACE(player.core.current->programName);
+        check(int(index));
+    }
+}
+
 // A signal given as a function of time in seconds, so that a test can also read it between samples.
 using Waveform = std::function<double(double)>;
 

@@ -145,13 +145,9 @@ TEST(UtilitiesRender, RumbleFilterRemovesLowFrequencies)
 // A blank program plays exact silence over any input.
 TEST(UserPresetsRender, BlankRecordsAreSilent)
 {
+    constexpr int userPresets = 21;
     ProgramPlayer player(0);
-    const OrvCategory& category = player.core.categories[21];
-    ASSERT_STREQ(category.name, "User Presets");
+    ASSERT_STREQ(player.core.categories[userPresets].name, "User Presets");
     const Stereo input {sine(440.0f, 0.5f, frames(0.25)), sampled(sineWave(97.0, 0.6, 0.2), frames(0.25))};
-    for (uint32_t index = category.firstIndex; index < category.firstIndex + category.count; ++index) {
-        ASSERT_TRUE(selectProgram(player.core, int(index)));
-        const Stereo out = player.play(input);
-        EXPECT_EQ(peak(out.left) + peak(out.right), 0.0) << player.core.current->programName;
-    }
+    forEachProgramIn(player, userPresets, [&](int) { EXPECT_EQ(peak(player.play(input)), 0.0); });
 }
