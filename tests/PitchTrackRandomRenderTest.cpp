@@ -22,18 +22,36 @@ TEST(PitchTrackRender, ThereminPlaysAnOctaveAboveTheInput)
     EXPECT_NEAR(crossingFrequency(secondsBetween(out.left, 2.0, 3.0)), 2.0 * kHighPitch, 0.01 * 2.0 * kHighPitch);
 }
 
-// The ring modulator's sine runs at twice the tracked pitch, so the product of a tone of f
-// holds 3f at a quarter of the input's level (half from the product, half from the bus
-// average over the wet and dry modules), and that sideband moves with the input.
-TEST(PitchTrackRender, RingModulatorFollowsTheInputPitch)
+// A ring modulator whose sine runs at a multiple of the tracked pitch turns a tone of f
+// into a sideband that moves with the input's pitch; within 10 % of its level, and
+// nothing of it left at the old pitch's sideband after the step.
+TEST(PitchTrackRender, RingModulatorsFollowTheInputPitch)
 {
-    const std::vector<float> voice = pitchStep(kLowPitch, kHighPitch, 1.5, 0.4);
-    const Stereo out = playerFor("PitchTrack->RingMod").play({voice, voice});
-    const std::vector<float> low = secondsBetween(out.right, 1.0, 1.5);
-    const std::vector<float> high = secondsBetween(out.right, 2.5, 3.0);
-    EXPECT_NEAR(toneAmplitude(low, 3.0 * kLowPitch), 0.1, 0.01);
-    EXPECT_NEAR(toneAmplitude(high, 3.0 * kHighPitch), 0.1, 0.01);
-    EXPECT_LT(toneAmplitude(high, 3.0 * kLowPitch), 0.01);
+    const struct {
+        const char* program;
+        std::vector<float> Stereo::*channel;
+        double lowPitch, highPitch;
+        double sidebandRatio;
+        double sidebandLevel;
+    } ringModulators[] = {
+        // The sine at twice the pitch gives 3f at a quarter of the input's level: half from
+        // the product, half from the bus average over the wet and dry modules.
+        {"PitchTrack->RingMod", &Stereo::right, kLowPitch, kHighPitch, 3.0, 0.4 / 4.0},
+        // The sine at 2.48 times the pitch gives 3.48 f, averaged over the three output
+        // modules: 0.9 · (0.4 / 2) / 3. Lags of whole samples (300 Hz: 147, 350 Hz: 126).
+        {"PTrk -> RM -> DDL", &Stereo::left, 300.0, 350.0, 3.48, 0.9 * 0.2 / 3.0},
+    };
+    for (const auto& ring : ringModulators) {
+        SCOPED_TRACE(ring.program);
+        const std::vector<float> voice = pitchStep(ring.lowPitch, ring.highPitch, 1.5, 0.4);
+        const Stereo out = playerFor(ring.program).play({voice, voice});
+        const std::vector<float> low = secondsBetween(out.*ring.channel, 1.0, 1.5);
+        const std::vector<float> high = secondsBetween(out.*ring.channel, 2.5, 3.0);
+        const double tolerance = 0.1 * ring.sidebandLevel;
+        EXPECT_NEAR(toneAmplitude(low, ring.sidebandRatio * ring.lowPitch), ring.sidebandLevel, tolerance);
+        EXPECT_NEAR(toneAmplitude(high, ring.sidebandRatio * ring.highPitch), ring.sidebandLevel, tolerance);
+        EXPECT_LT(toneAmplitude(high, ring.sidebandRatio * ring.lowPitch), tolerance);
+    }
 }
 
 // "Calliope" plays twice the tracked pitch rounded to the semitones of its stored

@@ -43,19 +43,3 @@ TEST(ThirdPartyRender, PaEffectSlapsBackAtItsDelayTime)
     const double repeat = peak(out.left, size_t(frames(0.35)), size_t(frames(0.45)));
     EXPECT_NEAR(repeat / echo, 0.05, 0.03 * 0.05);
 }
-
-// The tracked pitch times 2.48 sets the ring modulator's sine, so a tone of f comes
-// out with a sideband at 3.48 f that moves when the input's pitch moves. Lags of
-// whole samples (300 Hz: 147, 350 Hz: 126) keep the tracker's answer exact.
-TEST(ThirdPartyRender, RingModulatorFollowsTheInputPitch)
-{
-    const std::vector<float> tone = pitchStep(300.0, 350.0, 1.5, 0.4);
-    const Stereo out = playerFor("PTrk -> RM -> DDL").play({tone, tone});
-    // The ring modulator's product averaged over the three output modules: 0.9 · (0.4 / 2) / 3.
-    const double sideband = 0.9 * 0.2 / 3.0;
-    const std::vector<float> low = secondsBetween(out.left, 1.0, 1.5);
-    const std::vector<float> high = secondsBetween(out.left, 2.5, 3.0);
-    EXPECT_NEAR(toneAmplitude(low, 3.48 * 300.0), sideband, 0.1 * sideband);
-    EXPECT_NEAR(toneAmplitude(high, 3.48 * 350.0), sideband, 0.1 * sideband);
-    EXPECT_LT(toneAmplitude(high, 3.48 * 300.0), 0.1 * sideband);
-}
