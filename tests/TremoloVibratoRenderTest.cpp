@@ -45,28 +45,31 @@ TEST(TremoloRender, SineTremolosFollowTheirLfo)
     }
 }
 
-// The triangle LFO at 30 %: a linear ramp between 0.35 and 0.65 of the wet gain,
-// whose 6 Hz fundamental is 8 / π² of its half swing (a sine's would be all of it).
-TEST(TremoloRender, TriangleTremoloRampsAtItsRate)
+// Two shaped LFOs at 30 % swing the wet gain between 0.35 and 0.65; the shape sets how
+// much of that half swing the fundamental at the LFO's rate carries.
+TEST(TremoloRender, ShapedTremolosSwingAtTheirRates)
 {
-    const Stereo out = playerFor("Triangle Tremolo").play(constant(kLevel, frames(1.0)));
-    const double scale = kLevel * 2.2 / 2.0;
-    EXPECT_NEAR(highest(out.left), scale * 0.65, 1.0e-4);
-    EXPECT_NEAR(lowest(out.left), scale * 0.35, 1.0e-4);
-    EXPECT_NEAR(toneAmplitude(out.left, 6.0), scale * 0.15 * 8.0 / (std::numbers::pi * std::numbers::pi), 1.0e-3);
-    EXPECT_NEAR(crossingFrequency(aroundMean(out.left)), 6.0, 0.05);
-}
-
-// The square root keeps the sine's sign and flattens its tops, which lifts the 5 Hz
-// fundamental to 4/π · ∫ sin^1.5 over a quarter cycle = 1.1128 of the swing.
-TEST(TremoloRender, SquareishTremoloFlattensItsSine)
-{
-    const Stereo out = playerFor("Squareish Tremolo").play(constant(kLevel, frames(1.0)));
-    const double scale = kLevel * 2.0 / 2.0;
-    EXPECT_NEAR(highest(out.left), scale * 0.65, 1.0e-4);
-    EXPECT_NEAR(lowest(out.left), scale * 0.35, 1.0e-4);
-    EXPECT_NEAR(toneAmplitude(out.left, 5.0), scale * 0.15 * 1.1128, 1.0e-3);
-    EXPECT_NEAR(crossingFrequency(aroundMean(out.left)), 5.0, 0.05);
+    const struct {
+        const char* program;
+        double wetGain;
+        double rate;
+        double fundamentalShare;
+    } tremolos[] = {
+        // A linear ramp: a triangle's fundamental is 8 / π² of its half swing (a sine's would be all of it).
+        {"Triangle Tremolo", 2.2, 6.0, 8.0 / (std::numbers::pi * std::numbers::pi)},
+        // The square root keeps the sine's sign and flattens its tops, which lifts the
+        // fundamental to 4/π · ∫ sin^1.5 over a quarter cycle = 1.1128 of the swing.
+        {"Squareish Tremolo", 2.0, 5.0, 1.1128},
+    };
+    for (const auto& tremolo : tremolos) {
+        SCOPED_TRACE(tremolo.program);
+        const Stereo out = playerFor(tremolo.program).play(constant(kLevel, frames(1.0)));
+        const double scale = kLevel * tremolo.wetGain / 2.0;
+        EXPECT_NEAR(highest(out.left), scale * 0.65, 1.0e-4);
+        EXPECT_NEAR(lowest(out.left), scale * 0.35, 1.0e-4);
+        EXPECT_NEAR(toneAmplitude(out.left, tremolo.rate), scale * 0.15 * tremolo.fundamentalShare, 1.0e-3);
+        EXPECT_NEAR(crossingFrequency(aroundMean(out.left)), tremolo.rate, 0.05);
+    }
 }
 
 // Pan Mod lets a channel through to the left × min(1, 1 − p) and to the right × min(1, 1 + p).
