@@ -19,7 +19,7 @@ Stereo twoTones(int frames)
     return {sine(330.0f, 0.3f, frames), sine(523.0f, 0.2f, frames)};
 }
 
-// Module 0 tracks the input's pitch between 160 and 300 Hz every 20 ms, heard nowhere.
+// Module 0 tracks the input's pitch from about 160 to 300 Hz (lags of 276 to 147 samples) every 20 ms, heard nowhere.
 OrvPreset pitchTrackerRecord()
 {
     OrvPreset preset = silentRecord();

@@ -77,7 +77,8 @@ TEST(PitchSweepRender, CrystalGlissShiftsThePitchOnEveryPass)
         ASSERT_GE(echoes.size(), 6u) << gliss.name;
         double expected = 1000.0;
         for (size_t echo = 0; echo < 6; ++echo) {
-            const std::vector<float> middle = framesBetween(out.left, echoes[echo].first + 132, echoes[echo].second - 132);
+            const auto [start, end] = echoes[echo];
+            const std::vector<float> middle = framesBetween(out.left, start + 132, end - 132);
             EXPECT_NEAR(crossingFrequency(middle), expected, 0.003 * expected) << gliss.name << " echo " << echo;
             expected *= gliss.stepRatio;
         }

@@ -107,7 +107,7 @@ TEST(VibratoRender, VibratosSweepTheirDelayAtTheirRate)
     // "Vibrato 1" averages its wet module with the silent dry one.
     for (const Vibrato vibrato : {Vibrato {"Vibrato 1", 1.4 / 2.0, 0.3, 6.0}, Vibrato {"Vibrato 2", 0.7, 0.15, 5.5}}) {
         const Stereo out = playerFor(vibrato.program).play({sampled(tone, count), sampled(tone, count)});
-        expectSamplesNear(out.left, sampled<double>(sweptDelay(tone, vibrato.gain, 44.100002, vibrato.depth, vibrato.rate), count), 1.0e-3,
-                          vibrato.program);
+        const Waveform swept = sweptDelay(tone, vibrato.gain, 44.100002, vibrato.depth, vibrato.rate);
+        expectSamplesNear(out.left, sampled<double>(swept, count), 1.0e-3, vibrato.program);
     }
 }

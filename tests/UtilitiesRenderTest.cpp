@@ -78,8 +78,8 @@ TEST(UtilitiesRender, DelaysRepeatTheInputAtTheirStatedTimes)
     const Stereo input {sampled(left, count), sampled(right, count)};
     // Silence before the input began; the lines start empty.
     const auto delayed = [count](const Waveform& wave, double seconds) {
-        return sampled<double>([&](double t) { return (wave(t) + 0.6 * (t < seconds ? 0.0 : wave(t - seconds))) / 2.0; },
-                               count);
+        const auto echoed = [&](double t) { return (wave(t) + 0.6 * (t < seconds ? 0.0 : wave(t - seconds))) / 2.0; };
+        return sampled<double>(echoed, count);
     };
     for (const PlainDelay& delay : delays) {
         const Stereo out = playerFor(delay.program).play(input);
@@ -98,7 +98,8 @@ TEST(UtilitiesRender, FeedbackEliminatorSweepsItsShortDelay)
     const int count = frames(1.0);
     const Stereo out = playerFor("Feedback Eliminator").play({sampled(tone, count), sampled(tone, count)});
     // The sweep moves the tone by up to 0.15 against a fixed delay; interpolation errs far less.
-    expectSamplesNear(out.left, sampled<double>(sweptDelay(tone, 0.72, 220.5, 0.05, 4.0), count), 2.0e-3, "Feedback Eliminator");
+    const Waveform swept = sweptDelay(tone, 0.72, 220.5, 0.05, 4.0);
+    expectSamplesNear(out.left, sampled<double>(swept, count), 2.0e-3, "Feedback Eliminator");
 }
 
 // The comb filters: the input plus (or minus) itself 16.7 ms (8.3 ms) later, each
