@@ -36,6 +36,12 @@ fails "$render" "$plugin" --input "$work/missing.wav" --output "$work/x.wav"
 fails "$render" "$plugin" --program "No Such Program"
 fails "$render" "$plugin" --program 354
 fails "$render" "$plugin" --param "No Such Slider=0.5"
+# A parameter that is not found is refused with the program's parameters listed.
+fails "$render" "$plugin" --program "Tone Generator" --param "Frequency=0.5"
+grep -q '^  0 "Freq" Hz$' "$work/refused.txt"
+# A parameter is found by its name or by its whole caption, name and unit.
+"$render" "$plugin" --program "Tone Generator" --param "Freq=0.5" --param "freq hz=0.5" --seconds 1 \
+  --output "$work/tone.wav" > /dev/null
 fails "$render" "$plugin" --load-bank "$work/program.orv"
 fails "$render" "$work/list.txt" --list
 libm=$(find /lib /usr/lib -name "libm.so.6" 2>/dev/null | head -1)

@@ -174,8 +174,12 @@ int VstHost::findParameter(const std::string& key) const
     const int number = indexFromDigits(key);
     if (number >= 0)
         return number < plugin->numParams ? number : -1;
+    // By its name, or by the name and unit as the plug-in's caption reads ("Freq Hz").
+    const std::string wanted = trimmedLower(key);
     for (int index = 0; index < plugin->numParams; ++index) {
-        if (trimmedLower(text(effGetParamName, index)) == trimmedLower(key))
+        const std::string name = trimmedLower(text(effGetParamName, index));
+        const std::string label = trimmedLower(text(effGetParamLabel, index));
+        if (wanted == name || (!label.empty() && wanted == name + " " + label))
             return index;
     }
     return -1;

@@ -285,8 +285,13 @@ int main(int argc, char** argv)
     }
     for (const auto& [key, value] : options.parameters) {
         const int parameter = host.findParameter(key);
-        if (parameter < 0)
-            fail("no parameter \"" + key + "\"");
+        if (parameter < 0) {
+            std::string known;
+            for (int index = 0; index < host.effect()->numParams; ++index)
+                known += "\n  " + std::to_string(index) + " \"" + host.text(effGetParamName, index) + "\" " +
+                         host.text(effGetParamLabel, index);
+            fail("no parameter \"" + key + "\"; this program's parameters:" + known);
+        }
         host.effect()->setParameter(host.effect(), parameter, value);
     }
 
