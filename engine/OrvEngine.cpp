@@ -549,22 +549,63 @@ private:
             const ModulePlan& module = plan_.modules[index];
             if (!module.precomputed)
                 continue;
-            if (takesOnlyLevelRoutes(module))
+            if (leavesSourceAlone(module))
                 precomputeChannels(index, count);
             else
                 precomputeFrameByFrame(index, count);
         }
     }
 
-    bool takesOnlyLevelRoutes(const ModulePlan& module) const
+    static bool isLevelRoute(const Route& route)
+    {
+        return (route.action == RouteAction::AddToField && route.field == &OrvChannelInputs::mix)
+            || route.action == RouteAction::Amplitude || route.action == RouteAction::Ring;
+    }
+
+    // Routes that only the process reads, so they can be gathered frame by frame beside a pass.
+    static bool isProcessRoute(const Route& route)
+    {
+        if (route.action == RouteAction::TrackedTime)
+            return true;
+        return route.action == RouteAction::AddToField
+            && (route.field == &OrvChannelInputs::cutoff || route.field == &OrvChannelInputs::q
+                || route.field == &OrvChannelInputs::time || route.field == &OrvChannelInputs::power);
+    }
+
+    // Whether every route into the module leaves its source and pan alone.
+    bool leavesSourceAlone(const ModulePlan& module) const
     {
         for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
             const Route& route = routeOf(module.incoming[incoming]);
-            const bool mix = route.action == RouteAction::AddToField && route.field == &OrvChannelInputs::mix;
-            if (!mix && route.action != RouteAction::Amplitude && route.action != RouteAction::Ring)
+            if (!isLevelRoute(route) && !isProcessRoute(route))
                 return false;
         }
         return true;
+    }
+
+    bool takesProcessRoutes(const ModulePlan& module) const
+    {
+        for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+            if (isProcessRoute(routeOf(module.incoming[incoming])))
+                return true;
+        }
+        return false;
+    }
+
+    // What the process routes into a pre-computed module send it in one frame.
+    void gatherProcessRoutes(const ModulePlan& module, int frame, OrvChannelInputs inbox[2]) const
+    {
+        inbox[0] = inbox[1] = {};
+        for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+            const Route& route = routeOf(module.incoming[incoming]);
+            if (!isProcessRoute(route))
+                continue;
+            const int sender = module.incoming[incoming].sender;
+            for (int c = 0; c < plan_.modules[sender].channels; ++c) {
+                const float y = passOf(sender, c)[frame];
+                deliver(route, inbox[c], y, 1.0f, trackedPitch(route, y));
+            }
+        }
     }
 
     const Route& routeOf(const Incoming& incoming) const
@@ -622,8 +663,12 @@ private:
                     samples[frame] *= module.sourceGain;
             }
             applyLevelRoutes(module, c, passOf(index, c), count);
-            processPass(module, c, passOf(index, c), lfo[c], count, fadeStart);
         }
+        float* const samples[kNumChannels] = {passOf(index, 0), passOf(index, 1)};
+        if (module.channels == 2)
+            processPass<2>(module, samples, lfo, count, fadeStart);
+        else
+            processPass<1>(module, samples, lfo, count, fadeStart);
         state_.fadeRemaining[module.index] = std::max(0, fadeStart - count);
     }
 
@@ -636,7 +681,8 @@ private:
             for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
                 const Incoming& from = module.incoming[incoming];
                 const Route& route = routeOf(from);
-                if (plan_.modules[from.sender].channels <= c || (route.action == RouteAction::AddToField) != (pass == 0))
+                if (plan_.modules[from.sender].channels <= c || !isLevelRoute(route)
+                    || (route.action == RouteAction::AddToField) != (pass == 0))
                     continue;
                 const float* sent = passOf(from.sender, c);
                 const float depth = route.depth;
@@ -695,11 +741,13 @@ private:
         }
     }
 
-    void processPass(const ModulePlan& module, int c, float* samples, const float* lfo, int count, int fadeStart)
+    // Both channels of a pass go side by side, so their dependency chains overlap.
+    template <int Channels>
+    void processPass(const ModulePlan& module, float* const samples[2], float* const lfo[2], int count, int fadeStart)
     {
         switch (module.process) {
 #define ORV_PROCESS(kind) \
-    case kind: return processPassAs<kind>(module, c, samples, lfo, count, fadeStart);
+    case kind: return processPassAs<kind, Channels>(module, samples, lfo, count, fadeStart);
             ORV_EACH_PROCESS
 #undef ORV_PROCESS
         default:
@@ -707,16 +755,54 @@ private:
         }
     }
 
-    template <int16_t Process>
-    void processPassAs(const ModulePlan& module, int c, float* samples, const float* lfo, int count, int fadeStart)
+    template <int16_t Process, int Channels>
+    void processPassAs(const ModulePlan& module, float* const samples[2], float* const lfo[2], int count, int fadeStart)
     {
-        static constexpr OrvChannelInputs kNothingSent {};
+        if constexpr (Process == ProcessKind::LowPass || Process == ProcessKind::HighPass
+                      || Process == ProcessKind::BandPass) {
+            filterPass<Channels>(module, samples, count);
+        } else {
+            runPassAs<Process, Channels>(module, samples, lfo, count, fadeStart);
+        }
+    }
+
+    template <int16_t Process, int Channels>
+    void runPassAs(const ModulePlan& module, float* const samples[2], float* const lfo[2], int count, int fadeStart)
+    {
+        static constexpr OrvChannelInputs kNothingSent[kNumChannels] {};
+        const bool modulated = takesProcessRoutes(module);
+        OrvChannelInputs gathered[kNumChannels];
+        const OrvChannelInputs* in = modulated ? gathered : kNothingSent;
         for (int frame = 0; frame < count; ++frame) {
-            refreshFilters_ = refreshAt_[frame];
             if constexpr (Process == ProcessKind::Delay)
                 state_.fadeRemaining[module.index] = std::max(0, fadeStart - frame);
-            samples[frame] = bounded(processAs<Process>(module, c, samples[frame], kNothingSent, false, lfo[frame]));
+            if (modulated)
+                gatherProcessRoutes(module, frame, gathered);
+            for (int c = 0; c < Channels; ++c)
+                samples[c][frame] = bounded(processAs<Process>(module, c, samples[c][frame], in[c], false, lfo[c][frame]));
         }
+    }
+
+    // A filter pass keeps its state in registers; routes to cutoff and Q only matter
+    // where the coefficients are refreshed.
+    template <int Channels>
+    void filterPass(const ModulePlan& module, float* const samples[2], int count)
+    {
+        const bool modulated = takesProcessRoutes(module);
+        OrvFilterState filter[Channels];
+        std::copy_n(state_.filter[module.index], Channels, filter);
+        for (int frame = 0; frame < count; ++frame) {
+            if (refreshAt_[frame]) {
+                OrvChannelInputs in[kNumChannels] {};
+                if (modulated)
+                    gatherProcessRoutes(module, frame, in);
+                for (int c = 0; c < Channels; ++c)
+                    refreshFilter(module, filter[c], in[c], false);
+            }
+            for (int c = 0; c < Channels; ++c)
+                samples[c][frame] = bounded(filterStep(filter[c], samples[c][frame]));
+        }
+        std::copy_n(filter, Channels, state_.filter[module.index]);
     }
 
     // The other modules run frame by frame; the pre-computed ones only send to them.
@@ -1105,6 +1191,11 @@ private:
         OrvFilterState& filter = state_.filter[module.index][c];
         if (refreshFilters_)
             refreshFilter(module, filter, in, trackedCutoff);
+        return filterStep(filter, x);
+    }
+
+    static float filterStep(OrvFilterState& filter, float x)
+    {
         const double y = filter.b0 * x + filter.z1;
         filter.z1 = filter.b1 * x - filter.a1 * y + filter.z2;
         filter.z2 = filter.b2 * x - filter.a2 * y;
