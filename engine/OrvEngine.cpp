@@ -72,6 +72,8 @@ struct ModulePlan {
     bool precomputed; // runs in the block pre-pass (see planPrePass)
     int incomingCount;
     Incoming incoming[kNumModules * kNumSlots]; // for a pre-computed module: the routes it pulls in
+    int selfMixCount;                           // for a pre-computed module: its Mix routes into itself
+    float selfMixDepth[kNumSlots];
     bool outputOn[kNumChannels];
     float outputGain[kNumChannels];
     float frequency;
@@ -262,13 +264,15 @@ bool hasPendingWord(const OrvPreset& preset, int m)
 }
 
 // The block pre-pass takes every module whose routes all come from earlier modules of
-// the pre-pass and leave its slot depths alone: such a module depends on nothing that
-// the frame loop computes, so it runs a whole pass ahead and the loop only reads it.
+// the pre-pass or are Mix routes into itself, and leave its slot depths alone: such a
+// module depends on nothing that the frame loop computes, so it runs a whole pass
+// ahead and the loop only reads it.
 void planPrePass(BlockPlan& plan, int index, const OrvPreset& preset)
 {
     ModulePlan& module = plan.modules[index];
     module.precomputed = !hasPendingWord(preset, module.index);
     module.incomingCount = 0;
+    module.selfMixCount = 0;
     for (int sender = 0; sender < plan.moduleCount && module.precomputed; ++sender) {
         const ModulePlan& from = plan.modules[sender];
         for (int route = 0; route < from.routeCount; ++route) {
@@ -277,6 +281,10 @@ void planPrePass(BlockPlan& plan, int index, const OrvPreset& preset)
                 continue;
             const bool depthRoute = r.action == RouteAction::AddToField
                 && (r.field == &OrvChannelInputs::slotADepth || r.field == &OrvChannelInputs::slotBDepth);
+            if (sender == index && r.field == &OrvChannelInputs::mix) {
+                module.selfMixDepth[module.selfMixCount++] = r.depth;
+                continue;
+            }
             if (sender >= index || !from.precomputed || depthRoute) {
                 module.precomputed = false;
                 break;
@@ -376,6 +384,53 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
             module.routes[route].pulled = plan.modules[plan.planIndex[module.routes[route].target]].precomputed;
     }
 }
+
+// What a module's Mix routes into itself send to its next frame, as delivery adds them.
+float selfMix(const ModulePlan& module, float output)
+{
+    float sum = 0.0f;
+    for (int route = 0; route < module.selfMixCount; ++route)
+        sum += module.selfMixDepth[route] * output;
+    return sum;
+}
+
+// A pre-computed module's Mix routes into itself over one pass: each frame's input
+// takes what the frame before sent, and the inbox holds it between passes.
+class OwnFeedback {
+public:
+    OwnFeedback(const ModulePlan& module, OrvChannelInputs (&inbox)[kNumChannels])
+        : module_(module), inbox_(inbox), active_(module.selfMixCount > 0)
+    {
+        for (int c = 0; c < kNumChannels; ++c)
+            carried_[c] = active_ ? inbox[c].mix : 0.0f;
+    }
+
+    ~OwnFeedback()
+    {
+        if (active_) {
+            for (int c = 0; c < kNumChannels; ++c)
+                inbox_[c].mix = carried_[c];
+        }
+    }
+
+    OwnFeedback(const OwnFeedback&) = delete;
+    OwnFeedback& operator=(const OwnFeedback&) = delete;
+
+    float input(int c, float x) const { return active_ ? bounded(x + carried_[c]) : x; }
+
+    float output(int c, float y)
+    {
+        if (active_)
+            carried_[c] = selfMix(module_, y);
+        return y;
+    }
+
+private:
+    const ModulePlan& module_;
+    OrvChannelInputs (&inbox_)[kNumChannels];
+    bool active_;
+    float carried_[kNumChannels];
+};
 
 class FlushDenormals {
 public:
@@ -549,7 +604,7 @@ private:
             const ModulePlan& module = plan_.modules[index];
             if (!module.precomputed)
                 continue;
-            if (leavesSourceAlone(module))
+            if (leavesSourceAlone(module) && !(module.selfMixCount > 0 && takesAmplitudeRoutes(module)))
                 precomputeChannels(index, count);
             else
                 precomputeFrameByFrame(index, count);
@@ -582,6 +637,17 @@ private:
         }
         return true;
     }
+
+    bool takesAmplitudeRoutes(const ModulePlan& module) const
+    {
+        for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+            const RouteAction action = routeOf(module.incoming[incoming]).action;
+            if (action == RouteAction::Amplitude || action == RouteAction::Ring)
+                return true;
+        }
+        return false;
+    }
+
 
     bool takesProcessRoutes(const ModulePlan& module) const
     {
@@ -620,6 +686,11 @@ private:
         for (int frame = 0; frame < count; ++frame) {
             startFrame(frame);
             OrvChannelInputs inbox[kNumChannels] {};
+            // The inbox keeps what the module sent itself last frame.
+            if (module.selfMixCount > 0) {
+                for (int c = 0; c < kNumChannels; ++c)
+                    inbox[c].mix = state_.inputs[module.index][c].mix;
+            }
             for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
                 const ModulePlan& sender = plan_.modules[module.incoming[incoming].sender];
                 const Route& route = sender.routes[module.incoming[incoming].route];
@@ -634,6 +705,8 @@ private:
             for (int c = 0; c < module.channels; ++c) {
                 passOf(index, c)[frame] = sample[c];
                 panOf(index, c)[frame] = pan[c];
+                if (module.selfMixCount > 0)
+                    state_.inputs[module.index][c].mix = selfMix(module, sample[c]);
             }
         }
     }
@@ -675,7 +748,7 @@ private:
     // Mix routes add first; Ampl Mod and Ring Mod factors then multiply, as in a module step.
     void applyLevelRoutes(const ModulePlan& module, int c, float* samples, int count)
     {
-        if (module.incomingCount == 0)
+        if (module.incomingCount == 0 && module.selfMixCount == 0)
             return;
         for (int pass = 0; pass < 2; ++pass) {
             for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
@@ -698,6 +771,8 @@ private:
                 }
             }
         }
+        if (module.selfMixCount > 0)
+            return; // bounded once the module's own feedback is added
         for (int frame = 0; frame < count; ++frame)
             samples[frame] = bounded(samples[frame]);
     }
@@ -773,13 +848,16 @@ private:
         const bool modulated = takesProcessRoutes(module);
         OrvChannelInputs gathered[kNumChannels];
         const OrvChannelInputs* in = modulated ? gathered : kNothingSent;
+        OwnFeedback feedback(module, state_.inputs[module.index]);
         for (int frame = 0; frame < count; ++frame) {
             if constexpr (Process == ProcessKind::Delay)
                 state_.fadeRemaining[module.index] = std::max(0, fadeStart - frame);
             if (modulated)
                 gatherProcessRoutes(module, frame, gathered);
-            for (int c = 0; c < Channels; ++c)
-                samples[c][frame] = bounded(processAs<Process>(module, c, samples[c][frame], in[c], false, lfo[c][frame]));
+            for (int c = 0; c < Channels; ++c) {
+                const float x = feedback.input(c, samples[c][frame]);
+                samples[c][frame] = feedback.output(c, bounded(processAs<Process>(module, c, x, in[c], false, lfo[c][frame])));
+            }
         }
     }
 
@@ -791,6 +869,7 @@ private:
         const bool modulated = takesProcessRoutes(module);
         OrvFilterState filter[Channels];
         std::copy_n(state_.filter[module.index], Channels, filter);
+        OwnFeedback feedback(module, state_.inputs[module.index]);
         for (int frame = 0; frame < count; ++frame) {
             if (refreshAt_[frame]) {
                 OrvChannelInputs in[kNumChannels] {};
@@ -799,8 +878,10 @@ private:
                 for (int c = 0; c < Channels; ++c)
                     refreshFilter(module, filter[c], in[c], false);
             }
-            for (int c = 0; c < Channels; ++c)
-                samples[c][frame] = bounded(filterStep(filter[c], samples[c][frame]));
+            for (int c = 0; c < Channels; ++c) {
+                const float x = feedback.input(c, samples[c][frame]);
+                samples[c][frame] = feedback.output(c, bounded(filterStep(filter[c], x)));
+            }
         }
         std::copy_n(filter, Channels, state_.filter[module.index]);
     }
