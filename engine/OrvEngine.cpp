@@ -61,6 +61,7 @@ struct Route {
 struct Incoming {
     int sender;
     int route;
+    bool lagged; // from a later module: it arrives one frame late
 };
 
 struct ModulePlan {
@@ -102,6 +103,8 @@ struct BlockPlan {
     ModulePlan modules[kNumModules];
     int moduleCount = 0;
     int planIndex[kNumModules] {}; // where a module in use sits in `modules`
+    int prePassOrder[kNumModules] {}; // the pre-computed modules, every sender before its targets
+    int prePassCount = 0;
     float busScale[kNumChannels] {};
     uint32_t lineLength = 1;
     double sampleRate = 44100.0;
@@ -263,33 +266,60 @@ bool hasPendingWord(const OrvPreset& preset, int m)
     return false;
 }
 
-// The block pre-pass takes every module whose routes all come from earlier modules of
-// the pre-pass or are Mix routes into itself, and leave its slot depths alone: such a
-// module depends on nothing that the frame loop computes, so it runs a whole pass
-// ahead and the loop only reads it.
-void planPrePass(BlockPlan& plan, int index, const OrvPreset& preset)
+bool isDepthRoute(const Route& route)
 {
-    ModulePlan& module = plan.modules[index];
-    module.precomputed = !hasPendingWord(preset, module.index);
-    module.incomingCount = 0;
-    module.selfMixCount = 0;
-    for (int sender = 0; sender < plan.moduleCount && module.precomputed; ++sender) {
-        const ModulePlan& from = plan.modules[sender];
-        for (int route = 0; route < from.routeCount; ++route) {
-            const Route& r = from.routes[route];
-            if (r.target != module.index)
-                continue;
-            const bool depthRoute = r.action == RouteAction::AddToField
-                && (r.field == &OrvChannelInputs::slotADepth || r.field == &OrvChannelInputs::slotBDepth);
-            if (sender == index && r.field == &OrvChannelInputs::mix) {
-                module.selfMixDepth[module.selfMixCount++] = r.depth;
-                continue;
+    return route.action == RouteAction::AddToField
+        && (route.field == &OrvChannelInputs::slotADepth || route.field == &OrvChannelInputs::slotBDepth);
+}
+
+// The block pre-pass takes every module that depends on nothing the frame loop computes:
+// its routes come from modules of the pre-pass or are Mix routes into itself, and leave
+// its slot depths alone. Senders run before their targets, so a target reads whole passes
+// of them; modules on a loop of routes stay in the frame loop.
+void planPrePass(BlockPlan& plan, const OrvPreset& preset)
+{
+    bool candidate[kNumModules];
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        ModulePlan& module = plan.modules[index];
+        candidate[index] = !hasPendingWord(preset, module.index);
+        module.precomputed = false;
+        module.incomingCount = 0;
+        module.selfMixCount = 0;
+    }
+    // A later sender's routes were delivered after the target ran in the frame before,
+    // so they come first, as in a frame-loop inbox.
+    for (const bool later : {true, false}) {
+        for (int sender = 0; sender < plan.moduleCount; ++sender) {
+            const ModulePlan& from = plan.modules[sender];
+            for (int route = 0; route < from.routeCount; ++route) {
+                const Route& r = from.routes[route];
+                const int target = plan.planIndex[r.target];
+                ModulePlan& to = plan.modules[target];
+                if ((sender >= target) != later)
+                    continue;
+                if (sender == target && r.field == &OrvChannelInputs::mix)
+                    to.selfMixDepth[to.selfMixCount++] = r.depth;
+                else
+                    to.incoming[to.incomingCount++] = {sender, route, later};
+                if (isDepthRoute(r))
+                    candidate[target] = false;
             }
-            if (sender >= index || !from.precomputed || depthRoute) {
-                module.precomputed = false;
-                break;
+        }
+    }
+    plan.prePassCount = 0;
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (int index = 0; index < plan.moduleCount; ++index) {
+            ModulePlan& module = plan.modules[index];
+            if (!candidate[index] || module.precomputed)
+                continue;
+            const bool sendersReady = std::all_of(module.incoming, module.incoming + module.incomingCount,
+                [&](const Incoming& incoming) { return plan.modules[incoming.sender].precomputed; });
+            if (sendersReady) {
+                module.precomputed = true;
+                plan.prePassOrder[plan.prePassCount++] = index;
+                progress = true;
             }
-            module.incoming[module.incomingCount++] = {sender, route};
         }
     }
 }
@@ -370,7 +400,6 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
         ModulePlan& module = plan.modules[index];
         module.panned = panned[module.index];
         module.channels = module.outputOn[1] || module.routeCount > 0 ? 2 : 1;
-        planPrePass(plan, index, preset);
         for (int bus = 0; bus < kNumChannels; ++bus) {
             if (module.outputOn[bus])
                 busCount[bus] += module.panned ? module.channels : 1;
@@ -378,6 +407,7 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
     }
     for (int bus = 0; bus < kNumChannels; ++bus)
         plan.busScale[bus] = busCount[bus] > 0 ? 1.0f / float(busCount[bus]) : 0.0f;
+    planPrePass(plan, preset);
     for (int index = 0; index < plan.moduleCount; ++index) {
         ModulePlan& module = plan.modules[index];
         for (int route = 0; route < module.routeCount; ++route)
@@ -443,6 +473,14 @@ private:
 #endif
 };
 
+// One row per module and channel, with room for the frame before the pass.
+constexpr size_t kModuleRowFrames = kPassFrames + 1;
+
+float* moduleOutput(OrvEngine& engine, int module, int c)
+{
+    return engine.modulePass.get() + (size_t(module) * kNumChannels + size_t(c)) * kModuleRowFrames + 1;
+}
+
 void addPending(uint16_t& pending)
 {
     if (pending < UINT16_MAX)
@@ -485,6 +523,7 @@ public:
             for (int frame = 0; frame < count; ++frame)
                 runFrame(frame);
             mixBuses(count);
+            keepLastFrames(count);
             limitAndWrite(outputs, done, count, replace);
         }
         storePhases();
@@ -588,9 +627,39 @@ private:
         refreshFilters_ = refreshAt_[frame];
     }
 
+    // A module's output over the pass; the frame before the pass sits at index -1.
     float* passOf(int index, int c) const
     {
-        return engine_.modulePass.get() + (size_t(index) * kNumChannels + size_t(c)) * kPassFrames;
+        return moduleOutput(engine_, plan_.modules[index].index, c);
+    }
+
+    // Where a route into a pre-computed module reads its sender's output for each frame.
+    const float* sentThrough(const Incoming& incoming, int c) const
+    {
+        return passOf(incoming.sender, c) - (incoming.lagged ? 1 : 0);
+    }
+
+    // Whether a route into a pre-computed module sends anything in this frame: one from a
+    // later module sends nothing in the first frame after that module stood still.
+    bool sends(const Incoming& incoming, int frame) const
+    {
+        return frame > 0 || !incoming.lagged || state_.ranLastPass[plan_.modules[incoming.sender].index];
+    }
+
+    // Keeps each module's last frame for routes that arrive one frame late; a channel
+    // that did not run gives 0.
+    void keepLastFrames(int count)
+    {
+        for (int m = 0; m < kNumModules; ++m) {
+            state_.ranLastPass[m] = false;
+            for (int c = 0; c < kNumChannels; ++c)
+                moduleOutput(engine_, m, c)[-1] = 0.0f;
+        }
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            state_.ranLastPass[plan_.modules[index].index] = true;
+            for (int c = 0; c < plan_.modules[index].channels; ++c)
+                passOf(index, c)[-1] = passOf(index, c)[count - 1];
+        }
     }
 
     float* panOf(int index, int c) const
@@ -600,10 +669,9 @@ private:
 
     void precomputeIndependentModules(int count)
     {
-        for (int index = 0; index < plan_.moduleCount; ++index) {
+        for (int order = 0; order < plan_.prePassCount; ++order) {
+            const int index = plan_.prePassOrder[order];
             const ModulePlan& module = plan_.modules[index];
-            if (!module.precomputed)
-                continue;
             if (leavesSourceAlone(module) && !(module.selfMixCount > 0 && takesAmplitudeRoutes(module)))
                 precomputeChannels(index, count);
             else
@@ -664,11 +732,11 @@ private:
         inbox[0] = inbox[1] = {};
         for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
             const Route& route = routeOf(module.incoming[incoming]);
-            if (!isProcessRoute(route))
+            if (!isProcessRoute(route) || !sends(module.incoming[incoming], frame))
                 continue;
             const int sender = module.incoming[incoming].sender;
             for (int c = 0; c < plan_.modules[sender].channels; ++c) {
-                const float y = passOf(sender, c)[frame];
+                const float y = sentThrough(module.incoming[incoming], c)[frame];
                 deliver(route, inbox[c], y, 1.0f, trackedPitch(route, y));
             }
         }
@@ -694,8 +762,10 @@ private:
             for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
                 const ModulePlan& sender = plan_.modules[module.incoming[incoming].sender];
                 const Route& route = sender.routes[module.incoming[incoming].route];
+                if (!sends(module.incoming[incoming], frame))
+                    continue;
                 for (int c = 0; c < sender.channels; ++c) {
-                    const float y = passOf(module.incoming[incoming].sender, c)[frame];
+                    const float y = sentThrough(module.incoming[incoming], c)[frame];
                     deliver(route, inbox[c], y, 1.0f, trackedPitch(route, y));
                 }
             }
@@ -757,16 +827,17 @@ private:
                 if (plan_.modules[from.sender].channels <= c || !isLevelRoute(route)
                     || (route.action == RouteAction::AddToField) != (pass == 0))
                     continue;
-                const float* sent = passOf(from.sender, c);
+                const float* sent = sentThrough(from, c);
                 const float depth = route.depth;
+                const int first = sends(from, 0) ? 0 : 1;
                 if (route.action == RouteAction::AddToField) {
-                    for (int frame = 0; frame < count; ++frame)
+                    for (int frame = first; frame < count; ++frame)
                         samples[frame] += depth * sent[frame];
                 } else if (route.action == RouteAction::Amplitude) {
-                    for (int frame = 0; frame < count; ++frame)
+                    for (int frame = first; frame < count; ++frame)
                         samples[frame] *= 0.5f + 0.5f * (depth * sent[frame]);
                 } else {
-                    for (int frame = 0; frame < count; ++frame)
+                    for (int frame = first; frame < count; ++frame)
                         samples[frame] *= 1.0f - depth + depth * sent[frame];
                 }
             }
@@ -1381,7 +1452,7 @@ OrvEngine::OrvEngine()
       trackWindow(std::make_unique<float[]>(kTrackHistory + kLongestTrackedPeriod + 2)),
       passInput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
       passOutput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
-      modulePass(std::make_unique<float[]>(kNumModules * kNumChannels * kPassFrames)),
+      modulePass(std::make_unique<float[]>(kNumModules * kNumChannels * kModuleRowFrames)),
       panPass(std::make_unique<float[]>(kNumModules * kNumChannels * kPassFrames)),
       lfoPass(std::make_unique<float[]>(kNumChannels * kPassFrames))
 {
@@ -1391,6 +1462,7 @@ void clearModulationState(OrvEngine& engine)
 {
     engine.state = OrvModulationState {};
     std::fill_n(engine.delayPool.get(), kDelayPoolSamples, 0.0f);
+    std::fill_n(engine.modulePass.get(), kNumModules * kNumChannels * kModuleRowFrames, 0.0f);
 }
 
 void requestDelayCrossfade(OrvEngine& engine, int module)

@@ -57,6 +57,7 @@ struct OrvModulationState {
     float lastDelayTime[kNumModules][kNumChannels] {};
     float fadeFromTime[kNumModules][kNumChannels] {};
     int fadeRemaining[kNumModules] {};
+    bool ranLastPass[kNumModules] {};               // its last frame is kept for routes that arrive late
     bool fadeRequested[kNumModules] {};
     bool delayRead[kNumModules] {}; // a fade needs a read position to start from
     double limiterGain = 1.0;
@@ -73,7 +74,7 @@ struct OrvEngine {
     std::unique_ptr<float[]> trackWindow; // unrolled history for one pitch detection
     std::unique_ptr<float[]> passInput;   // one pass of sanitised input, left then right
     std::unique_ptr<float[]> passOutput;  // one pass of bus output, left then right
-    std::unique_ptr<float[]> modulePass;  // one pass of each module's output, left then right
+    std::unique_ptr<float[]> modulePass;  // each module's output over one pass and the frame before, left then right
     std::unique_ptr<float[]> panPass;     // one pass of each module's pan position, left then right
     std::unique_ptr<float[]> lfoPass;     // one pass of a Sine LFO's value per channel
 };
