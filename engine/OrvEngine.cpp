@@ -1413,9 +1413,10 @@ private:
             const float right = engine_.passOutput[kPassFrames + frame];
             const float peak = std::max(std::fabs(left), std::fabs(right));
             const double needed = peak > threshold_ ? double(threshold_) / peak : 1.0;
+            // A gain at its target stays there; the branch keeps quiet audio off the release's chain.
             if (needed < gain) {
                 gain = needed;
-            } else {
+            } else if (needed != gain) {
                 gain += (needed - gain) * limiterRelease_;
                 if (needed - gain < kLimiterSnap)
                     gain = needed;
