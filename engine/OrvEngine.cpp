@@ -71,6 +71,7 @@ struct ModulePlan {
     int channels; // 1 when channel 1 cannot be heard or sent anywhere
     bool panned;
     bool precomputed; // runs in the block pre-pass (see planPrePass)
+    bool readsAhead;  // a pre-computed Delay whose output is read before its input is known
     int incomingCount;
     Incoming incoming[kNumModules * kNumSlots]; // for a pre-computed module: the routes it pulls in
     int selfMixCount;                           // for a pre-computed module: its Mix routes into itself
@@ -266,17 +267,76 @@ bool hasPendingWord(const OrvPreset& preset, int m)
     return false;
 }
 
+bool isLevelRoute(const Route& route)
+{
+    return (route.action == RouteAction::AddToField && route.field == &OrvChannelInputs::mix)
+        || route.action == RouteAction::Amplitude || route.action == RouteAction::Ring;
+}
+
+// Routes that only the process reads, so they can be gathered frame by frame beside a pass.
+bool isProcessRoute(const Route& route)
+{
+    if (route.action == RouteAction::TrackedTime)
+        return true;
+    return route.action == RouteAction::AddToField
+        && (route.field == &OrvChannelInputs::cutoff || route.field == &OrvChannelInputs::q
+            || route.field == &OrvChannelInputs::time || route.field == &OrvChannelInputs::power);
+}
+
+// A Delay whose time nothing moves and that is longer than a pass gives the whole pass
+// from what its line held before it, so a loop of routes through it does not hold the
+// pass back: its output is read ahead and its input written once its senders have run.
+bool readsAhead(const BlockPlan& plan, const ModulePlan& module, bool fading)
+{
+    if (module.process != ProcessKind::Delay || module.source == OscKind::SineLfo || fading
+        || std::min(double(module.processTime), double(plan.lineLength) - 1.0) < double(kPassFrames + 1))
+        return false;
+    for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+        const Route& route = plan.modules[module.incoming[incoming].sender].routes[module.incoming[incoming].route];
+        // Its own feedback is added before Ampl Mod and Ring Mod factors, which a pass cannot do.
+        if (!isLevelRoute(route) || (module.selfMixCount > 0 && route.action != RouteAction::AddToField))
+            return false;
+    }
+    return true;
+}
+
 bool isDepthRoute(const Route& route)
 {
     return route.action == RouteAction::AddToField
         && (route.field == &OrvChannelInputs::slotADepth || route.field == &OrvChannelInputs::slotBDepth);
 }
 
+// Orders the pre-pass so every module follows its senders; a delay read ahead sends from the start.
+void schedulePrePass(BlockPlan& plan, const bool candidate[kNumModules])
+{
+    for (int index = 0; index < plan.moduleCount; ++index)
+        plan.modules[index].precomputed = false;
+    plan.prePassCount = 0;
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (int index = 0; index < plan.moduleCount; ++index) {
+            ModulePlan& module = plan.modules[index];
+            if (!candidate[index] || module.precomputed)
+                continue;
+            const bool sendersReady = std::all_of(module.incoming, module.incoming + module.incomingCount,
+                [&](const Incoming& incoming) {
+                    const ModulePlan& sender = plan.modules[incoming.sender];
+                    return sender.precomputed || sender.readsAhead;
+                });
+            if (sendersReady) {
+                module.precomputed = true;
+                plan.prePassOrder[plan.prePassCount++] = index;
+                progress = true;
+            }
+        }
+    }
+}
+
 // The block pre-pass takes every module that depends on nothing the frame loop computes:
 // its routes come from modules of the pre-pass or are Mix routes into itself, and leave
 // its slot depths alone. Senders run before their targets, so a target reads whole passes
 // of them; modules on a loop of routes stay in the frame loop.
-void planPrePass(BlockPlan& plan, const OrvPreset& preset)
+void planPrePass(BlockPlan& plan, const OrvPreset& preset, const OrvModulationState& state)
 {
     bool candidate[kNumModules];
     for (int index = 0; index < plan.moduleCount; ++index) {
@@ -306,19 +366,21 @@ void planPrePass(BlockPlan& plan, const OrvPreset& preset)
             }
         }
     }
-    plan.prePassCount = 0;
-    for (bool progress = true; progress;) {
-        progress = false;
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        ModulePlan& module = plan.modules[index];
+        const int m = module.index;
+        module.readsAhead = candidate[index] && readsAhead(plan, module, state.fadeRequested[m] || state.fadeRemaining[m] > 0);
+    }
+    // A delay read ahead must also take its input in the pre-pass; where it cannot, it
+    // gives up reading ahead and the schedule starts over.
+    for (bool settled = false; !settled;) {
+        schedulePrePass(plan, candidate);
+        settled = true;
         for (int index = 0; index < plan.moduleCount; ++index) {
             ModulePlan& module = plan.modules[index];
-            if (!candidate[index] || module.precomputed)
-                continue;
-            const bool sendersReady = std::all_of(module.incoming, module.incoming + module.incomingCount,
-                [&](const Incoming& incoming) { return plan.modules[incoming.sender].precomputed; });
-            if (sendersReady) {
-                module.precomputed = true;
-                plan.prePassOrder[plan.prePassCount++] = index;
-                progress = true;
+            if (module.readsAhead && !module.precomputed) {
+                module.readsAhead = false;
+                settled = false;
             }
         }
     }
@@ -353,7 +415,7 @@ void averageModuleInputs(BlockPlan& plan)
     }
 }
 
-void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
+void buildPlan(BlockPlan& plan, const OrvPreset& preset, const OrvModulationState& state, float sampleRate)
 {
     plan.sampleRate = std::isfinite(sampleRate) && sampleRate >= 1000.0f ? std::min(double(sampleRate), 1.0e6) : 44100.0;
 
@@ -407,7 +469,7 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, float sampleRate)
     }
     for (int bus = 0; bus < kNumChannels; ++bus)
         plan.busScale[bus] = busCount[bus] > 0 ? 1.0f / float(busCount[bus]) : 0.0f;
-    planPrePass(plan, preset);
+    planPrePass(plan, preset, state);
     for (int index = 0; index < plan.moduleCount; ++index) {
         ModulePlan& module = plan.modules[index];
         for (int route = 0; route < module.routeCount; ++route)
@@ -670,6 +732,10 @@ private:
     void precomputeIndependentModules(int count)
     {
         for (int order = 0; order < plan_.prePassCount; ++order) {
+            if (plan_.modules[plan_.prePassOrder[order]].readsAhead)
+                readAhead(plan_.prePassOrder[order], count);
+        }
+        for (int order = 0; order < plan_.prePassCount; ++order) {
             const int index = plan_.prePassOrder[order];
             const ModulePlan& module = plan_.modules[index];
             if (leavesSourceAlone(module) && !(module.selfMixCount > 0 && takesAmplitudeRoutes(module)))
@@ -677,22 +743,6 @@ private:
             else
                 precomputeFrameByFrame(index, count);
         }
-    }
-
-    static bool isLevelRoute(const Route& route)
-    {
-        return (route.action == RouteAction::AddToField && route.field == &OrvChannelInputs::mix)
-            || route.action == RouteAction::Amplitude || route.action == RouteAction::Ring;
-    }
-
-    // Routes that only the process reads, so they can be gathered frame by frame beside a pass.
-    static bool isProcessRoute(const Route& route)
-    {
-        if (route.action == RouteAction::TrackedTime)
-            return true;
-        return route.action == RouteAction::AddToField
-            && (route.field == &OrvChannelInputs::cutoff || route.field == &OrvChannelInputs::q
-                || route.field == &OrvChannelInputs::time || route.field == &OrvChannelInputs::power);
     }
 
     // Whether every route into the module leaves its source and pan alone.
@@ -786,33 +836,77 @@ private:
     void precomputeChannels(int index, int count)
     {
         const ModulePlan& module = plan_.modules[index];
-        float* lfo[kNumChannels] = {engine_.lfoPass.get(), engine_.lfoPass.get() + kPassFrames};
-        double (&phase)[kNumChannels] = state_.phase[module.index];
-        // An oscillator nobody modulates plays the same in both channels when their phases agree.
-        const bool sameSource = module.channels == 2 && hasPhase(module.source) && phase[0] == phase[1];
-        fillSource(module, 0, passOf(index, 0), lfo[0], count);
-        if (sameSource) {
-            std::copy_n(passOf(index, 0), count, passOf(index, 1));
-            std::copy_n(lfo[0], count, lfo[1]);
-            phase[1] = phase[0];
-        } else if (module.channels == 2) {
-            fillSource(module, 1, passOf(index, 1), lfo[1], count);
-        }
-        const int fadeStart = state_.fadeRemaining[module.index];
-        for (int c = 0; c < module.channels; ++c) {
-            if (module.sourceGain != 1.0f) {
-                float* samples = passOf(index, c);
-                for (int frame = 0; frame < count; ++frame)
-                    samples[frame] *= module.sourceGain;
-            }
-            applyLevelRoutes(module, c, passOf(index, c), count);
+        float* const lfo[kNumChannels] = {engine_.lfoPass.get(), engine_.lfoPass.get() + kPassFrames};
+        if (module.readsAhead) {
+            float* const inputs[kNumChannels] = {engine_.lineInput.get(), engine_.lineInput.get() + kPassFrames};
+            gatherInputs(index, inputs, lfo, count);
+            writeAhead(index, inputs, count);
+            return;
         }
         float* const samples[kNumChannels] = {passOf(index, 0), passOf(index, 1)};
+        gatherInputs(index, samples, lfo, count);
+        const int fadeStart = state_.fadeRemaining[module.index];
         if (module.channels == 2)
             processPass<2>(module, samples, lfo, count, fadeStart);
         else
             processPass<1>(module, samples, lfo, count, fadeStart);
         state_.fadeRemaining[module.index] = std::max(0, fadeStart - count);
+    }
+
+    // The module's source and level routes over the pass, into `samples`.
+    void gatherInputs(int index, float* const samples[2], float* const lfo[2], int count)
+    {
+        const ModulePlan& module = plan_.modules[index];
+        double (&phase)[kNumChannels] = state_.phase[module.index];
+        // An oscillator nobody modulates plays the same in both channels when their phases agree.
+        const bool sameSource = module.channels == 2 && hasPhase(module.source) && phase[0] == phase[1];
+        fillSource(module, 0, samples[0], lfo[0], count);
+        if (sameSource) {
+            std::copy_n(samples[0], count, samples[1]);
+            std::copy_n(lfo[0], count, lfo[1]);
+            phase[1] = phase[0];
+        } else if (module.channels == 2) {
+            fillSource(module, 1, samples[1], lfo[1], count);
+        }
+        for (int c = 0; c < module.channels; ++c) {
+            if (module.sourceGain != 1.0f) {
+                for (int frame = 0; frame < count; ++frame)
+                    samples[c][frame] *= module.sourceGain;
+            }
+            applyLevelRoutes(module, c, samples[c], count);
+        }
+    }
+
+    // A delay read ahead gives its pass from what its line held before the pass.
+    void readAhead(int index, int count)
+    {
+        const ModulePlan& module = plan_.modules[index];
+        const double time = std::clamp(double(module.processTime), 0.0, double(plan_.lineLength - 1));
+        for (int c = 0; c < module.channels; ++c) {
+            const uint32_t write = state_.lineWrite[module.line + c];
+            uint32_t newest = write >= plan_.lineLength ? 0 : write;
+            const float* samples = line(module, c);
+            float* output = passOf(index, c);
+            for (int frame = 0; frame < count; ++frame) {
+                output[frame] = bounded(readLine(samples, newest, time));
+                newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
+            }
+            state_.lastDelayTime[module.index][c] = float(time);
+        }
+    }
+
+    // ...and takes its input for the pass once its senders have run.
+    void writeAhead(int index, float* const inputs[2], int count)
+    {
+        const ModulePlan& module = plan_.modules[index];
+        OwnFeedback feedback(module, state_.inputs[module.index]);
+        for (int c = 0; c < module.channels; ++c) {
+            const float* output = passOf(index, c);
+            for (int frame = 0; frame < count; ++frame) {
+                writeLine(module, c, feedback.input(c, inputs[c][frame]));
+                feedback.output(c, output[frame]);
+            }
+        }
     }
 
     // Mix routes add first; Ampl Mod and Ring Mod factors then multiply, as in a module step.
@@ -1455,7 +1549,8 @@ OrvEngine::OrvEngine()
       passOutput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
       modulePass(std::make_unique<float[]>(kNumModules * kNumChannels * kModuleRowFrames)),
       panPass(std::make_unique<float[]>(kNumModules * kNumChannels * kPassFrames)),
-      lfoPass(std::make_unique<float[]>(kNumChannels * kPassFrames))
+      lfoPass(std::make_unique<float[]>(kNumChannels * kPassFrames)),
+      lineInput(std::make_unique<float[]>(kNumChannels * kPassFrames))
 {
 }
 
@@ -1479,6 +1574,6 @@ void processBlock(OrvEngine& engine, OrvPreset& preset, const float* const input
         return;
     [[maybe_unused]] FlushDenormals flushDenormals;
     BlockPlan plan;
-    buildPlan(plan, preset, sampleRate);
+    buildPlan(plan, preset, engine.state, sampleRate);
     BlockRunner(engine, preset, plan).run(inputs, outputs, frames, replace);
 }
