@@ -582,8 +582,10 @@ public:
             readInputs(inputs, done, count);
             markFilterRefreshes(count);
             precomputeIndependentModules(count);
-            for (int frame = 0; frame < count; ++frame)
-                runFrame(frame);
+            if (plan_.prePassCount < plan_.moduleCount) {
+                for (int frame = 0; frame < count; ++frame)
+                    runFrame(frame);
+            }
             mixBuses(count);
             keepLastFrames(count);
             limitAndWrite(outputs, done, count, replace);
