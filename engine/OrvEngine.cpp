@@ -70,7 +70,7 @@ struct ModulePlan {
     int16_t process;
     int channels; // 1 when channel 1 cannot be heard or sent anywhere
     bool panned;
-    bool precomputed; // runs in the block pre-pass (see planPrePass)
+    bool precomputed; // runs a pass at a time, in the block pre-pass or after the frame loop (see planPrePass)
     bool readsAhead;  // a pre-computed Delay whose output is read before its input is known
     int incomingCount;
     Incoming incoming[kNumModules * kNumSlots]; // for a pre-computed module: the routes it pulls in
@@ -106,6 +106,8 @@ struct BlockPlan {
     int planIndex[kNumModules] {}; // where a module in use sits in `modules`
     int prePassOrder[kNumModules] {}; // the pre-computed modules, every sender before its targets
     int prePassCount = 0;
+    int postPassOrder[kNumModules] {}; // the modules that run after the frame loop, in the same order
+    int postPassCount = 0;
     float busScale[kNumChannels] {};
     uint32_t lineLength = 1;
     double sampleRate = 44100.0;
@@ -332,6 +334,63 @@ void schedulePrePass(BlockPlan& plan, const bool candidate[kNumModules])
     }
 }
 
+// A module of the frame loop that no loop of routes passes through, and that sends only
+// to such modules, runs after the frame loop a whole pass at a time, from its output.
+void planPostPass(BlockPlan& plan, const bool candidate[kNumModules])
+{
+    // reaches[a][b]: a path of routes leads from a to b through modules of the frame loop.
+    // A module whose slot depths are modulated only sends through inboxes.
+    bool reaches[kNumModules][kNumModules] {};
+    bool depthModulated[kNumModules] {};
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        const ModulePlan& module = plan.modules[index];
+        for (int route = 0; route < module.routeCount; ++route) {
+            const Route& r = module.routes[route];
+            const int target = plan.planIndex[r.target];
+            depthModulated[target] = depthModulated[target] || isDepthRoute(r);
+            if (!module.precomputed && !plan.modules[target].precomputed
+                && !(target == index && r.field == &OrvChannelInputs::mix))
+                reaches[index][target] = true;
+        }
+    }
+    for (int via = 0; via < plan.moduleCount; ++via) {
+        for (int from = 0; from < plan.moduleCount; ++from) {
+            for (int to = 0; to < plan.moduleCount; ++to)
+                reaches[from][to] = reaches[from][to] || (reaches[from][via] && reaches[via][to]);
+        }
+    }
+    bool perFrame[kNumModules] {};
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        const ModulePlan& module = plan.modules[index];
+        perFrame[index] = !module.precomputed
+            && (reaches[index][index] || !candidate[index]
+                || std::any_of(module.incoming, module.incoming + module.incomingCount,
+                               [&](const Incoming& incoming) { return depthModulated[incoming.sender]; }));
+    }
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        for (int to = 0; to < plan.moduleCount; ++to)
+            perFrame[index] = perFrame[index] || (reaches[index][to] && perFrame[to]);
+    }
+    plan.postPassCount = 0;
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (int index = 0; index < plan.moduleCount; ++index) {
+            ModulePlan& module = plan.modules[index];
+            if (perFrame[index] || module.precomputed)
+                continue;
+            const bool sendersDone = std::all_of(module.incoming, module.incoming + module.incomingCount,
+                [&](const Incoming& incoming) {
+                    return plan.modules[incoming.sender].precomputed || perFrame[incoming.sender];
+                });
+            if (sendersDone) {
+                module.precomputed = true;
+                plan.postPassOrder[plan.postPassCount++] = index;
+                progress = true;
+            }
+        }
+    }
+}
+
 // The block pre-pass takes every module that depends on nothing the frame loop computes:
 // its routes come from modules of the pre-pass or are Mix routes into itself, and leave
 // its slot depths alone. Senders run before their targets, so a target reads whole passes
@@ -384,6 +443,7 @@ void planPrePass(BlockPlan& plan, const OrvPreset& preset, const OrvModulationSt
             }
         }
     }
+    planPostPass(plan, candidate);
 }
 
 bool givesSignal(int16_t source) { return source != OscKind::NoOsc && source != OscKind::SineLfo; }
@@ -582,10 +642,11 @@ public:
             readInputs(inputs, done, count);
             markFilterRefreshes(count);
             precomputeIndependentModules(count);
-            if (plan_.prePassCount < plan_.moduleCount) {
+            if (plan_.prePassCount + plan_.postPassCount < plan_.moduleCount) {
                 for (int frame = 0; frame < count; ++frame)
                     runFrame(frame);
             }
+            runPassWise(plan_.postPassOrder, plan_.postPassCount, count);
             mixBuses(count);
             keepLastFrames(count);
             limitAndWrite(outputs, done, count, replace);
@@ -737,8 +798,13 @@ private:
             if (plan_.modules[plan_.prePassOrder[order]].readsAhead)
                 readAhead(plan_.prePassOrder[order], count);
         }
-        for (int order = 0; order < plan_.prePassCount; ++order) {
-            const int index = plan_.prePassOrder[order];
+        runPassWise(plan_.prePassOrder, plan_.prePassCount, count);
+    }
+
+    void runPassWise(const int order[], int modules, int count)
+    {
+        for (int place = 0; place < modules; ++place) {
+            const int index = order[place];
             const ModulePlan& module = plan_.modules[index];
             if (leavesSourceAlone(module) && !(module.selfMixCount > 0 && takesAmplitudeRoutes(module)))
                 precomputeChannels(index, count);
@@ -1158,6 +1224,8 @@ private:
         }
         for (int index = 0; index < module.routeCount; ++index) {
             const Route& route = module.routes[index];
+            if (route.pulled)
+                continue; // the target runs after the frame loop and reads this route itself
             for (int c = 0; c < Channels; ++c)
                 deliver(route, state_.inputs[route.target][c], sample[c], depthScale[c][route.slot], state_.pitch[m][c]);
         }
