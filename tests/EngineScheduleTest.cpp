@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "EngineTestSupport.h"
+
+using namespace engine_test;
+
+namespace {
+
+constexpr float kTolerance = 1.0e-7f;
+
+Stereo ramp(int frames)
+{
+    Stereo signal = silence(frames);
+    for (int n = 0; n < frames; ++n)
+        signal.left[size_t(n)] = signal.right[size_t(n)] = 0.0005f * float(n);
+    return signal;
+}
+
+} // namespace
+
+TEST(EngineSchedule, LaterModulesReachEarlierOnesOneFrameLateAcrossPassesAndBlocks)
+{
+    // Module 1 sends its input to module 0, which plays it one frame late, however the
+    // frames fall into passes and blocks; the frame before the first sends nothing.
+    const Stereo input = ramp(700);
+    OrvPreset preset = silentRecord();
+    useModule(preset, 0, OscKind::NoOsc, ProcessKind::NoProcess);
+    useModule(preset, 1, OscKind::StereoIn, ProcessKind::NoProcess);
+    silenceOutputs(preset, 1);
+    addRoute(preset, 1, 0, ModKind::Mix, 0, 1.0f);
+    for (const int block : {512, 100, 1}) {
+        const Stereo out = renderFresh(preset, input, block);
+        EXPECT_NEAR(out.left[0], 0.0f, kTolerance) << block;
+        for (size_t n = 1; n < input.left.size(); ++n)
+            ASSERT_NEAR(out.left[n], input.left[n - 1], kTolerance) << block << " frame " << n;
+    }
+
+    // An Ampl Mod route from a later module leaves the first frame alone: 0.75 = 0.5 + 0.5 × 0.5.
+    OrvPreset scaled = silentRecord();
+    useModule(scaled, 0, OscKind::StereoIn, ProcessKind::NoProcess);
+    useModule(scaled, 1, OscKind::NoOsc, ProcessKind::DcOffset);
+    scaled.dcOffset[1] = 0.5f;
+    silenceOutputs(scaled, 1);
+    addRoute(scaled, 1, 0, ModKind::AmplMod, 0, 1.0f);
+    const Stereo out = renderFresh(scaled, constant(0.4f, 600));
+    EXPECT_NEAR(out.left[0], 0.4f, kTolerance);
+    for (const size_t n : {1, 255, 256, 257, 511, 512, 599})
+        EXPECT_NEAR(out.left[n], 0.3f, kTolerance) << n;
+}
+
+TEST(EngineSchedule, ModulesFedByAFeedbackLoopHearEveryFrameOfIt)
+{
+    // Modules 1 and 2 form a loop (at depth 0); module 0 hears module 1, which averages
+    // its input with the loop's route, one frame late, and module 3 in the same frame.
+    const Stereo input = ramp(700);
+    OrvPreset preset = silentRecord();
+    useModule(preset, 0, OscKind::NoOsc, ProcessKind::NoProcess);
+    silenceOutputs(preset, 0);
+    preset.outputOn[0][0] = 1;
+    useModule(preset, 1, OscKind::StereoIn, ProcessKind::NoProcess);
+    silenceOutputs(preset, 1);
+    addRoute(preset, 1, 0, ModKind::Mix, 0, 1.0f);
+    addRoute(preset, 1, 1, ModKind::Mix, 2, 1.0f);
+    useModule(preset, 2, OscKind::NoOsc, ProcessKind::NoProcess);
+    silenceOutputs(preset, 2);
+    addRoute(preset, 2, 0, ModKind::Mix, 1, 0.0f);
+    useModule(preset, 3, OscKind::NoOsc, ProcessKind::NoProcess);
+    silenceOutputs(preset, 3);
+    preset.outputOn[3][1] = 1;
+    addRoute(preset, 2, 1, ModKind::Mix, 3, 1.0f);
+    const Stereo out = renderFresh(preset, input);
+    for (size_t n = 1; n < input.left.size(); ++n) {
+        ASSERT_NEAR(out.left[n], 0.5f * input.left[n - 1], kTolerance) << n;
+        ASSERT_NEAR(out.right[n], 0.5f * input.right[n], kTolerance) << n;
+    }
+}
+
+TEST(EngineSchedule, LoopsThroughDelaysRepeatAfterTheirLengthsWhateverTheirSize)
+{
+    // Module 0 (input and the loop averaged: x / 2) delays by T0, module 1 by T1, and the
+    // route back into module 0 adds a frame: repeats at T0 + k (T0 + T1 + 1), each at
+    // 0.8 (a depth of 1.6 halved by the averaging) of the one before.
+    struct Lengths {
+        int first;
+        int second;
+    };
+    for (const Lengths lengths : {Lengths {100, 120}, Lengths {256, 257}, Lengths {257, 256}, Lengths {300, 1000}}) {
+        const int loop = lengths.first + lengths.second + 1;
+        Stereo impulse = silence(lengths.first + 3 * loop + 10);
+        impulse.left[0] = impulse.right[0] = 0.5f;
+        OrvPreset preset = silentRecord();
+        useModule(preset, 0, OscKind::StereoIn, ProcessKind::Delay);
+        preset.processTime[0] = float(lengths.first);
+        addRoute(preset, 0, 0, ModKind::Mix, 1, 1.0f);
+        useModule(preset, 1, OscKind::NoOsc, ProcessKind::Delay);
+        preset.processTime[1] = float(lengths.second);
+        silenceOutputs(preset, 1);
+        addRoute(preset, 1, 0, ModKind::Mix, 0, 1.6f);
+        const Stereo out = renderFresh(preset, impulse);
+        float expected = 0.25f;
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            const size_t at = size_t(lengths.first + repeat * loop);
+            EXPECT_NEAR(out.left[at], expected, 1.0e-6f) << lengths.first << " repeat " << repeat;
+            EXPECT_NEAR(out.left[at - 1], 0.0f, 1.0e-6f) << lengths.first << " repeat " << repeat;
+            EXPECT_NEAR(out.left[at + 1], 0.0f, 1.0e-6f) << lengths.first << " repeat " << repeat;
+            expected *= 0.8f;
+        }
+    }
+}
