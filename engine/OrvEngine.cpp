@@ -961,6 +961,7 @@ private:
             }
             state_.lastDelayTime[module.index][c] = float(time);
         }
+        state_.delayRead[module.index] = true;
     }
 
     // ...and takes its input for the pass once its senders have run.
