@@ -1457,11 +1457,8 @@ private:
         double& countdown = state_.trackCountdown[m][c];
         if (countdown <= 0.0) {
             float pitch = 0.0f;
-            if (module.longestPeriod > 0) {
-                unrollHistory(line(module, c), newest, 2 * module.longestPeriod);
-                pitch = detectPitch(engine_.trackWindow.get(), module.shortestPeriod, module.longestPeriod,
-                                    float(plan_.sampleRate), engine_.trackWindow.get() + kTrackHistory);
-            }
+            if (module.longestPeriod > 0)
+                pitch = detectOrReuse(module, c, newest);
             state_.pitch[m][c] = pitch;
             preset_.lastPitch[m][c] = pitch;
             // Re-detecting more often than the analysis window is long would only repeat work.
@@ -1472,10 +1469,33 @@ private:
         return float(state_.pitch[m][c] * 2.0 / plan_.sampleRate);
     }
 
-    // Copies the `count` newest samples of a line, oldest first, into the detection window.
-    void unrollHistory(const float* samples, uint32_t newest, int count)
+    // A detection on the same history as the one before (both channels of a tracker of one
+    // input) gives the same pitch, so it is reused.
+    float detectOrReuse(const ModulePlan& module, int c, uint32_t newest)
     {
-        float* window = engine_.trackWindow.get();
+        const int count = 2 * module.longestPeriod;
+        float* window = detectionWindow(1 - lastWindow_);
+        unrollHistory(line(module, c), newest, count, window);
+        if (lastLongest_ == module.longestPeriod && lastShortest_ == module.shortestPeriod
+            && std::memcmp(window, detectionWindow(lastWindow_), size_t(count) * sizeof(float)) == 0)
+            return lastPitch_;
+        lastPitch_ = detectPitch(window, module.shortestPeriod, module.longestPeriod, float(plan_.sampleRate),
+                                 engine_.trackWindow.get());
+        lastWindow_ = 1 - lastWindow_;
+        lastShortest_ = module.shortestPeriod;
+        lastLongest_ = module.longestPeriod;
+        return lastPitch_;
+    }
+
+    // The detector's scratch comes first in trackWindow, then two histories.
+    float* detectionWindow(int which) const
+    {
+        return engine_.trackWindow.get() + kLongestTrackedPeriod + 2 + which * kTrackHistory;
+    }
+
+    // Copies the `count` newest samples of a line, oldest first, into `window`.
+    void unrollHistory(const float* samples, uint32_t newest, int count, float* window) const
+    {
         const uint32_t length = plan_.lineLength;
         const uint32_t start = (newest + length - uint32_t(count) + 1) % length;
         const uint32_t firstPart = std::min<uint32_t>(uint32_t(count), length - start);
@@ -1607,6 +1627,10 @@ private:
     float inputLeft_ = 0.0f;
     float inputRight_ = 0.0f;
     int filterCountdown_ = 0; // coefficients are refreshed at the block start and every 160 frames
+    int lastWindow_ = 0;      // the history of the block's last pitch detection, with its lags and result
+    int lastShortest_ = 0;
+    int lastLongest_ = 0;     // 0: no detection yet
+    float lastPitch_ = 0.0f;
     bool refreshAt_[kPassFrames] {};
     bool refreshFilters_ = false;
 };
@@ -1615,7 +1639,7 @@ private:
 
 OrvEngine::OrvEngine()
     : delayPool(std::make_unique<float[]>(kDelayPoolSamples)),
-      trackWindow(std::make_unique<float[]>(kTrackHistory + kLongestTrackedPeriod + 2)),
+      trackWindow(std::make_unique<float[]>(kLongestTrackedPeriod + 2 + 2 * kTrackHistory)),
       passInput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
       passOutput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
       modulePass(std::make_unique<float[]>(kNumModules * kNumChannels * kModuleRowFrames)),

@@ -71,7 +71,7 @@ struct OrvEngine {
     bool limiterEngaged = false;   // gain reduced since the plug-in object last reported it
     OrvModulationState state;
     std::unique_ptr<float[]> delayPool;   // kDelayPoolSamples
-    std::unique_ptr<float[]> trackWindow; // unrolled history for one pitch detection
+    std::unique_ptr<float[]> trackWindow; // a pitch detection's scratch and the unrolled histories of the last two
     std::unique_ptr<float[]> passInput;   // one pass of sanitised input, left then right
     std::unique_ptr<float[]> passOutput;  // one pass of bus output, left then right
     std::unique_ptr<float[]> modulePass;  // each module's output over one pass and the frame before, left then right
