@@ -630,6 +630,10 @@ public:
         limiterRelease_ = 1.0 - std::exp(-1.0 / releaseFrames);
         const float threshold = engine.limiterThreshold;
         threshold_ = std::isfinite(threshold) && threshold > 0.0f ? std::min(threshold, kSignalCeiling) : 0.7f;
+        for (int index = 0; index < plan.moduleCount; ++index) {
+            for (int c = 0; c < kNumChannels; ++c)
+                output_[index][c] = moduleOutput(engine, plan.modules[index].index, c);
+        }
     }
 
     void run(const float* const inputs[2], float* const outputs[2], int frames, bool replace)
@@ -755,7 +759,7 @@ private:
     // A module's output over the pass; the frame before the pass sits at index -1.
     float* passOf(int index, int c) const
     {
-        return moduleOutput(engine_, plan_.modules[index].index, c);
+        return output_[index][c];
     }
 
     // Where a route into a pre-computed module reads its sender's output for each frame.
@@ -1627,6 +1631,7 @@ private:
     float inputLeft_ = 0.0f;
     float inputRight_ = 0.0f;
     int filterCountdown_ = 0; // coefficients are refreshed at the block start and every 160 frames
+    float* output_[kNumModules][kNumChannels] {}; // each planned module's row of modulePass
     int lastWindow_ = 0;      // the history of the block's last pitch detection, with its lags and result
     int lastShortest_ = 0;
     int lastLongest_ = 0;     // 0: no detection yet
