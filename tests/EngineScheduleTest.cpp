@@ -8,6 +8,11 @@ namespace {
 
 constexpr float kTolerance = 1.0e-7f;
 
+Stereo twoTones(int frames)
+{
+    return {sine(330.0f, 0.3f, frames), sine(523.0f, 0.2f, frames)};
+}
+
 Stereo ramp(int frames)
 {
     Stereo signal = silence(frames);
@@ -105,5 +110,49 @@ TEST(EngineSchedule, LoopsThroughDelaysRepeatAfterTheirLengthsWhateverTheirSize)
             EXPECT_NEAR(out.left[at + 1], 0.0f, 1.0e-6f) << lengths.first << " repeat " << repeat;
             expected *= 0.8f;
         }
+    }
+}
+
+TEST(EngineSchedule, PassWiseModulesPlayAsTheyDoFrameByFrame)
+{
+    // An LFO sweeping a filter and gating a delay, a loop from the filter back through the
+    // delay, the filter's own feedback and a power stage: the engine runs these a pass at
+    // a time. Routes of depth 0 into each module's slot depths keep the same program in
+    // the frame loop, where every module runs frame by frame.
+    OrvPreset passWise = silentRecord();
+    useModule(passWise, 0, OscKind::Sine, ProcessKind::NoProcess);
+    passWise.oscFrequency[0] = 3.0f;
+    silenceOutputs(passWise, 0);
+    addRoute(passWise, 0, 0, ModKind::FilterFrq, 2, 0.5f);
+    addRoute(passWise, 0, 1, ModKind::AmplMod, 1, 0.8f);
+    useModule(passWise, 1, OscKind::StereoIn, ProcessKind::Delay);
+    passWise.processTime[1] = 300.0f;
+    addRoute(passWise, 1, 0, ModKind::Mix, 2, 1.0f);
+    addRoute(passWise, 1, 1, ModKind::Mix, 3, 0.5f);
+    useModule(passWise, 2, OscKind::NoOsc, ProcessKind::LowPass);
+    passWise.mainValue[2] = 2000.0f;
+    passWise.filterQ[2] = 0.7f;
+    addRoute(passWise, 2, 0, ModKind::Mix, 1, 0.7f);
+    addRoute(passWise, 2, 1, ModKind::Mix, 2, 0.3f);
+    useModule(passWise, 3, OscKind::StereoIn, ProcessKind::RaiseToPwr);
+    passWise.exponent[3] = 1.5f;
+
+    OrvPreset frameByFrame = passWise;
+    for (const int m : {6, 7}) {
+        useModule(frameByFrame, m, OscKind::NoOsc, ProcessKind::NoProcess);
+        silenceOutputs(frameByFrame, m);
+    }
+    addRoute(frameByFrame, 6, 0, ModKind::ModAMod, 1, 0.0f);
+    addRoute(frameByFrame, 6, 1, ModKind::ModAMod, 2, 0.0f);
+    addRoute(frameByFrame, 7, 0, ModKind::ModAMod, 3, 0.0f);
+    addRoute(frameByFrame, 7, 1, ModKind::ModBMod, 0, 0.0f);
+
+    const Stereo input = twoTones(3000);
+    const Stereo expected = renderFresh(frameByFrame, input);
+    const Stereo out = renderFresh(passWise, input);
+    EXPECT_GT(rms(out.left, 600), 0.02);
+    for (size_t n = 0; n < input.left.size(); ++n) {
+        ASSERT_NEAR(out.left[n], expected.left[n], 1.0e-6f) << n;
+        ASSERT_NEAR(out.right[n], expected.right[n], 1.0e-6f) << n;
     }
 }
