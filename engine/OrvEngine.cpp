@@ -288,7 +288,7 @@ bool isProcessRoute(const Route& route)
 // A Delay whose time nothing moves and that is longer than a pass gives the whole pass
 // from what its line held before it, so a loop of routes through it does not hold the
 // pass back: its output is read ahead and its input written once its senders have run.
-bool readsAhead(const BlockPlan& plan, const ModulePlan& module, bool fading)
+bool canReadAhead(const BlockPlan& plan, const ModulePlan& module, bool fading)
 {
     if (module.process != ProcessKind::Delay || module.source == OscKind::SineLfo || fading
         || std::min(double(module.processTime), double(plan.lineLength) - 1.0) < double(kPassFrames + 1))
@@ -428,7 +428,7 @@ void planPrePass(BlockPlan& plan, const OrvPreset& preset, const OrvModulationSt
     for (int index = 0; index < plan.moduleCount; ++index) {
         ModulePlan& module = plan.modules[index];
         const int m = module.index;
-        module.readsAhead = candidate[index] && readsAhead(plan, module, state.fadeRequested[m] || state.fadeRemaining[m] > 0);
+        module.readsAhead = candidate[index] && canReadAhead(plan, module, state.fadeRequested[m] || state.fadeRemaining[m] > 0);
     }
     // A delay read ahead must also take its input in the pre-pass; where it cannot, it
     // gives up reading ahead and the schedule starts over.
