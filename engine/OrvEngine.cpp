@@ -727,26 +727,30 @@ private:
 
     // Non-finite samples count as 0; a tiny offset of alternating sign keeps
     // decaying filters and feedback loops out of the denormal range.
+    // The offset's sign follows the frame's parity within the pass, so the loop has no
+    // carried state and vectorises.
     void readInputs(const float* const inputs[2], int offset, int count)
     {
-        for (int frame = 0; frame < count; ++frame) {
-            const float offsetSample = state_.denormalSign ? kDenormalOffset : -kDenormalOffset;
-            state_.denormalSign = !state_.denormalSign;
-            for (int c = 0; c < kNumChannels; ++c) {
-                const float sample = inputs[c][offset + frame];
-                engine_.passInput[c * kPassFrames + frame] = (std::isfinite(sample) ? sample : 0.0f) + offsetSample;
-            }
+        const float evenOffset = state_.denormalSign ? kDenormalOffset : -kDenormalOffset;
+        const float offsets[2] = {evenOffset, -evenOffset};
+        for (int c = 0; c < kNumChannels; ++c) {
+            const float* from = inputs[c] + offset;
+            float* to = engine_.passInput.get() + c * kPassFrames;
+            for (int frame = 0; frame < count; ++frame)
+                to[frame] = (std::isfinite(from[frame]) ? from[frame] : 0.0f) + offsets[frame & 1];
         }
+        if (count % 2 != 0)
+            state_.denormalSign = !state_.denormalSign;
     }
 
+    // `filterCountdown_` is the number of frames until the next refresh.
     void markFilterRefreshes(int count)
     {
-        for (int frame = 0; frame < count; ++frame) {
-            refreshAt_[frame] = filterCountdown_ == 0;
-            if (refreshAt_[frame])
-                filterCountdown_ = kFilterRefreshFrames;
-            --filterCountdown_;
-        }
+        std::fill_n(refreshAt_, count, false);
+        int frame = filterCountdown_;
+        for (; frame < count; frame += kFilterRefreshFrames)
+            refreshAt_[frame] = true;
+        filterCountdown_ = frame - count;
     }
 
     void startFrame(int frame)
