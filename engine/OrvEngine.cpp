@@ -1600,6 +1600,10 @@ private:
     // keeps the frame at the threshold and recovers smoothly.
     void limitAndWrite(float* const outputs[2], int offset, int count, bool replace)
     {
+        if (state_.limiterGain == 1.0 && passPeak(count) <= threshold_) {
+            writeUnlimited(outputs, offset, count, replace);
+            return;
+        }
         double gain = state_.limiterGain;
         for (int frame = 0; frame < count; ++frame) {
             const float left = engine_.passOutput[frame];
@@ -1624,6 +1628,31 @@ private:
             }
         }
         state_.limiterGain = gain;
+    }
+
+    float passPeak(int count) const
+    {
+        float peak = 0.0f;
+        for (int c = 0; c < kNumChannels; ++c) {
+            const float* bus = engine_.passOutput.get() + c * kPassFrames;
+            for (int frame = 0; frame < count; ++frame)
+                peak = std::max(peak, std::fabs(bus[frame]));
+        }
+        return peak;
+    }
+
+    // A pass the limiter leaves alone at unity gain (bus samples are always finite).
+    void writeUnlimited(float* const outputs[2], int offset, int count, bool replace) const
+    {
+        for (int c = 0; c < kNumChannels; ++c) {
+            const float* bus = engine_.passOutput.get() + c * kPassFrames;
+            float* out = outputs[c] + offset;
+            if (replace)
+                std::copy_n(bus, count, out);
+            else
+                for (int frame = 0; frame < count; ++frame)
+                    out[frame] += bus[frame];
+        }
     }
 
     OrvEngine& engine_;
