@@ -323,6 +323,22 @@ TEST(EngineOutput, LimiterHoldsTheThresholdAndLeavesQuietAudioUntouched)
         ASSERT_NEAR(untouched.left[n], quiet[n], kOffsetTolerance) << n; // exact but for the anti-denormal offset
 }
 
+TEST(EngineOutput, LimiterReleasesToUnityAfterALoudBurst)
+{
+    OrvPreset preset = silentRecord();
+    useModule(preset, 0, OscKind::StereoIn, ProcessKind::NoProcess);
+    constexpr int kBurst = 4410;
+    std::vector<float> input = sine(100.0f, 0.5f, 3 * 44100);
+    for (int n = 0; n < kBurst; ++n)
+        input[size_t(n)] *= 4.0f;
+    const Stereo out = renderFresh(preset, {input, input});
+    for (size_t n = 0; n < input.size(); ++n)
+        ASSERT_LE(std::fabs(out.left[n]), 0.7f) << n;
+    EXPECT_LT(std::fabs(out.left[kBurst + 100]), 0.5f * std::fabs(input[kBurst + 100]) + 0.01f) << "still releasing";
+    for (size_t n = 2 * 44100; n < input.size(); ++n)
+        ASSERT_NEAR(out.left[n], input[n], kOffsetTolerance) << n;
+}
+
 TEST(EngineRobustness, BlockSizesAndSharedBuffersGiveTheSameAudio)
 {
     // A swept delay in a feedback loop with a filter: plenty of state to get wrong across blocks.
