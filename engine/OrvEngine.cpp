@@ -111,6 +111,7 @@ struct BlockPlan {
     float busScale[kNumChannels] {};
     uint32_t lineLength = 1;
     double sampleRate = 44100.0;
+    double framePeriod = 1.0 / 44100.0; // seconds; oscillators multiply by it rather than divide every frame
 };
 
 int16_t knownSource(int16_t kind)
@@ -478,6 +479,7 @@ void averageModuleInputs(BlockPlan& plan)
 void buildPlan(BlockPlan& plan, const OrvPreset& preset, const OrvModulationState& state, float sampleRate)
 {
     plan.sampleRate = std::isfinite(sampleRate) && sampleRate >= 1000.0f ? std::min(double(sampleRate), 1.0e6) : 44100.0;
+    plan.framePeriod = 1.0 / plan.sampleRate;
 
     bool inUse[kNumModules];
     int lineModules = 0;
@@ -1267,7 +1269,7 @@ private:
         const double frequency = oscillatorFrequency(module, in, tracked);
         double& phase = state_.phase[module.index][c];
         const float value = waveAt(module, phase, frequency, in.phase, lfo);
-        phase = wrapPhase(phase + kTwoPi * frequency / plan_.sampleRate);
+        phase = wrapPhase(phase + phaseIncrement(frequency));
         return value;
     }
 
@@ -1276,7 +1278,7 @@ private:
     {
         static constexpr OrvChannelInputs kNothingSent {};
         const double frequency = oscillatorFrequency(module, kNothingSent, false);
-        const double increment = kTwoPi * frequency / plan_.sampleRate;
+        const double increment = phaseIncrement(frequency);
         double phase = state_.phase[module.index][c];
         for (int frame = 0; frame < count; ++frame) {
             samples[frame] = waveAt(module, phase, frequency, 0.0f, lfo[frame]);
@@ -1284,6 +1286,8 @@ private:
         }
         state_.phase[module.index][c] = phase;
     }
+
+    double phaseIncrement(double frequency) const { return kTwoPi * frequency * plan_.framePeriod; }
 
     double oscillatorFrequency(const ModulePlan& module, const OrvChannelInputs& in, bool tracked) const
     {
@@ -1304,7 +1308,7 @@ private:
             ? shapePhase(phase, double(module.shape) + phaseModulation, slope)
             : phase;
         const double step = std::fabs(frequency) >= kBandLimitFrom
-            ? std::min(0.5, std::fabs(frequency) / plan_.sampleRate * slope)
+            ? std::min(0.5, std::fabs(frequency) * plan_.framePeriod * slope)
             : 0.0;
         switch (module.source) {
         case OscKind::Sine: return float(fastSine(at));
