@@ -630,11 +630,16 @@ public:
     {
         const double releaseFrames = kLimiterReleaseSeconds * plan.sampleRate;
         limiterRelease_ = 1.0 - std::exp(-1.0 / releaseFrames);
+        longestDelay_ = double(plan.lineLength - 1);
         const float threshold = engine.limiterThreshold;
         threshold_ = std::isfinite(threshold) && threshold > 0.0f ? std::min(threshold, kSignalCeiling) : 0.7f;
         for (int index = 0; index < plan.moduleCount; ++index) {
-            for (int c = 0; c < kNumChannels; ++c)
-                output_[index][c] = moduleOutput(engine, plan.modules[index].index, c);
+            const ModulePlan& module = plan.modules[index];
+            for (int c = 0; c < kNumChannels; ++c) {
+                output_[index][c] = moduleOutput(engine, module.index, c);
+                if (module.line >= 0)
+                    lines_[module.index][c] = engine.delayPool.get() + size_t(module.line + c) * plan.lineLength;
+            }
         }
     }
 
@@ -959,7 +964,7 @@ private:
     void readAhead(int index, int count)
     {
         const ModulePlan& module = plan_.modules[index];
-        const double time = std::clamp(double(module.processTime), 0.0, double(plan_.lineLength - 1));
+        const double time = std::clamp(double(module.processTime), 0.0, longestDelay_);
         for (int c = 0; c < module.channels; ++c) {
             const uint32_t write = state_.lineWrite[module.line + c];
             uint32_t newest = write >= plan_.lineLength ? 0 : write;
@@ -1415,7 +1420,7 @@ private:
 
     float* line(const ModulePlan& module, int c) const
     {
-        return engine_.delayPool.get() + size_t(module.line + c) * plan_.lineLength;
+        return lines_[module.index][c];
     }
 
     // Writes x into the channel's line and returns the position it went to.
@@ -1448,7 +1453,7 @@ private:
     {
         const int m = module.index;
         const uint32_t newest = writeLine(module, c, x);
-        const double longest = double(plan_.lineLength - 1);
+        const double longest = longestDelay_;
         const double time = std::clamp(modulatedTime(module.processTime, in, lfo), 0.0, longest);
         const float* samples = line(module, c);
         float y = readLine(samples, newest, time);
@@ -1664,11 +1669,13 @@ private:
     OrvPreset& preset_;
     const BlockPlan& plan_;
     double limiterRelease_ = 0.0;
+    double longestDelay_ = 0.0; // samples a read may reach back
     float threshold_ = 0.7f;
     float inputLeft_ = 0.0f;
     float inputRight_ = 0.0f;
     int filterCountdown_ = 0; // coefficients are refreshed at the block start and every 160 frames
     float* output_[kNumModules][kNumChannels] {}; // each planned module's row of modulePass
+    float* lines_[kNumModules][kNumChannels] {};  // each module's delay lines, by module number
     int lastWindow_ = 0;      // the history of the block's last pitch detection, with its lags and result
     int lastShortest_ = 0;
     int lastLongest_ = 0;     // 0: no detection yet
