@@ -72,6 +72,7 @@ struct ModulePlan {
     bool panned;
     bool precomputed; // runs a pass at a time, in the block pre-pass or after the frame loop (see planPrePass)
     bool readsAhead;  // a pre-computed Delay whose output is read before its input is known
+    bool sourceFilled; // a frame-loop oscillator no route bends: its source runs a pass at a time
     int incomingCount;
     Incoming incoming[kNumModules * kNumSlots]; // for a pre-computed module: the routes it pulls in
     int selfMixCount;                           // for a pre-computed module: its Mix routes into itself
@@ -532,10 +533,19 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, const OrvModulationStat
     for (int bus = 0; bus < kNumChannels; ++bus)
         plan.busScale[bus] = busCount[bus] > 0 ? 1.0f / float(busCount[bus]) : 0.0f;
     planPrePass(plan, preset, state);
+    bool bent[kNumModules] {};
     for (int index = 0; index < plan.moduleCount; ++index) {
         ModulePlan& module = plan.modules[index];
-        for (int route = 0; route < module.routeCount; ++route)
-            module.routes[route].pulled = plan.modules[plan.planIndex[module.routes[route].target]].precomputed;
+        for (int route = 0; route < module.routeCount; ++route) {
+            Route& r = module.routes[route];
+            r.pulled = plan.modules[plan.planIndex[r.target]].precomputed;
+            if (r.field == &OrvChannelInputs::frequency || r.field == &OrvChannelInputs::phase)
+                bent[r.target] = true;
+        }
+    }
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        ModulePlan& module = plan.modules[index];
+        module.sourceFilled = !module.precomputed && hasPhase(module.source) && !bent[module.index];
     }
 }
 
@@ -654,6 +664,7 @@ public:
             markFilterRefreshes(count);
             precomputeIndependentModules(count);
             if (plan_.prePassCount + plan_.postPassCount < plan_.moduleCount) {
+                fillFrameLoopSources(count);
                 for (int frame = 0; frame < count; ++frame)
                     runFrame(frame);
             }
@@ -762,9 +773,33 @@ private:
 
     void startFrame(int frame)
     {
+        frame_ = frame;
         inputLeft_ = engine_.passInput[frame];
         inputRight_ = engine_.passInput[kPassFrames + frame];
         refreshFilters_ = refreshAt_[frame];
+    }
+
+    // An oscillator's samples do not depend on the other modules unless a route bends
+    // its frequency or phase, so those of the frame loop are made a pass at a time.
+    void fillFrameLoopSources(int count)
+    {
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            const ModulePlan& module = plan_.modules[index];
+            if (!module.sourceFilled)
+                continue;
+            for (int c = 0; c < module.channels; ++c)
+                fillOscillator(module, c, filledSource(index, c), filledLfo(index, c), count);
+        }
+    }
+
+    float* filledSource(int index, int c) const
+    {
+        return engine_.sourcePass.get() + (size_t(index) * kNumChannels + size_t(c)) * kPassFrames;
+    }
+
+    float* filledLfo(int index, int c) const
+    {
+        return filledSource(index, c) + kNumModules * kNumChannels * kPassFrames;
     }
 
     // A module's output over the pass; the frame before the pass sits at index -1.
@@ -1219,7 +1254,15 @@ private:
         for (int c = 0; c < Channels; ++c) {
             const OrvChannelInputs& in = inbox[c];
             pan[c] = in.pan;
-            x[c] = sourceSample(module, c, in, in.trackedFrequencyCount != 0, lfo[c]) * module.sourceGain + in.mix;
+            float source;
+            if (module.sourceFilled) {
+                const int index = plan_.planIndex[m];
+                source = filledSource(index, c)[frame_];
+                lfo[c] = filledLfo(index, c)[frame_];
+            } else {
+                source = sourceSample(module, c, in, in.trackedFrequencyCount != 0, lfo[c]);
+            }
+            x[c] = source * module.sourceGain + in.mix;
             if (in.amplitudeCount != 0)
                 x[c] *= in.amplitude;
             x[c] = bounded(x[c]);
@@ -1673,6 +1716,7 @@ private:
     float threshold_ = 0.7f;
     float inputLeft_ = 0.0f;
     float inputRight_ = 0.0f;
+    int frame_ = 0; // the frame of the pass that runs
     int filterCountdown_ = 0; // coefficients are refreshed at the block start and every 160 frames
     float* output_[kNumModules][kNumChannels] {}; // each planned module's row of modulePass
     float* lines_[kNumModules][kNumChannels] {};  // each module's delay lines, by module number
@@ -1694,6 +1738,7 @@ OrvEngine::OrvEngine()
       modulePass(std::make_unique<float[]>(kNumModules * kNumChannels * kModuleRowFrames)),
       panPass(std::make_unique<float[]>(kNumModules * kNumChannels * kPassFrames)),
       lfoPass(std::make_unique<float[]>(kNumChannels * kPassFrames)),
+      sourcePass(std::make_unique<float[]>(2 * kNumModules * kNumChannels * kPassFrames)),
       lineInput(std::make_unique<float[]>(kNumChannels * kPassFrames))
 {
 }

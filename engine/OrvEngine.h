@@ -77,6 +77,7 @@ struct OrvEngine {
     std::unique_ptr<float[]> modulePass;  // each module's output over one pass and the frame before, left then right
     std::unique_ptr<float[]> panPass;     // one pass of each module's pan position, left then right
     std::unique_ptr<float[]> lfoPass;     // one pass of a Sine LFO's value per channel
+    std::unique_ptr<float[]> sourcePass;  // one pass of each frame-loop oscillator, then of each one's Sine LFO value
     std::unique_ptr<float[]> lineInput;   // one pass of a delay's input when its output was read ahead
 };
 

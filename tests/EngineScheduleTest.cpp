@@ -156,3 +156,46 @@ TEST(EngineSchedule, PassWiseModulesPlayAsTheyDoFrameByFrame)
         ASSERT_NEAR(out.right[n], expected.right[n], 1.0e-6f) << n;
     }
 }
+
+TEST(EngineSchedule, OscillatorsInAModulationLoopPlayAsWhenTheirFrequencyIsModulated)
+{
+    // Three oscillators wired into loops run in the frame loop. Nothing bends their
+    // frequency or phase, so the engine makes their samples a pass at a time; Freq Mod
+    // routes of depth 0 make it make them frame by frame, which must sound the same.
+    OrvPreset passWise = silentRecord();
+    useModule(passWise, 0, OscKind::Saw, ProcessKind::PhaseShape);
+    passWise.oscFrequency[0] = 440.0f;
+    passWise.phaseShape[0] = 0.4f;
+    passWise.oscPhase[0][1] = 1.0f;
+    addRoute(passWise, 0, 0, ModKind::AmplMod, 1, 0.6f);
+    addRoute(passWise, 0, 1, ModKind::Mix, 2, 0.8f);
+    useModule(passWise, 1, OscKind::Square, ProcessKind::LowPass);
+    passWise.oscFrequency[1] = -97.0f;
+    passWise.mainValue[1] = 3000.0f;
+    passWise.filterQ[1] = 0.7f;
+    addRoute(passWise, 1, 0, ModKind::Mix, 0, 0.5f);
+    addRoute(passWise, 1, 1, ModKind::DelayMod, 2, 0.5f);
+    useModule(passWise, 2, OscKind::SineLfo, ProcessKind::Delay);
+    passWise.oscFrequency[2] = 2.0f;
+    passWise.phaseOrLfoDepth[2] = 0.3f;
+    passWise.processTime[2] = 20.0f;
+    addRoute(passWise, 2, 0, ModKind::Mix, 1, 0.5f);
+
+    OrvPreset frameByFrame = passWise;
+    for (const int m : {6, 7}) {
+        useModule(frameByFrame, m, OscKind::NoOsc, ProcessKind::NoProcess);
+        silenceOutputs(frameByFrame, m);
+    }
+    addRoute(frameByFrame, 6, 0, ModKind::FreqMod, 0, 0.0f);
+    addRoute(frameByFrame, 6, 1, ModKind::FreqMod, 1, 0.0f);
+    addRoute(frameByFrame, 7, 0, ModKind::FreqMod, 2, 0.0f);
+
+    const Stereo input = twoTones(3000);
+    for (const int block : {512, 100}) {
+        const Stereo expected = renderFresh(frameByFrame, input, block);
+        const Stereo out = renderFresh(passWise, input, block);
+        EXPECT_GT(rms(out.left, 600), 0.05) << block;
+        EXPECT_EQ(out.left, expected.left) << block;
+        EXPECT_EQ(out.right, expected.right) << block;
+    }
+}
