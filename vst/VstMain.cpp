@@ -1,13 +1,14 @@
 #include "AudioEffectX.h"
 
+// The library's only exported names (everything else is hidden).
 #if defined(_WIN32)
-#define VST_EXPORT __declspec(dllexport)
+#define ORV_EXPORT __attribute__((dllexport))
 #else
-#define VST_EXPORT __attribute__((visibility("default")))
+#define ORV_EXPORT __attribute__((visibility("default")))
 #endif
 
 // The host's entry: a host that answers no VST version gets no effect.
-extern "C" VST_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster)
+extern "C" ORV_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster)
 {
     if (!audioMaster || audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
         return nullptr;
@@ -15,6 +16,6 @@ extern "C" VST_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster)
 }
 
 // Older hosts look the entry up as "main"; a C++ function cannot carry that name.
-extern "C" VST_EXPORT AEffect* legacyEntry(audioMasterCallback audioMaster) __asm__("main");
+extern "C" ORV_EXPORT AEffect* legacyEntry(audioMasterCallback audioMaster) __asm__("main");
 
 AEffect* legacyEntry(audioMasterCallback audioMaster) { return VSTPluginMain(audioMaster); }
