@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace orv_dsp {
@@ -25,6 +26,14 @@ inline float clampField(float value, float low, float high, float fallback)
     if (!std::isfinite(value))
         return fallback;
     return std::clamp(value, low, high);
+}
+
+// A 15-bit noise value (0..32767) from a linear congruential generator that
+// each engine owns, so the audio thread shares no state and takes no lock.
+inline int nextNoiseValue(uint32_t& state)
+{
+    state = state * 1103515245u + 12345u;
+    return int(state >> 16) & 0x7FFF;
 }
 
 inline double wrapPhase(double phase)

@@ -1,7 +1,9 @@
 #include "OrvEngine.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -1051,7 +1053,7 @@ private:
                         samples[frame] *= 0.5f + 0.5f * (depth * sent[frame]);
                 } else {
                     for (int frame = first; frame < count; ++frame)
-                        samples[frame] *= 1.0f - depth + depth * sent[frame];
+                        samples[frame] *= 1.0f - std::fabs(depth) + depth * sent[frame];
                 }
             }
         }
@@ -1302,8 +1304,7 @@ private:
         case OscKind::StereoIn:
             return c == 0 ? inputLeft_ : inputRight_;
         case OscKind::Noise:
-            // 15-bit values, so the range holds whatever the library's RAND_MAX.
-            return float((std::rand() & 0x7FFF) - kNoiseCentre) * kNoiseScale;
+            return float(nextNoiseValue(engine_.noiseState) - kNoiseCentre) * kNoiseScale;
         case OscKind::NoOsc:
             return 0.0f;
         default:
@@ -1627,8 +1628,9 @@ private:
             break;
         case RouteAction::Ring:
             // Depth blends the dry signal into the product: depth 1 multiplies by the
-            // sender (a 0..1 pulse gates), smaller depths make a partial tremolo.
-            multiplyAmplitude(to, 1.0f - depth + amount);
+            // sender (a 0..1 pulse gates), smaller depths make a partial tremolo, and
+            // a negative depth multiplies by the inverted sender.
+            multiplyAmplitude(to, 1.0f - std::fabs(depth) + amount);
             break;
         // From a tracker the routes carry its pitch in Hz and periods, and nothing without a pitch.
         case RouteAction::TrackedFrequency:
@@ -1728,10 +1730,19 @@ private:
     bool refreshFilters_ = false;
 };
 
+// Each engine starts its noise from its own seed, so two instances never play the same noise.
+uint32_t newNoiseSeed()
+{
+    static std::atomic<uint32_t> instances {0};
+    const auto now = uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
+    return uint32_t(now ^ (now >> 32)) + 0x9E3779B9u * ++instances;
+}
+
 } // namespace
 
 OrvEngine::OrvEngine()
-    : delayPool(std::make_unique<float[]>(kDelayPoolSamples)),
+    : noiseState(newNoiseSeed()),
+      delayPool(std::make_unique<float[]>(kDelayPoolSamples)),
       trackWindow(std::make_unique<float[]>(kLongestTrackedPeriod + 2 + 2 * kTrackHistory)),
       passInput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
       passOutput(std::make_unique<float[]>(kNumChannels * kPassFrames)),

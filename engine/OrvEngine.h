@@ -70,6 +70,7 @@ struct OrvEngine {
     float limiterThreshold = 0.7f; // plug-in wide, set only through "Limiter Setup"
     bool limiterEngaged = false;   // gain reduced since the plug-in object last reported it
     OrvModulationState state;
+    uint32_t noiseState;                  // the Noise source's generator, seeded apart per engine
     std::unique_ptr<float[]> delayPool;   // kDelayPoolSamples
     std::unique_ptr<float[]> trackWindow; // a pitch detection's scratch and the unrolled histories of the last two
     std::unique_ptr<float[]> passInput;   // one pass of sanitised input, left then right

@@ -88,3 +88,24 @@ TEST(PanEffectsRender, PingPongEchoesAlternateSidesAtTheDelayTime)
         }
     }
 }
+
+// "In & Out of Phase" ring-modulates each input by a sine at depth ±1: at rate 0 the
+// sine holds at 1, so "L Phase" -100 inverts the left (at output volume 0.7) and +100
+// passes it; at 30 bpm the left's gain swings between +0.7 and -0.7 once a second.
+TEST(PanEffectsRender, InAndOutOfPhaseInvertsAtNegativePhase)
+{
+    ProgramPlayer phaser = playerFor("In & Out of Phase");
+    const Stereo input = constant(0.25f, kSecond / 4);
+    EXPECT_NEAR(phaser.play(input).left.back(), -0.7f * 0.25f, 1e-6);
+
+    phaser.setParameter(3, 1.0f); // "L Phase" +100
+    EXPECT_NEAR(phaser.play(input).left.back(), 0.7f * 0.25f, 1e-6);
+
+    phaser.setParameter(3, 0.0f); // back to -100
+    phaser.core.current->sliderCurrent[0] = 30.0f; // "L Inversion Rate" 30 bpm
+    applySlider(phaser.core, 0);
+    const Stereo swinging = phaser.play(constant(0.25f, 2 * kSecond));
+    const auto [lowest, highest] = std::minmax_element(swinging.left.begin(), swinging.left.end());
+    EXPECT_NEAR(*lowest, -0.7f * 0.25f, 1e-3);
+    EXPECT_NEAR(*highest, 0.7f * 0.25f, 1e-3);
+}
