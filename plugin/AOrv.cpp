@@ -16,19 +16,19 @@ constexpr char kEffectName[] = "Orvane Pro";
 constexpr char kVendorName[] = "Brenlow, Inc.";
 constexpr char kRefreshingHostVendor[] = "Ableton";
 
-// Room assumed in the host's buffers for program names and parameter texts:
-// the nominal sizes of the interface (24 and 8) cut most names short, and
-// hosts give at least this much.
-constexpr size_t kHostTextRoom = 32;
+// Room assumed in the host's buffers for parameter texts: the nominal 8 of the
+// interface cuts most names short, and hosts give the extended strings' 32.
+// Program names get the interface's 24, as some hosts allocate exactly that.
+constexpr size_t kParameterTextRoom = 32;
 
 constexpr uint8_t kMidiControlChange = 0xB0;
 constexpr uint8_t kMidiProgramChange = 0xC0;
 
-// Copies a fixed-width record text, which may fill its field without a terminator.
+// Copies a program name, which may fill its field without a terminator, into the host's buffer.
 template <size_t FieldSize>
-void copyFieldText(char* to, const char (&field)[FieldSize])
+void copyProgramName(char* to, const char (&field)[FieldSize])
 {
-    const size_t length = strnlen(field, std::min(FieldSize, kHostTextRoom - 1));
+    const size_t length = strnlen(field, std::min(FieldSize, kVstMaxProgNameLen - 1));
     std::memcpy(to, field, length);
     to[length] = 0;
 }
@@ -68,8 +68,10 @@ AOrv::AOrv(audioMasterCallback hostCallback)
     setUniqueID(fourCharCode('O', 'R', 'V', 'p'));
     setVersion(kVendorVersion);
 
-    // A host that gives no rate or block size leaves the core at 44100 Hz and its default block.
-    initCore(core, updateSampleRate(), updateBlockSize());
+    // The host is asked nothing here: it may answer by calling back into this
+    // half-built object. Its rate and block size arrive with effSetSampleRate and
+    // effSetBlockSize; until then the core plays at 44100 Hz and its default block.
+    initCore(core, 0.0f, 0);
     tailSize = tailSamples(*core.current);
 }
 
@@ -118,7 +120,7 @@ void AOrv::setProgramName(const char* name)
 void AOrv::getProgramName(char* name)
 {
     std::lock_guard guard(lock);
-    copyFieldText(name, core.current->programName);
+    copyProgramName(name, core.current->programName);
 }
 
 bool AOrv::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
@@ -126,7 +128,7 @@ bool AOrv::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
     if (index < 0 || index >= kNumPrograms || !text)
         return false;
     std::lock_guard guard(lock);
-    copyFieldText(text, core.bank[index].programName);
+    copyProgramName(text, core.bank[index].programName);
     return true;
 }
 
@@ -145,44 +147,70 @@ float AOrv::getParameter(VstInt32 index)
 void AOrv::getParameterName(VstInt32 index, char* text)
 {
     std::lock_guard guard(lock);
-    ::getParameterName(core, index, text, kHostTextRoom);
+    ::getParameterName(core, index, text, kParameterTextRoom);
 }
 
 void AOrv::getParameterLabel(VstInt32 index, char* label)
 {
     std::lock_guard guard(lock);
-    ::getParameterLabel(core, index, label, kHostTextRoom);
+    ::getParameterLabel(core, index, label, kParameterTextRoom);
 }
 
 void AOrv::getParameterDisplay(VstInt32 index, char* text)
 {
     std::lock_guard guard(lock);
-    ::getParameterDisplay(core, index, text, kHostTextRoom);
+    ::getParameterDisplay(core, index, text, kParameterTextRoom);
 }
 
+// The chunk is encoded outside the playing lock, from records copied under it one at a time.
 VstInt32 AOrv::getChunk(void** data, bool isPreset)
 {
     if (!data)
         return 0;
-    std::lock_guard guard(lock);
-    const size_t size = writeChunk(core, isPreset ? ChunkKind::Program : ChunkKind::Bank, chunkBuffer.data());
-    *data = chunkBuffer.data();
-    return VstInt32(size);
+    std::lock_guard chunkGuard(chunkLock);
+    uint8_t* out = chunkBuffer.data();
+    OrvPreset record;
+    if (isPreset) {
+        {
+            std::lock_guard guard(lock);
+            writeChunkHeader(core, ChunkKind::Program, out);
+            record = *core.current;
+        }
+        writeChunkRecord(record, 0, out);
+    } else {
+        {
+            std::lock_guard guard(lock);
+            writeChunkHeader(core, ChunkKind::Bank, out);
+        }
+        for (int index = 0; index < kNumPrograms; ++index) {
+            {
+                std::lock_guard guard(lock);
+                record = core.bank[index];
+            }
+            writeChunkRecord(record, index, out);
+        }
+    }
+    *data = out;
+    return VstInt32(chunkSize(isPreset ? ChunkKind::Program : ChunkKind::Bank));
 }
 
+// The chunk is decoded and checked outside the playing lock; under it the
+// decoded bank is swapped in (or the one record copied) and prepared.
 VstInt32 AOrv::setChunk(void* data, VstInt32 byteSize, bool isPreset)
 {
     if (byteSize < 0)
         return 0;
-    bool restored;
+    DecodedChunk chunk;
     {
+        std::lock_guard chunkGuard(chunkLock);
+        if (!decodeChunk(isPreset ? ChunkKind::Program : ChunkKind::Bank, static_cast<const uint8_t*>(data),
+                         size_t(byteSize), chunk))
+            return 0;
         std::lock_guard guard(lock);
-        restored = restoreChunk(core, isPreset ? ChunkKind::Program : ChunkKind::Bank,
-                                static_cast<const uint8_t*>(data), size_t(byteSize));
+        installChunk(core, chunk);
     }
-    if (restored)
-        refreshAfterProgramChange();
-    return restored ? 1 : 0;
+    refreshAfterProgramChange();
+    return 1;
 }
 
 void AOrv::applyControlChange(int channel, int controller, int value)

@@ -10,7 +10,8 @@
 // The plug-in object: answers the host through our VST layer and turns its
 // calls into operations on the core. One lock guards the current program and
 // the engine; it is held around each block, program selection, parameter and
-// MIDI changes and chunk transfers.
+// MIDI changes, and the short steps of chunk transfers. The host is never
+// called while it is held, so a host may call back into any opcode.
 class AOrv : public AudioEffectX {
 public:
     explicit AOrv(audioMasterCallback hostCallback);
@@ -57,7 +58,8 @@ private:
     void applyControlChange(int channel, int controller, int value);
 
     OrvCore core;
-    std::mutex lock;
+    std::mutex lock;      // held by the audio thread around each block
+    std::mutex chunkLock; // one chunk transfer at a time; taken before `lock`, never by the audio thread
     std::vector<uint8_t> chunkBuffer;
     VstInt32 tailSize = 1;
 };

@@ -1,8 +1,8 @@
 #include "OrvChunk.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
-#include <vector>
 
 #include "OrvCore.h"
 
@@ -40,15 +40,21 @@ bool headerFits(const OrvChunkHeader& header, ChunkKind kind, size_t size)
     });
 }
 
-// A record rate of 0 would divide by zero when the record is rescaled.
+// A record rate of 0 would divide by zero when the record is rescaled, and a
+// slider range that is not finite maps no host value onto a number.
 bool recordFits(const OrvPreset& record)
 {
-    return record.version == kPresetVersion && record.magic == kPresetMagic && record.sampleRate > 0;
+    const auto finite = [](float value) { return std::isfinite(value); };
+    return record.version == kPresetVersion && record.magic == kPresetMagic && record.sampleRate > 0 &&
+           std::all_of(std::begin(record.sliderMin), std::end(record.sliderMin), finite) &&
+           std::all_of(std::begin(record.sliderMax), std::end(record.sliderMax), finite);
 }
 
 } // namespace
 
-size_t writeChunk(const OrvCore& core, ChunkKind kind, uint8_t* out)
+size_t chunkSize(ChunkKind kind) { return kChunkHeaderSize + recordCountOf(kind) * kPresetSize; }
+
+void writeChunkHeader(const OrvCore& core, ChunkKind kind, uint8_t* out)
 {
     OrvChunkHeader header {};
     std::memcpy(header.magic, kChunkMagic, sizeof kChunkMagic);
@@ -63,18 +69,14 @@ size_t writeChunk(const OrvCore& core, ChunkKind kind, uint8_t* out)
         header.learnTable[slider][1] = core.sliders.learnedChannel[slider];
     }
     std::memcpy(out, &header, kChunkHeaderSize);
-
-    uint8_t* records = out + kChunkHeaderSize;
-    if (kind == ChunkKind::Program) {
-        presetToBigEndian(*core.current, records);
-        return kProgramChunkSize;
-    }
-    for (int index = 0; index < kNumPrograms; ++index)
-        presetToBigEndian(core.bank[index], records + size_t(index) * kPresetSize);
-    return kBankChunkSize;
 }
 
-bool restoreChunk(OrvCore& core, ChunkKind kind, const uint8_t* data, size_t size)
+void writeChunkRecord(const OrvPreset& record, int slot, uint8_t* out)
+{
+    presetToBigEndian(record, out + kChunkHeaderSize + size_t(slot) * kPresetSize);
+}
+
+bool decodeChunk(ChunkKind kind, const uint8_t* data, size_t size, DecodedChunk& chunk)
 {
     if (!data || size < kChunkHeaderSize)
         return false;
@@ -83,22 +85,33 @@ bool restoreChunk(OrvCore& core, ChunkKind kind, const uint8_t* data, size_t siz
     if (!headerFits(header, kind, size))
         return false;
 
-    std::vector<OrvPreset> records(recordCountOf(kind));
-    for (size_t index = 0; index < records.size(); ++index) {
-        presetFromBigEndian(data + kChunkHeaderSize + index * kPresetSize, records[index]);
+    const uint32_t count = recordCountOf(kind);
+    auto records = std::make_unique<OrvPreset[]>(count);
+    for (uint32_t index = 0; index < count; ++index) {
+        presetFromBigEndian(data + kChunkHeaderSize + size_t(index) * kPresetSize, records[index]);
         if (!recordFits(records[index]))
             return false;
     }
+    chunk.kind = kind;
+    chunk.records = std::move(records);
+    chunk.currentProgram = int(getWord(header.currentProgram));
+    std::memcpy(chunk.learnTable, header.learnTable, sizeof chunk.learnTable);
+    return true;
+}
 
-    const int current = kind == ChunkKind::Bank ? int(getWord(header.currentProgram)) : core.currentIndex;
-    std::copy(records.begin(), records.end(), kind == ChunkKind::Bank ? &core.bank[0] : core.current);
+void installChunk(OrvCore& core, DecodedChunk& chunk)
+{
+    if (chunk.kind == ChunkKind::Bank) {
+        std::swap(core.bank, chunk.records);
+        core.currentIndex = chunk.currentProgram;
+        core.current = &core.bank[chunk.currentProgram];
+    } else {
+        *core.current = chunk.records[0];
+    }
     for (int slider = 0; slider < kNumSliders; ++slider) {
-        core.sliders.learnedController[slider] = header.learnTable[slider][0];
-        core.sliders.learnedChannel[slider] = header.learnTable[slider][1];
+        core.sliders.learnedController[slider] = chunk.learnTable[slider][0];
+        core.sliders.learnedChannel[slider] = chunk.learnTable[slider][1];
     }
     core.sliders.undoProgram = -1;
-    core.currentIndex = current;
-    core.current = &core.bank[current];
     prepareProgram(core);
-    return true;
 }

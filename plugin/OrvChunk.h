@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "OrvPreset.h"
 
@@ -28,14 +29,29 @@ constexpr size_t kBankChunkSize = kChunkHeaderSize + size_t(kNumPrograms) * kPre
 
 enum class ChunkKind { Bank, Program };
 
-// Writes the bank (all records) or the current record behind a header into
-// `out`, which holds at least kBankChunkSize or kProgramChunkSize bytes.
-// Answers the number of bytes written.
-size_t writeChunk(const OrvCore& core, ChunkKind kind, uint8_t* out);
+size_t chunkSize(ChunkKind kind);
 
-// Restores a chunk of `kind`: a bank chunk replaces every record and makes the
-// header's current program current; a program chunk replaces the current
-// record. The learn table is taken from the header either way, and the current
-// program is prepared. A chunk that does not fit in any way is refused with
-// false and changes nothing.
-bool restoreChunk(OrvCore& core, ChunkKind kind, const uint8_t* data, size_t size);
+// A chunk is written in pieces so that a host saving state never holds up
+// playing for longer than one record takes to copy: the header (current
+// program and learn table) goes to the front of `out`, then each record to
+// its slot (0 for a program chunk). `out` holds chunkSize(kind) bytes.
+void writeChunkHeader(const OrvCore& core, ChunkKind kind, uint8_t* out);
+void writeChunkRecord(const OrvPreset& record, int slot, uint8_t* out);
+
+// A chunk read and checked, ready to install.
+struct DecodedChunk {
+    ChunkKind kind = ChunkKind::Bank;
+    std::unique_ptr<OrvPreset[]> records; // the whole bank, or the one program
+    int currentProgram = 0;               // a bank's current program
+    uint8_t learnTable[kNumSliders][2] {};
+};
+
+// Reads a chunk of `kind` without touching any state; a chunk that does not
+// fit in any way is refused with false.
+bool decodeChunk(ChunkKind kind, const uint8_t* data, size_t size, DecodedChunk& chunk);
+
+// Installs a decoded chunk: a bank replaces every record (the replaced bank is
+// left in `chunk`, to be freed by the caller) and makes its current program
+// current; a program replaces the current record. The learn table is taken
+// either way, and the current program is prepared.
+void installChunk(OrvCore& core, DecodedChunk& chunk);

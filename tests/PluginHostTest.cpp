@@ -194,10 +194,20 @@ TEST(PluginHost, SelectsAndNamesProgramsAndRefusesIndexesOutOfRange)
     EXPECT_EQ(host->dispatch(effGetProgramNameIndexed, -1, 0, name), 0);
     EXPECT_STREQ(name, "untouched");
 
+    // The record keeps 31 characters; the host's 24-byte name buffer gets 23 and a terminator.
     const std::string longName(40, 'n');
     host->dispatch(effSetProgramName, 0, 0, const_cast<char*>(longName.c_str()));
-    EXPECT_EQ(host->programName(353), longName.substr(0, 31));
-    EXPECT_NE(host->programName(352), longName.substr(0, 31));
+    for (VstInt32 opcode : {effGetProgramName, effGetProgramNameIndexed}) {
+        char buffer[64];
+        std::memset(buffer, '#', sizeof buffer);
+        host->dispatch(opcode, 353, 0, buffer);
+        EXPECT_EQ(std::string(buffer), longName.substr(0, 23)) << opcode;
+        EXPECT_EQ(buffer[24], '#') << opcode;
+    }
+    EXPECT_NE(host->programName(352), longName.substr(0, 23));
+    OrvPreset saved;
+    presetFromBigEndian(host->chunk(true).data() + kHeaderSize, saved);
+    EXPECT_EQ(std::string(saved.programName, 31), longName.substr(0, 31));
 }
 
 TEST(PluginHost, ParameterTextsAndValuesFollowEachCurve)

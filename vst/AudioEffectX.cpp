@@ -113,22 +113,6 @@ VstIntPtr AudioEffect::callHost(VstInt32 opcode, VstInt32 index, VstIntPtr value
     return audioMaster ? audioMaster(&cEffect, opcode, index, value, ptr, opt) : 0;
 }
 
-float AudioEffect::updateSampleRate()
-{
-    const VstIntPtr rate = callHost(audioMasterGetSampleRate);
-    if (rate > 0)
-        sampleRate = float(rate);
-    return rate > 0 ? sampleRate : 0.0f;
-}
-
-VstInt32 AudioEffect::updateBlockSize()
-{
-    const VstIntPtr frames = callHost(audioMasterGetBlockSize);
-    if (frames > 0)
-        blockSize = VstInt32(frames);
-    return frames > 0 ? blockSize : 0;
-}
-
 AudioEffectX::AudioEffectX(audioMasterCallback callback, VstInt32 numPrograms, VstInt32 numParams)
     : AudioEffect(callback, numPrograms, numParams)
 {

@@ -44,10 +44,6 @@ protected:
     void canProcessReplacing() { cEffect.flags |= effFlagsCanReplacing; }
     void programsAreChunks() { cEffect.flags |= effFlagsProgramChunks; }
 
-    // Host queries; 0 when the host gives no answer.
-    float updateSampleRate();
-    VstInt32 updateBlockSize();
-
     VstIntPtr callHost(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
                        float opt = 0.0f);
 

@@ -117,6 +117,7 @@ enum AudioMasterOpcodes : VstInt32 {
 enum VstPlugCategory : VstInt32 { kPlugCategEffect = 1 };
 
 // Room the host gives for each kind of text, terminator included.
+constexpr size_t kVstMaxProgNameLen = 24;
 constexpr size_t kVstMaxVendorStrLen = 64;
 constexpr size_t kVstMaxProductStrLen = 64;
 constexpr size_t kVstMaxEffectNameLen = 32;
