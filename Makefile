@@ -38,11 +38,13 @@ WINDOWS_BUILD_DIR ?= build-windows
 ARDOUR_WORK_DIR ?= build-ardour
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine64 wine
 ARDOUR_PACKAGES := ardour
+QTRACTOR_PACKAGES := qtractor
+QTRACTOR_SCANNER := /usr/lib/x86_64-linux-gnu/qtractor/qtractor_plugin_scan
 RUN_PROGRAM ?= 78
 RUN_OUTPUT ?= $(BUILD_DIR)/orvane-render.wav
 SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
 
-.PHONY: asan windows ardour
+.PHONY: asan windows ardour qtractor
 
 run: build
 	$(BUILD_DIR)/orvane-render $(BUILD_DIR)/libOrvanePro.so --program $(RUN_PROGRAM) --output $(RUN_OUTPUT)
@@ -65,3 +67,10 @@ windows:
 ardour: build
 	$(MAKE) deps PACKAGES="$(ARDOUR_PACKAGES)"
 	sh tests/ardour/run.sh $(BUILD_DIR)/libOrvanePro.so $(ARDOUR_WORK_DIR)
+
+# Qtractor's scanner loads the library in a child process and prints one line naming it.
+qtractor: build
+	$(MAKE) deps PACKAGES="$(QTRACTOR_PACKAGES)"
+	echo "VST:$(abspath $(BUILD_DIR))/libOrvanePro.so" | $(QTRACTOR_SCANNER) > $(BUILD_DIR)/qtractor-scan.txt
+	cat $(BUILD_DIR)/qtractor-scan.txt
+	grep -q "|Orvane Pro|" $(BUILD_DIR)/qtractor-scan.txt
