@@ -28,6 +28,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/orvane_bench
+	$(BUILD_DIR)/orvane_chunk_bench
 
 clean:
 	rm -rf $(BUILD_DIR)
@@ -42,7 +43,7 @@ QTRACTOR_PACKAGES := qtractor
 QTRACTOR_SCANNER := /usr/lib/x86_64-linux-gnu/qtractor/qtractor_plugin_scan
 RUN_PROGRAM ?= 78
 RUN_OUTPUT ?= $(BUILD_DIR)/orvane-render.wav
-SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
+SANITIZE := -fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer -fno-sanitize-recover=all
 
 .PHONY: asan windows ardour qtractor
 

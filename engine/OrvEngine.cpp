@@ -1757,8 +1757,8 @@ OrvEngine::OrvEngine()
 void clearModulationState(OrvEngine& engine)
 {
     engine.state = OrvModulationState {};
-    std::fill_n(engine.delayPool.get(), kDelayPoolSamples, 0.0f);
     std::fill_n(engine.modulePass.get(), kNumModules * kNumChannels * kModuleRowFrames, 0.0f);
+    engine.delayPoolStale = true;
 }
 
 void requestDelayCrossfade(OrvEngine& engine, int module)
@@ -1773,6 +1773,10 @@ void processBlock(OrvEngine& engine, OrvPreset& preset, const float* const input
     if (frames <= 0)
         return;
     [[maybe_unused]] FlushDenormals flushDenormals;
+    if (engine.delayPoolStale) {
+        std::fill_n(engine.delayPool.get(), kDelayPoolSamples, 0.0f);
+        engine.delayPoolStale = false;
+    }
     BlockPlan plan;
     buildPlan(plan, preset, engine.state, sampleRate);
     BlockRunner(engine, preset, plan).run(inputs, outputs, frames, replace);

@@ -71,6 +71,7 @@ struct OrvEngine {
     bool limiterEngaged = false;   // gain reduced since the plug-in object last reported it
     OrvModulationState state;
     uint32_t noiseState;                  // the Noise source's generator, seeded apart per engine
+    bool delayPoolStale = false;          // cleared at the start of the next block
     std::unique_ptr<float[]> delayPool;   // kDelayPoolSamples
     std::unique_ptr<float[]> trackWindow; // a pitch detection's scratch and the unrolled histories of the last two
     std::unique_ptr<float[]> passInput;   // one pass of sanitised input, left then right
@@ -82,8 +83,10 @@ struct OrvEngine {
     std::unique_ptr<float[]> lineInput;   // one pass of a delay's input when its output was read ahead
 };
 
-// Clears every running value of the engine, delay memory included, so the next
-// block starts fresh and no earlier program's audio is replayed.
+// Clears every running value of the engine, so the next block starts fresh and
+// no earlier program's audio is replayed. The delay memory is cleared by that
+// block, on the audio thread, so a host thread that resets the engine under the
+// plug-in's lock holds it only briefly.
 void clearModulationState(OrvEngine& engine);
 
 // Asks for a short cross-fade on the module's delay read position.

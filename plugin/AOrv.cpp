@@ -162,36 +162,25 @@ void AOrv::getParameterDisplay(VstInt32 index, char* text)
     ::getParameterDisplay(core, index, text, kParameterTextRoom);
 }
 
-// The chunk is encoded outside the playing lock, from records copied under it one at a time.
+// The chunk is encoded outside the playing lock, from a copy of the records taken under it.
 VstInt32 AOrv::getChunk(void** data, bool isPreset)
 {
     if (!data)
         return 0;
+    const ChunkKind kind = isPreset ? ChunkKind::Program : ChunkKind::Bank;
     std::lock_guard chunkGuard(chunkLock);
     uint8_t* out = chunkBuffer.data();
-    OrvPreset record;
-    if (isPreset) {
-        {
-            std::lock_guard guard(lock);
-            writeChunkHeader(core, ChunkKind::Program, out);
-            record = *core.current;
-        }
-        writeChunkRecord(record, 0, out);
-    } else {
-        {
-            std::lock_guard guard(lock);
-            writeChunkHeader(core, ChunkKind::Bank, out);
-        }
-        for (int index = 0; index < kNumPrograms; ++index) {
-            {
-                std::lock_guard guard(lock);
-                record = core.bank[index];
-            }
-            writeChunkRecord(record, index, out);
-        }
+    const int count = isPreset ? 1 : kNumPrograms;
+    auto records = std::make_unique<OrvPreset[]>(size_t(count));
+    {
+        std::lock_guard guard(lock);
+        writeChunkHeader(core, kind, out);
+        std::copy_n(isPreset ? core.current : core.bank.get(), count, records.get());
     }
+    for (int slot = 0; slot < count; ++slot)
+        writeChunkRecord(records[slot], slot, out);
     *data = out;
-    return VstInt32(chunkSize(isPreset ? ChunkKind::Program : ChunkKind::Bank));
+    return VstInt32(chunkSize(kind));
 }
 
 // The chunk is decoded and checked outside the playing lock; under it the

@@ -2,11 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "OrvCore.h"
 #include "Sliders.h"
 
 namespace {
+
+// Whole samples from a count that a slider or a chunk may have made NaN, negative
+// or too large: NaN and negatives give 0, and the count saturates at INT32_MAX.
+int32_t wholeSamples(float samples)
+{
+    if (!(samples > 0.0f))
+        return 0;
+    return samples < 2147483648.0f ? int32_t(samples) : INT32_MAX;
+}
 
 // Unit factors, as single-precision constants: every conversion is done in
 // 32-bit floats, left to right, so slider writes are bit-exact.
@@ -62,7 +72,7 @@ void setMainValue(OrvCore& core, OrvPreset& preset, int module, float value)
     if (kind == ProcessKind::EnvFollow)
         preset.envCoefficient[module] = envelopeCoefficient(time);
     else if (kind == ProcessKind::PitchTrack)
-        preset.maxLag[module] = value <= 0.0f ? int32_t(rate) : int32_t(rate / value + 0.5f);
+        preset.maxLag[module] = value <= 0.0f ? wholeSamples(rate) : wholeSamples(rate / value + 0.5f);
     else if (kind == ProcessKind::RaiseToPwr)
         preset.exponent[module] = value;
     else if (kind == ProcessKind::Delay) {
@@ -81,11 +91,11 @@ void setSecondValue(OrvPreset& preset, int module, float value)
         break;
     case ProcessKind::PitchTrack:
         if (value < 0.0f)
-            preset.minLag[module] = int32_t(rate / 400.0f);
+            preset.minLag[module] = wholeSamples(rate / 400.0f);
         else if (value == 0.0f)
             preset.minLag[module] = 10;
         else
-            preset.minLag[module] = int32_t(rate / value);
+            preset.minLag[module] = wholeSamples(rate / value);
         break;
     default:
         preset.filterQ[module] = value <= 0.0f ? 0.01f : value;
@@ -178,8 +188,8 @@ void setProcessKind(OrvCore& core, OrvPreset& preset, int module, int16_t kind)
         break;
     case ProcessKind::PitchTrack:
         preset.trackInterval[module] = rate * 0.020000001f;
-        preset.maxLag[module] = int32_t(rate / 100.0f);
-        preset.minLag[module] = int32_t(rate / 300.0f);
+        preset.maxLag[module] = wholeSamples(rate / 100.0f);
+        preset.minLag[module] = wholeSamples(rate / 300.0f);
         break;
     case ProcessKind::QuantizeFrq:
         preset.quantizeStep[module] = 2.0f;
@@ -483,8 +493,8 @@ void rescaleToSampleRate(OrvPreset& preset, uint32_t sampleRate)
         if (kind == ProcessKind::EnvFollow)
             preset.envCoefficient[m] = envelopeCoefficient(preset.processTime[m]);
         if (kind == ProcessKind::PitchTrack) {
-            preset.minLag[m] = std::max(1, int32_t(std::lround(float(preset.minLag[m]) * ratio)));
-            preset.maxLag[m] = std::max(1, int32_t(std::lround(float(preset.maxLag[m]) * ratio)));
+            preset.minLag[m] = std::max(1, wholeSamples(std::round(float(preset.minLag[m]) * ratio)));
+            preset.maxLag[m] = std::max(1, wholeSamples(std::round(float(preset.maxLag[m]) * ratio)));
             preset.trackInterval[m] *= ratio;
         }
     }
