@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cfloat>
 #include <cmath>
@@ -13,7 +14,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "plugin/OrvPreset.h"
+#include "plugin/OrvCore.h"
 #include "tools/VstHost.h"
 
 namespace {
@@ -71,7 +72,31 @@ bool blockIsFinite(const VstHost& host)
     return true;
 }
 
-// A pitch tracker driven by sliders, and delays, filters and oscillators.
+// For each process kind, the first factory program whose sliders drive a module of that kind.
+std::vector<int> programsDrivingEachProcess()
+{
+    OrvCore core;
+    initCore(core, 44100.0f, 64);
+    std::vector<int> programs;
+    for (int16_t kind = ProcessKind::NoProcess; kind <= ProcessKind::BandPass; ++kind) {
+        for (int index = 0; index < kNumPrograms; ++index) {
+            const OrvPreset& preset = core.bank[index];
+            const auto drives = [&](uint16_t field) {
+                const int module = (field - 8) / 30;
+                return field > 8 && module < kNumModules && preset.processKind[module] == kind;
+            };
+            bool found = false;
+            for (int slider = 0; slider < kNumSliders && !found; ++slider)
+                found = std::any_of(std::begin(preset.sliderTarget[slider]), std::end(preset.sliderTarget[slider]), drives);
+            if (found) {
+                programs.push_back(index);
+                break;
+            }
+        }
+    }
+    return programs;
+}
+
 TEST(HostileChunk, EveryFloatFieldOutOfRangeIsRefusedOrPlaysFinite)
 {
     const float hostile[] = {std::numeric_limits<float>::quiet_NaN(), INFINITY, -INFINITY, FLT_MAX, -FLT_MAX,
@@ -80,15 +105,15 @@ TEST(HostileChunk, EveryFloatFieldOutOfRangeIsRefusedOrPlaysFinite)
     std::string error;
     ASSERT_TRUE(host.load(ORVANE_PLUGIN_PATH, error)) << error;
     host.start();
-    for (const char* program : {"Calliope", "Flange 1"}) {
-        const int index = host.findProgram(program);
-        ASSERT_GE(index, 0) << program;
-        host.dispatch(effSetProgram, 0, index);
+    const std::vector<int> programs = programsDrivingEachProcess();
+    ASSERT_GE(programs.size(), 8u);
+    for (int program : programs) {
+        host.dispatch(effSetProgram, 0, program);
         const std::vector<uint8_t> original = host.chunk(true);
         for (const FloatField& field : kFloatFields) {
             for (size_t word = 0; word < field.count; ++word) {
                 for (float value : hostile) {
-                    SCOPED_TRACE(std::string(program) + " " + field.name + "[" + std::to_string(word) +
+                    SCOPED_TRACE(host.programName(program) + " " + field.name + "[" + std::to_string(word) +
                                  "] = " + std::to_string(value));
                     std::vector<uint8_t> chunk = original;
                     putBigEndianFloat(chunk, kHeaderSize + field.offset + 4 * word, value);
