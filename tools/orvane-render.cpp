@@ -70,7 +70,7 @@ struct Failure {
     throw Failure {message, 2};
 }
 
-std::string failureReason(const std::string& path)
+std::string cannotWrite(const std::string& path)
 {
     return "cannot write " + path + ": " + std::strerror(errno);
 }
@@ -304,11 +304,16 @@ public:
     explicit PendingFile(const std::string& target) : path(target), temporary(target + ".XXXXXX")
     {
         struct stat status {};
-        if (stat(path.c_str(), &status) == 0 && (S_ISDIR(status.st_mode) || access(path.c_str(), W_OK) != 0))
-            fail(S_ISDIR(status.st_mode) ? "cannot write " + path + ": it is a folder" : failureReason(path));
+        if (stat(path.c_str(), &status) == 0) {
+            if (S_ISDIR(status.st_mode))
+                fail("cannot write " + path + ": it is a folder");
+            // A write-protected file is left alone, as writing it in place would.
+            if (access(path.c_str(), W_OK) != 0)
+                fail(cannotWrite(path));
+        }
         descriptor = mkstemp(temporary.data());
         if (descriptor < 0)
-            fail(failureReason(path));
+            fail(cannotWrite(path));
         // mkstemp creates the file for its owner alone; a finished output gets the usual permissions.
         const mode_t mask = umask(0);
         umask(mask);
@@ -336,7 +341,7 @@ public:
             if (count < 0 && errno == EINTR)
                 continue;
             if (count <= 0)
-                fail(failureReason(path));
+                fail(cannotWrite(path));
             written += size_t(count);
         }
     }
@@ -346,7 +351,7 @@ public:
         const int closed = close(descriptor);
         descriptor = -1;
         if (closed != 0 || std::rename(temporary.c_str(), path.c_str()) != 0)
-            fail(failureReason(path));
+            fail(cannotWrite(path));
         temporary.clear();
     }
 
@@ -381,8 +386,9 @@ struct AudioOutput {
 
     void commit()
     {
-        if (sf_close(sound.release()) != 0)
-            fail("cannot write " + pending.name() + ": the encoder could not finish the file");
+        const int closed = sf_close(sound.release());
+        if (closed != 0)
+            fail("cannot write " + pending.name() + ": " + sf_error_number(closed));
         pending.commit();
     }
 
