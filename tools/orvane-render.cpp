@@ -373,7 +373,7 @@ struct AudioOutput {
             fail("cannot write " + path + ": its format does not hold stereo at " + std::to_string(rate) + " Hz");
         sound.reset(sf_open_fd(pending.fd(), SFM_WRITE, &info, SF_FALSE));
         if (!sound)
-            fail("cannot write " + path + ": " + sf_strerror(nullptr));
+            fail("cannot write " + path + " at " + std::to_string(rate) + " Hz: " + sf_strerror(nullptr));
         // Integer formats clip what lies beyond full scale rather than wrap it.
         sf_command(sound.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
     }
