@@ -70,11 +70,11 @@ sox -n -r 44100 -c 6 "$work/six.wav" synth 0.1 sine 440
 echo "kept" > "$work/kept.wav"
 while IFS='|' read -r reason arguments; do
   eval "set -- $arguments"
-  if "$render" "$@" > "$work/refused.out" 2> "$work/refused.err"; then status=0; else status=$?; fi
+  if "$render" "$@" > "$work/refusal.out" 2> "$work/refusal.err"; then status=0; else status=$?; fi
   if [ "$status" -ne 1 ] && [ "$status" -ne 2 ]; then echo "exit $status: $arguments"; exit 1; fi
-  grep -q "^orvane-render: .*$reason" "$work/refused.err" || { echo "not \"$reason\": $arguments"; exit 1; }
-  if grep -q "^program" "$work/refused.out"; then echo "rendered first: $arguments"; exit 1; fi
-  if [ -e "$work/refused.wav" ] || [ -e "$work/refused.orv" ] || [ "$(cat "$work/kept.wav")" != kept ]; then
+  grep -q "^orvane-render: .*$reason" "$work/refusal.err" || { echo "not \"$reason\": $arguments"; exit 1; }
+  if grep -q "^program" "$work/refusal.out"; then echo "rendered first: $arguments"; exit 1; fi
+  if [ -n "$(find "$work" -name 'refused*')" ] || [ "$(cat "$work/kept.wav")" != kept ]; then
     echo "output left behind: $arguments"
     exit 1
   fi
@@ -90,6 +90,7 @@ has 6 channels|"$plugin" --input "$work/six.wav" --output "$work/refused.wav"
 --seconds 1e9 is outside|"$plugin" --seconds 1e9 --output "$work/refused.wav"
 --tail -1 is outside|"$plugin" --tail -1 --output "$work/refused.wav"
 --block 0 is outside|"$plugin" --block 0 --output "$work/refused.wav"
+does not hold stereo at 200000 Hz|"$plugin" --rate 200000 --output "$work/refused.ogg"
 needs a number|"$plugin" --param 0=loud --output "$work/refused.wav"
 cannot tell a format|"$plugin" --output "$work/refused.mp3"
 Not a directory|"$plugin" --output "$work/list.txt/out.wav"
@@ -104,8 +105,8 @@ EOF
 
 # A parameter that is not found is refused with the program's parameters listed.
 if "$render" "$plugin" --program "Tone Generator" --param "Frequency=0.5" --output "$work/tone.wav" \
-  2> "$work/refused.err"; then exit 1; fi
-grep -q '^  0 "Freq" Hz$' "$work/refused.err"
+  2> "$work/refusal.err"; then exit 1; fi
+grep -q '^  0 "Freq" Hz$' "$work/refusal.err"
 # A parameter is found by its name or by its whole caption, name and unit.
 "$render" "$plugin" --program "Tone Generator" --param "Freq=0.5" --param "freq hz=0.5" --seconds 1 \
   --output "$work/tone.wav" > /dev/null

@@ -41,7 +41,8 @@ constexpr char kUsage[] =
     "  --input FILE             mono or stereo input in any format libsndfile reads,\n"
     "                           rendered at its own rate; mono feeds both inputs\n"
     "  --output FILE            output, its format from the extension: .wav .aif .aiff\n"
-    "                           .caf .w64 (32-bit float), .flac (24-bit), .ogg (Vorbis)\n"
+    "                           .caf .w64 (32-bit float), .flac (24-bit), .ogg (Vorbis,\n"
+    "                           up to 192000 Hz)\n"
     "  --seconds S              length of the built-in test signal, 0..3600 (default 4)\n"
     "  --rate HZ                rate of the built-in test signal, 8000..384000 (default\n"
     "                           44100); an input is not resampled, so a --rate other\n"
@@ -75,6 +76,36 @@ std::string cannotWrite(const std::string& path)
     return "cannot write " + path + ": " + std::strerror(errno);
 }
 
+struct OutputFormat {
+    const char* extension;
+    int format;
+    int maxRate;
+};
+
+// Each container with the sample format it holds best. The Vorbis encoder
+// refuses high rates only once the first block comes, too late to refuse
+// before rendering, so its limit is known here.
+constexpr OutputFormat kOutputFormats[] = {
+    {"wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, kMaxRate},    {"aif", SF_FORMAT_AIFF | SF_FORMAT_FLOAT, kMaxRate},
+    {"aiff", SF_FORMAT_AIFF | SF_FORMAT_FLOAT, kMaxRate},  {"caf", SF_FORMAT_CAF | SF_FORMAT_FLOAT, kMaxRate},
+    {"w64", SF_FORMAT_W64 | SF_FORMAT_FLOAT, kMaxRate},    {"flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_24, kMaxRate},
+    {"ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 192000},
+};
+
+const OutputFormat* outputFormat(const std::string& path)
+{
+    const size_t dot = path.find_last_of("./");
+    std::string extension = dot != std::string::npos && path[dot] == '.' ? path.substr(dot + 1) : "";
+    for (char& letter : extension)
+        letter = char(std::tolower(uint8_t(letter)));
+    for (const OutputFormat& format : kOutputFormats) {
+        if (extension == format.extension)
+            return &format;
+    }
+    badUsage("cannot tell a format from the name " + path +
+             ": end it in .wav, .aif, .aiff, .caf, .w64, .flac or .ogg");
+}
+
 struct Options {
     bool help = false;
     std::string plugin;
@@ -83,40 +114,13 @@ struct Options {
     std::vector<std::pair<std::string, float>> parameters;
     std::string input;
     std::string output;
-    int outputFormat = 0;
+    const OutputFormat* outputFormat = nullptr;
     double seconds = 4.0;
     std::optional<int> rate;
     std::optional<double> tail;
     int block = 512;
     std::string loadBank, loadProgram, saveBank, saveProgram;
 };
-
-struct OutputFormat {
-    const char* extension;
-    int format;
-};
-
-// Each container with the sample format it holds best.
-constexpr OutputFormat kOutputFormats[] = {
-    {"wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT},  {"aif", SF_FORMAT_AIFF | SF_FORMAT_FLOAT},
-    {"aiff", SF_FORMAT_AIFF | SF_FORMAT_FLOAT}, {"caf", SF_FORMAT_CAF | SF_FORMAT_FLOAT},
-    {"w64", SF_FORMAT_W64 | SF_FORMAT_FLOAT},  {"flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_24},
-    {"ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS},
-};
-
-int outputFormat(const std::string& path)
-{
-    const size_t dot = path.find_last_of("./");
-    std::string extension = dot != std::string::npos && path[dot] == '.' ? path.substr(dot + 1) : "";
-    for (char& letter : extension)
-        letter = char(std::tolower(uint8_t(letter)));
-    for (const OutputFormat& format : kOutputFormats) {
-        if (extension == format.extension)
-            return format.format;
-    }
-    badUsage("cannot tell a format from the name " + path +
-             ": end it in .wav, .aif, .aiff, .caf, .w64, .flac or .ogg");
-}
 
 double numberArgument(const std::string& option, const std::string& text)
 {
@@ -363,13 +367,13 @@ private:
 
 // The rendered audio's file, ready before the render starts.
 struct AudioOutput {
-    AudioOutput(const std::string& path, int format, int rate) : pending(path)
+    AudioOutput(const std::string& path, const OutputFormat& format, int rate) : pending(path)
     {
         SF_INFO info {};
         info.samplerate = rate;
         info.channels = 2;
-        info.format = format;
-        if (!sf_format_check(&info))
+        info.format = format.format;
+        if (rate > format.maxRate || !sf_format_check(&info))
             fail("cannot write " + path + ": its format does not hold stereo at " + std::to_string(rate) + " Hz");
         sound.reset(sf_open_fd(pending.fd(), SFM_WRITE, &info, SF_FALSE));
         if (!sound)
@@ -525,7 +529,7 @@ int run(int argc, char** argv)
         if (source)
             rate = source->rate();
         if (!options.output.empty())
-            output.emplace(options.output, options.outputFormat, rate);
+            output.emplace(options.output, *options.outputFormat, rate);
         if (!options.saveBank.empty())
             bank.emplace(options.saveBank);
         if (!options.saveProgram.empty())
