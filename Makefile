@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libsndfile1-dev sox
 
-.PHONY: all deps build test run bench compare-renders clean
+.PHONY: all deps configure build test run install bench compare-renders clean
 
 all: build
 
@@ -19,8 +19,10 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
 	fi
 
-build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DORVANE_VST_DIR="$(VST_DIR)"
+
+build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 test: build
@@ -49,13 +51,20 @@ QTRACTOR_PACKAGES := qtractor
 QTRACTOR_SCANNER := /usr/lib/x86_64-linux-gnu/qtractor/qtractor_plugin_scan
 RUN_PROGRAM ?= 78
 RUN_OUTPUT ?= $(BUILD_DIR)/orvane-render.wav
+# The plug-in's folder for make install: relative to the prefix, or absolute such as $(HOME)/.vst.
+VST_DIR ?= lib/vst
 SANITIZE := -fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer -fno-sanitize-recover=all
 
 .PHONY: asan windows ardour qtractor
 
-run: build
-	$(BUILD_DIR)/orvane-render $(BUILD_DIR)/libOrvanePro.so --program $(RUN_PROGRAM) --output $(RUN_OUTPUT)
+run: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target OrvanePro orvane-render
+	$(BUILD_DIR)/orvane-render $(BUILD_DIR)/libOrvanePro.so --program "$(RUN_PROGRAM)" --output "$(RUN_OUTPUT)"
 	@echo "The rendered audio is in $(abspath $(RUN_OUTPUT))"
+
+install: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target OrvanePro
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DORVANE_STATIC_RUNTIME=OFF \
