@@ -72,7 +72,6 @@ AOrv::AOrv(audioMasterCallback hostCallback)
     // half-built object. Its rate and block size arrive with effSetSampleRate and
     // effSetBlockSize; until then the core plays at 44100 Hz and its default block.
     initCore(core, 0.0f, 0);
-    tailSize = tailSamples(*core.current);
 }
 
 void AOrv::selectAndNotify(int index)
@@ -88,10 +87,6 @@ void AOrv::selectAndNotify(int index)
 
 void AOrv::refreshAfterProgramChange()
 {
-    {
-        std::lock_guard guard(lock);
-        tailSize = tailSamples(*core.current);
-    }
     char hostVendor[kVstMaxVendorStrLen] {};
     getHostVendorString(hostVendor);
     hostVendor[sizeof hostVendor - 1] = 0;
@@ -278,7 +273,6 @@ void AOrv::setSampleRate(float rate)
     AudioEffectX::setSampleRate(rate);
     std::lock_guard guard(lock);
     setHostAudioSettings(core, rate, core.blockSize);
-    tailSize = tailSamples(*core.current);
 }
 
 void AOrv::setBlockSize(VstInt32 frames)
@@ -292,8 +286,10 @@ void AOrv::setBlockSize(VstInt32 frames)
 
 VstInt32 AOrv::getGetTailSize()
 {
+    // Sliders moved since the last block count, as they may have changed a delay time.
     std::lock_guard guard(lock);
-    return tailSize;
+    applyChangedSliders(core);
+    return tailSamples(*core.current);
 }
 
 bool AOrv::getInputProperties(VstInt32 index, VstPinProperties* properties)

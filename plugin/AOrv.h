@@ -61,5 +61,4 @@ private:
     std::mutex lock;      // held by the audio thread around each block
     std::mutex chunkLock; // one chunk transfer at a time; taken before `lock`, never by the audio thread
     std::vector<uint8_t> chunkBuffer;
-    VstInt32 tailSize = 1;
 };

@@ -395,6 +395,11 @@ TEST(PluginHost, HostRateTempoAndProgramSetTheTailAndFields)
     EXPECT_EQ(host->dispatch(effGetTailSize), 1) << "the default program has no tail";
     loadShapedProgram(*host);
     EXPECT_EQ(host->dispatch(effGetTailSize), 4410);
+    auto echo = loadedHost();
+    echo->dispatch(effSetProgram, 0, echo->findProgram("Simple Delay"));
+    EXPECT_EQ(echo->dispatch(effGetTailSize), 88200);
+    setParameter(*echo, 0, 1.0f); // "Delay Time" 4000 ms, before any block applies it
+    EXPECT_EQ(echo->dispatch(effGetTailSize), 176400);
 
     const size_t tempoFrequency = kHeaderSize + offsetof(OrvPreset, oscFrequency) + 3 * sizeof(float);
     processBlock(*host);
