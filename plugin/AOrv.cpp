@@ -1,6 +1,7 @@
 #include "AOrv.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,9 @@ constexpr char kRefreshingHostVendor[] = "Ableton";
 // interface cuts most names short, and hosts give the extended strings' 32.
 // Program names get the interface's 24, as some hosts allocate exactly that.
 constexpr size_t kParameterTextRoom = 32;
+
+// How long a block tries for the lock before it gives up and plays silence.
+constexpr std::chrono::microseconds kLongestLockWait {150};
 
 constexpr uint8_t kMidiControlChange = 0xB0;
 constexpr uint8_t kMidiProgramChange = 0xC0;
@@ -238,7 +242,19 @@ void AOrv::processFrames(float** inputs, float** outputs, VstInt32 sampleFrames,
     if (sampleFrames <= 0 || !inputs || !outputs)
         return;
     const float bpm = readHostTempo();
-    std::lock_guard guard(lock);
+    std::unique_lock guard(lock, std::try_to_lock);
+    // The audio thread never waits on a control call for long: control calls hold
+    // the lock for microseconds, so it tries again for a short while; a control
+    // thread the system suspended while holding it costs this block, which plays
+    // silence instead of arriving late.
+    const auto giveUp = std::chrono::steady_clock::now() + kLongestLockWait;
+    while (!guard.owns_lock() && std::chrono::steady_clock::now() < giveUp)
+        guard.try_lock();
+    if (!guard.owns_lock()) {
+        for (int c = 0; c < kNumChannels && replace; ++c)
+            std::fill_n(outputs[c], sampleFrames, 0.0f);
+        return;
+    }
     if (bpm > 0.0f && bpm != core.hostTempo)
         setHostTempo(core, bpm);
     applyChangedSliders(core);
