@@ -107,4 +107,8 @@ TEST(TestTonesRender, WhiteNoiseIsFlatAndAtItsLevel)
     EXPECT_GT(rms(out.left), 0.04);
     const size_t count = out.left.size();
     EXPECT_LT(std::fabs(correlation(framesBetween(out.left, 1, count), framesBetween(out.left, 0, count - 1))), 0.02);
+    // Each instance draws its own noise: a second one plays another at the same level.
+    const Stereo other = fromSilence("White Noise", 1.0);
+    EXPECT_LT(std::fabs(correlation(out.left, other.left)), 0.02);
+    EXPECT_NEAR(rms(other.left), rms(out.left), 0.02 * rms(out.left));
 }
