@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "Filters.h"
 #include "plugin/OrvPreset.h"
 
 // Every delay line of a program comes out of one pool: lines × length never exceeds it.
@@ -35,11 +36,6 @@ struct OrvChannelInputs {
     uint16_t amplitudeCount = 0;
     uint16_t trackedFrequencyCount = 0;
     uint16_t trackedCutoffCount = 0;
-};
-
-struct OrvFilterState {
-    double b0 = 0.0, b1 = 0.0, b2 = 0.0, a1 = 0.0, a2 = 0.0;
-    double z1 = 0.0, z2 = 0.0;
 };
 
 // Running values of the modules; clearModulationState resets all of it.
