@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libsndfile1-dev sox
 
-.PHONY: all deps build test run bench clean
+.PHONY: all deps build test run bench compare-renders clean
 
 all: build
 
@@ -28,6 +28,12 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/orvane_bench
+
+# Every program must sound as it does with the engine of the reference commit.
+REFERENCE ?= 915d253
+COMPARE_FLAGS ?=
+compare-renders: build
+	JOBS=$(JOBS) sh tests/compare-renders.sh $(COMPARE_FLAGS) $(REFERENCE) $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)
