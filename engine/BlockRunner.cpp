@@ -8,14 +8,11 @@
 
 namespace orv_engine {
 
-constexpr double kLimiterReleaseSeconds = 0.05;
 constexpr float kDenormalOffset = 1.0e-20f; // far below hearing, far above the denormal range
 
 BlockRunner::BlockRunner(OrvEngine& engine, OrvPreset& preset, const BlockPlan& plan)
     : engine_(engine), state_(engine.state), preset_(preset), plan_(plan)
 {
-    const double releaseFrames = kLimiterReleaseSeconds * plan.sampleRate;
-    limiterRelease_ = 1.0 - std::exp(-1.0 / releaseFrames);
     longestDelay_ = double(plan.lineLength - 1);
     const float threshold = engine.limiterThreshold;
     threshold_ = std::isfinite(threshold) && threshold > 0.0f ? std::min(threshold, kSignalCeiling) : 0.7f;

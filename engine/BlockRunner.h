@@ -183,7 +183,6 @@ private:
     OrvModulationState& state_;
     OrvPreset& preset_;
     const BlockPlan& plan_;
-    double limiterRelease_ = 0.0;
     double longestDelay_ = 0.0; // samples a read may reach back
     float threshold_ = 0.7f;
     float inputLeft_ = 0.0f;

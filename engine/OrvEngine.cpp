@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <memory>
 
 #if defined(__SSE__)
@@ -46,9 +47,12 @@ OrvEngine::OrvEngine()
       panPass(std::make_unique<float[]>(kNumModules * kNumChannels * kPassFrames)),
       lfoPass(std::make_unique<float[]>(kNumChannels * kPassFrames)),
       sourcePass(std::make_unique<float[]>(2 * kNumModules * kNumChannels * kPassFrames)),
-      lineInput(std::make_unique<float[]>(kNumChannels * kPassFrames))
+      lineInput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
+      planCache(std::make_unique<PlanCache>())
 {
 }
+
+OrvEngine::~OrvEngine() = default;
 
 void clearModulationState(OrvEngine& engine)
 {
@@ -69,7 +73,13 @@ void processBlock(OrvEngine& engine, OrvPreset& preset, const float* const input
     if (frames <= 0)
         return;
     [[maybe_unused]] FlushDenormals flushDenormals;
-    BlockPlan plan;
-    buildPlan(plan, preset, engine.state, sampleRate);
-    BlockRunner(engine, preset, plan).run(inputs, outputs, frames, replace);
+    PlanCache& cache = *engine.planCache;
+    readPlanInputs(cache.incoming, preset, engine.state, sampleRate);
+    if (!cache.valid || std::memcmp(&cache.incoming, &cache.inputs, sizeof(PlanInputs)) != 0) {
+        std::memcpy(&cache.inputs, &cache.incoming, sizeof(PlanInputs));
+        cache.plan = BlockPlan {};
+        buildPlan(cache.plan, preset, engine.state, sampleRate);
+        cache.valid = true;
+    }
+    BlockRunner(engine, preset, cache.plan).run(inputs, outputs, frames, replace);
 }

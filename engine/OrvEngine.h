@@ -60,8 +60,13 @@ struct OrvModulationState {
     bool denormalSign = false;
 };
 
+namespace orv_engine {
+struct PlanCache;
+}
+
 struct OrvEngine {
     OrvEngine();
+    ~OrvEngine();
 
     float limiterThreshold = 0.7f; // plug-in wide, set only through "Limiter Setup"
     bool limiterEngaged = false;   // gain reduced since the plug-in object last reported it
@@ -76,6 +81,7 @@ struct OrvEngine {
     std::unique_ptr<float[]> lfoPass;     // one pass of a Sine LFO's value per channel
     std::unique_ptr<float[]> sourcePass;  // one pass of each frame-loop oscillator, then of each one's Sine LFO value
     std::unique_ptr<float[]> lineInput;   // one pass of a delay's input when its output was read ahead
+    std::unique_ptr<orv_engine::PlanCache> planCache; // the plan made from the record, until the record changes
 };
 
 // Clears every running value of the engine, delay memory included, so the next

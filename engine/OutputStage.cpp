@@ -15,7 +15,8 @@ constexpr double kLimiterSnap = 1.0e-6;
 void BlockRunner::mixBuses(int count)
 {
     float* bus[kNumChannels] = {engine_.passOutput.get(), engine_.passOutput.get() + kPassFrames};
-    std::fill_n(bus[0], kNumChannels * kPassFrames, 0.0f);
+    for (int c = 0; c < kNumChannels; ++c)
+        std::fill_n(bus[c], count, 0.0f);
     for (int index = 0; index < plan_.moduleCount; ++index) {
         const ModulePlan& module = plan_.modules[index];
         if (!module.panned) {
@@ -65,7 +66,7 @@ void BlockRunner::limitAndWrite(float* const outputs[2], int offset, int count, 
         if (needed < gain) {
             gain = needed;
         } else if (needed != gain) {
-            gain += (needed - gain) * limiterRelease_;
+            gain += (needed - gain) * plan_.limiterRelease;
             if (needed - gain < kLimiterSnap)
                 gain = needed;
         }

@@ -6,15 +6,6 @@ namespace orv_engine {
 
 namespace {
 
-bool hasPendingWord(const OrvPreset& preset, int m)
-{
-    for (int c = 0; c < kNumChannels; ++c) {
-        if (preset.pendingAmplMod[m][c] || preset.pendingTrackedFilterFrq[m][c] || preset.pendingTrackedFreqMod[m][c])
-            return true;
-    }
-    return false;
-}
-
 // A Delay whose time nothing moves and that is longer than a pass gives the whole pass
 // from what its line held before it, so a loop of routes through it does not hold the
 // pass back: its output is read ahead and its input written once its senders have run.

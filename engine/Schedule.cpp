@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "Bounds.h"
 
@@ -15,6 +16,7 @@ constexpr float kMaxFrequency = 1.0e5f;
 constexpr float kMaxDepth = 1.0e4f;
 constexpr float kMaxGain = 1.0e4f;
 constexpr float kMaxMagnitude = 1.0e4f; // offsets, thresholds, Q, exponents, steps
+constexpr double kLimiterReleaseSeconds = 0.05;
 constexpr float kMaxEnvCoefficient = 0.999999f;
 
 int16_t knownSource(int16_t kind)
@@ -175,10 +177,47 @@ void averageModuleInputs(BlockPlan& plan)
 
 } // namespace
 
+void readPlanInputs(PlanInputs& inputs, const OrvPreset& preset, const OrvModulationState& state, float sampleRate)
+{
+    const auto copy = [](auto& to, const auto& from) {
+        static_assert(sizeof to == sizeof from);
+        std::memcpy(&to, &from, sizeof to);
+    };
+    inputs.sampleRate = sampleRate;
+    inputs.delayLineLength = preset.delayLineLength;
+    copy(inputs.outputGain, preset.outputGain);
+    copy(inputs.oscFrequency, preset.oscFrequency);
+    copy(inputs.dcOffset, preset.dcOffset);
+    copy(inputs.processTime, preset.processTime);
+    copy(inputs.envCoefficient, preset.envCoefficient);
+    copy(inputs.envThreshold, preset.envThreshold);
+    copy(inputs.mainValue, preset.mainValue);
+    copy(inputs.filterQ, preset.filterQ);
+    copy(inputs.phaseOrLfoDepth, preset.phaseOrLfoDepth);
+    copy(inputs.exponent, preset.exponent);
+    copy(inputs.quantizeStep, preset.quantizeStep);
+    copy(inputs.phaseShape, preset.phaseShape);
+    copy(inputs.trackInterval, preset.trackInterval);
+    copy(inputs.modDepth, preset.modDepth);
+    copy(inputs.minLag, preset.minLag);
+    copy(inputs.maxLag, preset.maxLag);
+    copy(inputs.inUse, preset.inUse);
+    copy(inputs.outputOn, preset.outputOn);
+    copy(inputs.modKind, preset.modKind);
+    copy(inputs.modTarget, preset.modTarget);
+    copy(inputs.processKind, preset.processKind);
+    copy(inputs.oscKind, preset.oscKind);
+    for (int m = 0; m < kNumModules; ++m) {
+        inputs.pending[m] = hasPendingWord(preset, m);
+        inputs.fading[m] = state.fadeRequested[m] || state.fadeRemaining[m] > 0;
+    }
+}
+
 void buildPlan(BlockPlan& plan, const OrvPreset& preset, const OrvModulationState& state, float sampleRate)
 {
     plan.sampleRate = std::isfinite(sampleRate) && sampleRate >= 1000.0f ? std::min(double(sampleRate), 1.0e6) : 44100.0;
     plan.framePeriod = 1.0 / plan.sampleRate;
+    plan.limiterRelease = 1.0 - std::exp(-1.0 / (kLimiterReleaseSeconds * plan.sampleRate));
 
     bool inUse[kNumModules];
     int lineModules = 0;

@@ -77,6 +77,7 @@ struct BlockPlan {
     uint32_t lineLength = 1;
     double sampleRate = 44100.0;
     double framePeriod = 1.0 / 44100.0; // seconds; oscillators multiply by it rather than divide every frame
+    double limiterRelease = 0.0;        // the share of the way to its target a releasing limiter goes per frame
 };
 
 inline bool isFilter(int16_t process)
@@ -120,6 +121,57 @@ inline bool isDepthRoute(const Route& route)
     return route.action == RouteAction::AddToField
         && (route.field == &OrvChannelInputs::slotADepth || route.field == &OrvChannelInputs::slotBDepth);
 }
+
+inline bool hasPendingWord(const OrvPreset& preset, int m)
+{
+    for (int c = 0; c < kNumChannels; ++c) {
+        if (preset.pendingAmplMod[m][c] || preset.pendingTrackedFilterFrq[m][c] || preset.pendingTrackedFreqMod[m][c])
+            return true;
+    }
+    return false;
+}
+
+// Everything of the record and the running state that a plan is made from, so a plan is
+// made again only when one of them changes. Compared bit for bit; it has no padding.
+struct PlanInputs {
+    float sampleRate;
+    uint32_t delayLineLength;
+    float outputGain[kNumModules][kNumChannels];
+    float oscFrequency[kNumModules];
+    float dcOffset[kNumModules];
+    float processTime[kNumModules];
+    float envCoefficient[kNumModules];
+    float envThreshold[kNumModules];
+    float mainValue[kNumModules];
+    float filterQ[kNumModules];
+    float phaseOrLfoDepth[kNumModules];
+    float exponent[kNumModules];
+    float quantizeStep[kNumModules];
+    float phaseShape[kNumModules];
+    float trackInterval[kNumModules];
+    float modDepth[kNumModules][kNumSlots];
+    int32_t minLag[kNumModules];
+    int32_t maxLag[kNumModules];
+    uint16_t inUse[kNumModules];
+    uint16_t outputOn[kNumModules][kNumChannels];
+    uint16_t modKind[kNumModules][kNumSlots];
+    int16_t modTarget[kNumModules][kNumSlots];
+    int16_t processKind[kNumModules];
+    int16_t oscKind[kNumModules];
+    bool pending[kNumModules];
+    bool fading[kNumModules];
+};
+static_assert(sizeof(PlanInputs) == 8 + kNumModules * (4 * 16 + 4 * 2 + 2 * 9 + 2));
+
+void readPlanInputs(PlanInputs& inputs, const OrvPreset& preset, const OrvModulationState& state, float sampleRate);
+
+// The plan the engine plays and what it was made from.
+struct PlanCache {
+    PlanInputs inputs;
+    PlanInputs incoming; // this block's inputs, kept here so the comparison allocates nothing
+    BlockPlan plan;
+    bool valid;
+};
 
 // Turns the record into this block's plan: what each module in use does, its routes
 // with their depths, the lines it owns and the order modules run in.
