@@ -1,13 +1,16 @@
 #include "BlockRunner.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 #include "ModuleStep.h"
 
 namespace orv_engine {
 
+constexpr float kLargestFloat = std::numeric_limits<float>::max(); // beyond it, or NaN: not finite
 constexpr float kDenormalOffset = 1.0e-20f; // far below hearing, far above the denormal range
 
 BlockRunner::BlockRunner(OrvEngine& engine, OrvPreset& preset, const BlockPlan& plan)
@@ -118,16 +121,21 @@ void BlockRunner::startRequestedFades()
 // Non-finite samples count as 0; a tiny offset of alternating sign keeps
 // decaying filters and feedback loops out of the denormal range.
 // The offset's sign follows the frame's parity within the pass, so the loop has no
-// carried state and vectorises.
+// carried state and vectorises a pair of frames at a time.
 void BlockRunner::readInputs(const float* const inputs[2], int offset, int count)
 {
     const float evenOffset = state_.denormalSign ? kDenormalOffset : -kDenormalOffset;
-    const float offsets[2] = {evenOffset, -evenOffset};
+    const auto finite = [](float x) { return std::fabs(x) <= kLargestFloat ? x : 0.0f; };
     for (int c = 0; c < kNumChannels; ++c) {
         const float* from = inputs[c] + offset;
         float* to = engine_.passInput.get() + c * kPassFrames;
-        for (int frame = 0; frame < count; ++frame)
-            to[frame] = (std::isfinite(from[frame]) ? from[frame] : 0.0f) + offsets[frame & 1];
+        int frame = 0;
+        for (; frame + 1 < count; frame += 2) {
+            to[frame] = finite(from[frame]) + evenOffset;
+            to[frame + 1] = finite(from[frame + 1]) - evenOffset;
+        }
+        if (frame < count)
+            to[frame] = finite(from[frame]) + evenOffset;
     }
     if (count % 2 != 0)
         state_.denormalSign = !state_.denormalSign;

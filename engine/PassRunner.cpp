@@ -209,13 +209,8 @@ void BlockRunner::readAhead(int index, int count)
     const double time = std::clamp(double(module.processTime), 0.0, longestDelay_);
     for (int c = 0; c < module.channels; ++c) {
         const uint32_t write = state_.lineWrite[module.line + c];
-        uint32_t newest = write >= plan_.lineLength ? 0 : write;
-        const float* samples = line(module, c);
-        float* output = passOf(index, c);
-        for (int frame = 0; frame < count; ++frame) {
-            output[frame] = bounded(readLine(samples, newest, time));
-            newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
-        }
+        const uint32_t newest = write >= plan_.lineLength ? 0 : write;
+        readConstantDelay(line(module, c), plan_.lineLength, newest, time, passOf(index, c), count);
         state_.lastDelayTime[module.index][c] = float(time);
     }
     state_.delayRead[module.index] = true;
@@ -225,13 +220,17 @@ void BlockRunner::readAhead(int index, int count)
 void BlockRunner::writeAhead(int index, float* const inputs[2], int count)
 {
     const ModulePlan& module = plan_.modules[index];
-    OwnFeedback feedback(module, state_.inputs[module.index]);
+    OrvChannelInputs (&inbox)[kNumChannels] = state_.inputs[module.index];
     for (int c = 0; c < module.channels; ++c) {
-        const float* output = passOf(index, c);
-        for (int frame = 0; frame < count; ++frame) {
-            writeLine(module, c, feedback.input(c, inputs[c][frame]));
-            feedback.output(c, output[frame]);
+        // Its output is known, so each frame's own feedback is too: the frame before sent it.
+        if (module.selfMixCount > 0) {
+            const float* output = passOf(index, c);
+            inputs[c][0] = bounded(inputs[c][0] + inbox[c].mix);
+            for (int frame = 1; frame < count; ++frame)
+                inputs[c][frame] = bounded(inputs[c][frame] + selfMix(module, output[frame - 1]));
+            inbox[c].mix = selfMix(module, output[count - 1]);
         }
+        writeLineRun(line(module, c), plan_.lineLength, state_.lineWrite[module.line + c], inputs[c], count);
     }
 }
 
