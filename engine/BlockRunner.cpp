@@ -26,6 +26,50 @@ BlockRunner::BlockRunner(OrvEngine& engine, OrvPreset& preset, const BlockPlan& 
             if (module.line >= 0)
                 lines_[module.index][c] = engine.delayPool.get() + size_t(module.line + c) * plan.lineLength;
         }
+        moduleSteps_[index] = moduleStepFor(module.process, module.channels);
+        if (!module.precomputed || module.liveRouteCount > 0)
+            frameOrder_[frameOrderCount_++] = index;
+        findSourceRows(index);
+    }
+}
+
+BlockRunner::ModuleStep BlockRunner::moduleStepFor(int16_t process, int channels)
+{
+    switch (process) {
+#define ORV_PROCESS(kind) \
+    case kind: return channels == 2 ? &BlockRunner::runModuleAs<kind, 2> : &BlockRunner::runModuleAs<kind, 1>;
+        ORV_EACH_PROCESS
+#undef ORV_PROCESS
+    default:
+        return channels == 2 ? &BlockRunner::runModuleAs<ProcessKind::NoProcess, 2>
+                             : &BlockRunner::runModuleAs<ProcessKind::NoProcess, 1>;
+    }
+}
+
+void BlockRunner::findSourceRows(int index)
+{
+    static constexpr float kSilentPass[kPassFrames] {};
+    const ModulePlan& module = plan_.modules[index];
+    const float* left = engine_.passInput.get();
+    const float* right = left + kPassFrames;
+    for (int c = 0; c < kNumChannels; ++c) {
+        const float* row = nullptr;
+        const float* lfo = kSilentPass;
+        switch (module.source) {
+        case OscKind::LeftIn: row = left; break;
+        case OscKind::RightIn: row = right; break;
+        case OscKind::StereoIn: row = c == 0 ? left : right; break;
+        case OscKind::LeftRightIn: row = filledSource(index, 0); break;
+        case OscKind::NoOsc: row = kSilentPass; break;
+        default:
+            if (module.sourceFilled) {
+                row = filledSource(index, c);
+                lfo = filledLfo(index, c);
+            }
+            break;
+        }
+        sourceRow_[module.index][c] = row;
+        lfoRow_[module.index][c] = lfo;
     }
 }
 
@@ -37,6 +81,7 @@ void BlockRunner::run(const float* const inputs[2], float* const outputs[2], int
     for (int done = 0; done < frames; done += kPassFrames) {
         const int count = std::min(kPassFrames, frames - done);
         readInputs(inputs, done, count);
+        fillMixedInputs(count);
         markFilterRefreshes(count);
         precomputeIndependentModules(count);
         if (plan_.prePassCount + plan_.postPassCount < plan_.moduleCount) {
@@ -154,9 +199,21 @@ void BlockRunner::markFilterRefreshes(int count)
 void BlockRunner::startFrame(int frame)
 {
     frame_ = frame;
-    inputLeft_ = engine_.passInput[frame];
-    inputRight_ = engine_.passInput[kPassFrames + frame];
     refreshFilters_ = refreshAt_[frame];
+}
+
+// The average of both inputs, for the module steps of L+R In modules.
+void BlockRunner::fillMixedInputs(int count)
+{
+    const float* left = engine_.passInput.get();
+    const float* right = left + kPassFrames;
+    for (int index = 0; index < plan_.moduleCount; ++index) {
+        if (plan_.modules[index].source != OscKind::LeftRightIn)
+            continue;
+        float* mixed = filledSource(index, 0);
+        for (int frame = 0; frame < count; ++frame)
+            mixed[frame] = (left[frame] + right[frame]) * 0.5f;
+    }
 }
 
 // An oscillator's samples do not depend on the other modules unless a route bends
@@ -192,12 +249,13 @@ void BlockRunner::keepLastFrames(int count)
 void BlockRunner::runFrame(int frame)
 {
     startFrame(frame);
-    for (int index = 0; index < plan_.moduleCount; ++index) {
+    for (int place = 0; place < frameOrderCount_; ++place) {
+        const int index = frameOrder_[place];
         const ModulePlan& module = plan_.modules[index];
         if (!module.precomputed) {
             float sample[kNumChannels] {};
             float pan[kNumChannels] {};
-            runModule(module, state_.inputs[module.index], sample, pan);
+            (this->*moduleSteps_[index])(module, state_.inputs[module.index], sample, pan);
             if (module.channels == 1)
                 state_.inputs[module.index][1] = {};
             for (int c = 0; c < module.channels; ++c) {
@@ -207,10 +265,9 @@ void BlockRunner::runFrame(int frame)
             }
             continue;
         }
-        for (int route = 0; route < module.routeCount; ++route) {
-            const Route& r = module.routes[route];
-            if (r.pulled)
-                continue; // the target took the route in the pre-pass
+        // The other routes' targets took them in the pre-pass.
+        for (int live = 0; live < module.liveRouteCount; ++live) {
+            const Route& r = module.routes[module.liveRoutes[live]];
             for (int c = 0; c < module.channels; ++c) {
                 const float y = passOf(index, c)[frame];
                 deliver(r, state_.inputs[r.target][c], y, 1.0f, trackedPitch(r, y));

@@ -51,6 +51,8 @@ private:
     void readInputs(const float* const inputs[2], int offset, int count);
     void markFilterRefreshes(int count);
     void startFrame(int frame);
+    void fillMixedInputs(int count);
+    void findSourceRows(int index);
     void fillFrameLoopSources(int count);
     void keepLastFrames(int count);
     void runFrame(int frame);
@@ -79,8 +81,9 @@ private:
     void filterPass(const ModulePlan& module, float* const samples[2], int count);
 
     // One module's frame: source, process, routes (ModuleStep.h, ModuleStep.cpp)
-    template <int16_t Process>
-    void runModuleWith(const ModulePlan& module, OrvChannelInputs inbox[2], float sample[2], float pan[2]);
+    using ModuleStep = void (BlockRunner::*)(const ModulePlan& module, OrvChannelInputs inbox[2], float sample[2],
+                                             float pan[2]);
+    static ModuleStep moduleStepFor(int16_t process, int channels);
     void runModule(const ModulePlan& module, OrvChannelInputs inbox[2], float sample[2], float pan[2]);
     template <int16_t Process, int Channels>
     [[gnu::noinline]] void runModuleAs(const ModulePlan& module, OrvChannelInputs inbox[2], float sample[2], float pan[2]);
@@ -185,12 +188,17 @@ private:
     const BlockPlan& plan_;
     double longestDelay_ = 0.0; // samples a read may reach back
     float threshold_ = 0.7f;
-    float inputLeft_ = 0.0f;
-    float inputRight_ = 0.0f;
     int frame_ = 0; // the frame of the pass that runs
     int filterCountdown_ = 0; // coefficients are refreshed at the block start and every 160 frames
     float* output_[kNumModules][kNumChannels] {}; // each planned module's row of modulePass
     float* lines_[kNumModules][kNumChannels] {};  // each module's delay lines, by module number
+    // By module number: where a module step reads its source and Sine LFO value over the
+    // pass, when they do not depend on the frame's routes; null: it makes them itself.
+    const float* sourceRow_[kNumModules][kNumChannels] {};
+    const float* lfoRow_[kNumModules][kNumChannels] {};
+    ModuleStep moduleSteps_[kNumModules] {}; // by place in the plan
+    int frameOrder_[kNumModules] {};         // the modules the frame loop runs or sends from, by place
+    int frameOrderCount_ = 0;
     int lastWindow_ = 0;      // the history of the block's last pitch detection, with its lags and result
     int lastShortest_ = 0;
     int lastLongest_ = 0;     // 0: no detection yet

@@ -21,25 +21,9 @@ inline void addPending(uint16_t& pending)
         ++pending;
 }
 
-template <int16_t Process>
-void BlockRunner::runModuleWith(const ModulePlan& module, OrvChannelInputs inbox[2], float sample[2], float pan[2])
-{
-    if (module.channels == 2)
-        runModuleAs<Process, 2>(module, inbox, sample, pan);
-    else
-        runModuleAs<Process, 1>(module, inbox, sample, pan);
-}
-
 inline void BlockRunner::runModule(const ModulePlan& module, OrvChannelInputs inbox[2], float sample[2], float pan[2])
 {
-    switch (module.process) {
-#define ORV_PROCESS(kind) \
-    case kind: return runModuleWith<kind>(module, inbox, sample, pan);
-        ORV_EACH_PROCESS
-#undef ORV_PROCESS
-    default:
-        return runModuleWith<ProcessKind::NoProcess>(module, inbox, sample, pan);
-    }
+    (this->*moduleSteps_[plan_.planIndex[module.index]])(module, inbox, sample, pan);
 }
 
 // Both channels of a module run side by side: they never read each other, and their
@@ -58,10 +42,9 @@ void BlockRunner::runModuleAs(const ModulePlan& module, OrvChannelInputs inbox[2
         const OrvChannelInputs& in = inbox[c];
         pan[c] = in.pan;
         float source;
-        if (module.sourceFilled) {
-            const int index = plan_.planIndex[m];
-            source = filledSource(index, c)[frame_];
-            lfo[c] = filledLfo(index, c)[frame_];
+        if (const float* row = sourceRow_[m][c]) {
+            source = row[frame_];
+            lfo[c] = lfoRow_[m][c][frame_];
         } else {
             source = sourceSample(module, c, in, in.trackedFrequencyCount != 0, lfo[c]);
         }
@@ -84,10 +67,9 @@ void BlockRunner::runModuleAs(const ModulePlan& module, OrvChannelInputs inbox[2
         depthScale[c][1] = 1.0f + inbox[c].slotBDepth;
         inbox[c] = {};
     }
-    for (int index = 0; index < module.routeCount; ++index) {
-        const Route& route = module.routes[index];
-        if (route.pulled)
-            continue; // the target runs after the frame loop and reads this route itself
+    // A pulled route's target runs after the frame loop and reads the route itself.
+    for (int live = 0; live < module.liveRouteCount; ++live) {
+        const Route& route = module.routes[module.liveRoutes[live]];
         for (int c = 0; c < Channels; ++c)
             deliver(route, state_.inputs[route.target][c], sample[c], depthScale[c][route.slot], state_.pitch[m][c]);
     }
@@ -95,22 +77,10 @@ void BlockRunner::runModuleAs(const ModulePlan& module, OrvChannelInputs inbox[2
 
 inline float BlockRunner::sourceSample(const ModulePlan& module, int c, const OrvChannelInputs& in, bool tracked, float& lfo)
 {
-    switch (module.source) {
-    case OscKind::LeftIn:
-        return inputLeft_;
-    case OscKind::RightIn:
-        return inputRight_;
-    case OscKind::LeftRightIn:
-        return (inputLeft_ + inputRight_) * 0.5f;
-    case OscKind::StereoIn:
-        return c == 0 ? inputLeft_ : inputRight_;
-    case OscKind::Noise:
+    // The inputs and No Osc come from rows (see sourceRow_).
+    if (module.source == OscKind::Noise)
         return float(nextNoiseValue(engine_.noiseState) - kNoiseCentre) * kNoiseScale;
-    case OscKind::NoOsc:
-        return 0.0f;
-    default:
-        return oscillatorSample(module, c, in, tracked, lfo);
-    }
+    return oscillatorSample(module, c, in, tracked, lfo);
 }
 
 inline double BlockRunner::oscillatorFrequency(const ModulePlan& module, const OrvChannelInputs& in, bool tracked) const

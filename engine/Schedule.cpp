@@ -283,6 +283,11 @@ void buildPlan(BlockPlan& plan, const OrvPreset& preset, const OrvModulationStat
     for (int index = 0; index < plan.moduleCount; ++index) {
         ModulePlan& module = plan.modules[index];
         module.sourceFilled = !module.precomputed && hasPhase(module.source) && !bent[module.index];
+        module.liveRouteCount = 0;
+        for (int route = 0; route < module.routeCount; ++route) {
+            if (!module.routes[route].pulled)
+                module.liveRoutes[module.liveRouteCount++] = route;
+        }
     }
 }
 

@@ -62,6 +62,8 @@ struct ModulePlan {
     int line; // first of the module's two delay lines, -1 for none
     int routeCount;
     Route routes[kNumSlots];
+    int liveRouteCount; // the routes that are not pulled: they go through the target's inbox
+    int liveRoutes[kNumSlots];
 };
 
 // What the record says for this block, checked and bounded once.
