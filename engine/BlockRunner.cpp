@@ -13,18 +13,21 @@ namespace orv_engine {
 constexpr float kLargestFloat = std::numeric_limits<float>::max(); // beyond it, or NaN: not finite
 constexpr float kDenormalOffset = 1.0e-20f; // far below hearing, far above the denormal range
 
-BlockRunner::BlockRunner(OrvEngine& engine, OrvPreset& preset, const BlockPlan& plan)
-    : engine_(engine), state_(engine.state), preset_(preset), plan_(plan)
+BlockRunner::BlockRunner(OrvEngine& engine, const BlockPlan& plan)
+    : engine_(engine), state_(engine.state), plan_(plan)
 {
-    longestDelay_ = double(plan.lineLength - 1);
-    const float threshold = engine.limiterThreshold;
-    threshold_ = std::isfinite(threshold) && threshold > 0.0f ? std::min(threshold, kSignalCeiling) : 0.7f;
-    for (int index = 0; index < plan.moduleCount; ++index) {
-        const ModulePlan& module = plan.modules[index];
+}
+
+void BlockRunner::prepare()
+{
+    longestDelay_ = double(plan_.lineLength - 1);
+    frameOrderCount_ = 0;
+    for (int index = 0; index < plan_.moduleCount; ++index) {
+        const ModulePlan& module = plan_.modules[index];
         for (int c = 0; c < kNumChannels; ++c) {
-            output_[index][c] = moduleOutput(engine, module.index, c);
+            output_[index][c] = moduleOutput(engine_, module.index, c);
             if (module.line >= 0)
-                lines_[module.index][c] = engine.delayPool.get() + size_t(module.line + c) * plan.lineLength;
+                lines_[module.index][c] = engine_.delayPool.get() + size_t(module.line + c) * plan_.lineLength;
         }
         moduleSteps_[index] = moduleStepFor(module.process, module.channels);
         if (!module.precomputed || module.liveRouteCount > 0)
@@ -73,8 +76,17 @@ void BlockRunner::findSourceRows(int index)
     }
 }
 
-void BlockRunner::run(const float* const inputs[2], float* const outputs[2], int frames, bool replace)
+void BlockRunner::run(OrvPreset& preset, const float* const inputs[2], float* const outputs[2], int frames,
+                      bool replace)
 {
+    preset_ = &preset;
+    const float threshold = engine_.limiterThreshold;
+    threshold_ = std::isfinite(threshold) && threshold > 0.0f ? std::min(threshold, kSignalCeiling) : 0.7f;
+    filterCountdown_ = 0;
+    lastWindow_ = 0;
+    lastShortest_ = 0;
+    lastLongest_ = 0;
+    lastPitch_ = 0.0f;
     loadPhases();
     loadPendingWords();
     startRequestedFades();
@@ -105,8 +117,8 @@ void BlockRunner::loadPhases()
         for (int c = 0; c < kNumChannels; ++c) {
             // The record holds the phase in single precision; the engine keeps running
             // on its own double unless someone wrote a new phase into the record.
-            if (std::memcmp(&preset_.oscPhase[m][c], &state_.storedPhase[m][c], sizeof(float)) != 0)
-                state_.phase[m][c] = wrapPhase(preset_.oscPhase[m][c]);
+            if (std::memcmp(&preset_->oscPhase[m][c], &state_.storedPhase[m][c], sizeof(float)) != 0)
+                state_.phase[m][c] = wrapPhase(preset_->oscPhase[m][c]);
         }
     }
 }
@@ -118,9 +130,9 @@ void BlockRunner::loadPendingWords()
         const int m = plan_.modules[index].index;
         for (int c = 0; c < kNumChannels; ++c) {
             OrvChannelInputs& inbox = state_.inputs[m][c];
-            inbox.amplitudeCount = preset_.pendingAmplMod[m][c];
-            inbox.trackedFrequencyCount = preset_.pendingTrackedFreqMod[m][c];
-            inbox.trackedCutoffCount = preset_.pendingTrackedFilterFrq[m][c];
+            inbox.amplitudeCount = preset_->pendingAmplMod[m][c];
+            inbox.trackedFrequencyCount = preset_->pendingTrackedFreqMod[m][c];
+            inbox.trackedCutoffCount = preset_->pendingTrackedFilterFrq[m][c];
         }
     }
 }
@@ -131,9 +143,9 @@ void BlockRunner::storePendingWords()
         const int m = plan_.modules[index].index;
         for (int c = 0; c < kNumChannels; ++c) {
             const OrvChannelInputs& inbox = state_.inputs[m][c];
-            preset_.pendingAmplMod[m][c] = inbox.amplitudeCount;
-            preset_.pendingTrackedFreqMod[m][c] = inbox.trackedFrequencyCount;
-            preset_.pendingTrackedFilterFrq[m][c] = inbox.trackedCutoffCount;
+            preset_->pendingAmplMod[m][c] = inbox.amplitudeCount;
+            preset_->pendingTrackedFreqMod[m][c] = inbox.trackedFrequencyCount;
+            preset_->pendingTrackedFilterFrq[m][c] = inbox.trackedCutoffCount;
         }
     }
 }
@@ -146,8 +158,8 @@ void BlockRunner::storePhases()
             continue;
         for (int c = 0; c < module.channels; ++c) {
             const float phase = float(state_.phase[module.index][c]);
-            preset_.oscPhase[module.index][c] = phase < float(kTwoPi) ? phase : 0.0f;
-            state_.storedPhase[module.index][c] = preset_.oscPhase[module.index][c];
+            preset_->oscPhase[module.index][c] = phase < float(kTwoPi) ? phase : 0.0f;
+            state_.storedPhase[module.index][c] = preset_->oscPhase[module.index][c];
         }
     }
 }

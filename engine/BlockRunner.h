@@ -38,8 +38,10 @@ inline float* moduleOutput(OrvEngine& engine, int module, int c)
 // modules that run a pass at a time, then the frame loop, then the buses and the limiter.
 class BlockRunner {
 public:
-    BlockRunner(OrvEngine& engine, OrvPreset& preset, const BlockPlan& plan);
-    void run(const float* const inputs[2], float* const outputs[2], int frames, bool replace);
+    BlockRunner(OrvEngine& engine, const BlockPlan& plan);
+    // Finds what the frame loop needs of a new plan.
+    void prepare();
+    void run(OrvPreset& preset, const float* const inputs[2], float* const outputs[2], int frames, bool replace);
 
 private:
     // Block and pass set-up, the frame loop (BlockRunner.cpp)
@@ -184,7 +186,7 @@ private:
 
     OrvEngine& engine_;
     OrvModulationState& state_;
-    OrvPreset& preset_;
+    OrvPreset* preset_ = nullptr; // the record of the block that plays
     const BlockPlan& plan_;
     double longestDelay_ = 0.0; // samples a read may reach back
     float threshold_ = 0.7f;
@@ -205,6 +207,17 @@ private:
     float lastPitch_ = 0.0f;
     bool refreshAt_[kPassFrames] {};
     bool refreshFilters_ = false;
+};
+
+// The plan the engine plays, what it was made from and its runner.
+struct PlanCache {
+    explicit PlanCache(OrvEngine& engine) : runner(engine, plan) {}
+
+    PlanInputs inputs {};
+    PlanInputs incoming {}; // this block's inputs, kept here so the comparison allocates nothing
+    BlockPlan plan;
+    BlockRunner runner;
+    bool valid = false;
 };
 
 } // namespace orv_engine

@@ -49,7 +49,7 @@ float BlockRunner::trackPitch(const ModulePlan& module, int c, float x, float lf
         if (module.longestPeriod > 0)
             pitch = detectOrReuse(module, c, newest);
         state_.pitch[m][c] = pitch;
-        preset_.lastPitch[m][c] = pitch;
+        preset_->lastPitch[m][c] = pitch;
         // Re-detecting more often than the analysis window is long would only repeat work.
         const double interval = double(module.trackInterval) * (1.0 + double(lfo));
         countdown += std::clamp(interval, double(std::max(module.longestPeriod, 1)), double(kMaxTime));

@@ -48,7 +48,7 @@ OrvEngine::OrvEngine()
       lfoPass(std::make_unique<float[]>(kNumChannels * kPassFrames)),
       sourcePass(std::make_unique<float[]>(2 * kNumModules * kNumChannels * kPassFrames)),
       lineInput(std::make_unique<float[]>(kNumChannels * kPassFrames)),
-      planCache(std::make_unique<PlanCache>())
+      planCache(std::make_unique<PlanCache>(*this))
 {
 }
 
@@ -79,7 +79,8 @@ void processBlock(OrvEngine& engine, OrvPreset& preset, const float* const input
         std::memcpy(&cache.inputs, &cache.incoming, sizeof(PlanInputs));
         cache.plan = BlockPlan {};
         buildPlan(cache.plan, preset, engine.state, sampleRate);
+        cache.runner.prepare();
         cache.valid = true;
     }
-    BlockRunner(engine, preset, cache.plan).run(inputs, outputs, frames, replace);
+    cache.runner.run(preset, inputs, outputs, frames, replace);
 }

@@ -167,14 +167,6 @@ static_assert(sizeof(PlanInputs) == 8 + kNumModules * (4 * 16 + 4 * 2 + 2 * 9 + 
 
 void readPlanInputs(PlanInputs& inputs, const OrvPreset& preset, const OrvModulationState& state, float sampleRate);
 
-// The plan the engine plays and what it was made from.
-struct PlanCache {
-    PlanInputs inputs;
-    PlanInputs incoming; // this block's inputs, kept here so the comparison allocates nothing
-    BlockPlan plan;
-    bool valid;
-};
-
 // Turns the record into this block's plan: what each module in use does, its routes
 // with their depths, the lines it owns and the order modules run in.
 void buildPlan(BlockPlan& plan, const OrvPreset& preset, const OrvModulationState& state, float sampleRate);
