@@ -33,6 +33,7 @@ void BlockRunner::prepare()
         if (!module.precomputed || module.liveRouteCount > 0)
             frameOrder_[frameOrderCount_++] = index;
         findSourceRows(index);
+        findPassPath(index);
     }
 }
 

@@ -62,8 +62,7 @@ private:
     // Modules that run a pass at a time (PassRunner.cpp)
     void precomputeIndependentModules(int count);
     void runPassWise(const int order[], int modules, int count);
-    bool leavesSourceAlone(const ModulePlan& module) const;
-    bool takesAmplitudeRoutes(const ModulePlan& module) const;
+    void findPassPath(int index);
     bool takesProcessRoutes(const ModulePlan& module) const;
     void gatherProcessRoutes(const ModulePlan& module, int frame, OrvChannelInputs inbox[2]) const;
     void precomputeFrameByFrame(int index, int count);
@@ -72,7 +71,9 @@ private:
     void readAhead(int index, int count);
     void writeAhead(int index, float* const inputs[2], int count);
     void applyLevelRoutes(const ModulePlan& module, int c, float* samples, int count);
-    void fillSource(const ModulePlan& module, int c, float* samples, float* lfo, int count);
+    void fillSource(int index, int c, float* samples, float* lfo, int count);
+    void fillBentOscillator(const ModulePlan& module, int c, float* samples, float* lfo, int count);
+    void sumSourceRoutes(const ModulePlan& module, int c, float OrvChannelInputs::*field, float* sums, int count) const;
     template <int Channels>
     void processPass(const ModulePlan& module, float* const samples[2], float* const lfo[2], int count, int fadeStart);
     template <int16_t Process, int Channels>
@@ -201,6 +202,10 @@ private:
     ModuleStep moduleSteps_[kNumModules] {}; // by place in the plan
     int frameOrder_[kNumModules] {};         // the modules the frame loop runs or sends from, by place
     int frameOrderCount_ = 0;
+    // By place: a pre-computed module runs one channel at a time (else frame by frame),
+    // and routes bend its oscillator or move its pan.
+    bool channelWise_[kNumModules] {};
+    bool shapesSource_[kNumModules] {};
     int lastWindow_ = 0;      // the history of the block's last pitch detection, with its lags and result
     int lastShortest_ = 0;
     int lastLongest_ = 0;     // 0: no detection yet

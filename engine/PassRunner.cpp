@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <limits>
 
 #include "ModuleStep.h"
 
@@ -68,33 +69,39 @@ void BlockRunner::runPassWise(const int order[], int modules, int count)
 {
     for (int place = 0; place < modules; ++place) {
         const int index = order[place];
-        const ModulePlan& module = plan_.modules[index];
-        if (leavesSourceAlone(module) && !(module.selfMixCount > 0 && takesAmplitudeRoutes(module)))
+        if (channelWise_[index])
             precomputeChannels(index, count);
         else
             precomputeFrameByFrame(index, count);
     }
 }
 
-// Whether every route into the module leaves its source and pan alone.
-bool BlockRunner::leavesSourceAlone(const ModulePlan& module) const
+// A pre-computed module runs one channel at a time when its routes only add to its level
+// and process, or, without feedback of its own, bend an oscillator, move its pan and add
+// at most one level route: one route sums in either order, so both ways agree.
+void BlockRunner::findPassPath(int index)
 {
+    const ModulePlan& module = plan_.modules[index];
+    bool levelAndProcessOnly = true;
+    bool shapedOnly = true;
+    bool amplitude = false;
+    int levelRoutes = 0;
     for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
         const Route& route = routeOf(module.incoming[incoming]);
-        if (!isLevelRoute(route) && !isProcessRoute(route))
-            return false;
+        if (isLevelRoute(route)) {
+            ++levelRoutes;
+            amplitude = amplitude || route.action != RouteAction::AddToField;
+        } else if (!isProcessRoute(route)) {
+            levelAndProcessOnly = false;
+            shapedOnly = shapedOnly && isSourceRoute(route);
+        }
     }
-    return true;
-}
-
-bool BlockRunner::takesAmplitudeRoutes(const ModulePlan& module) const
-{
-    for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
-        const RouteAction action = routeOf(module.incoming[incoming]).action;
-        if (action == RouteAction::Amplitude || action == RouteAction::Ring)
-            return true;
-    }
-    return false;
+    shapesSource_[index] = !levelAndProcessOnly;
+    if (levelAndProcessOnly)
+        channelWise_[index] = !(module.selfMixCount > 0 && amplitude);
+    else
+        channelWise_[index] = shapedOnly && levelRoutes <= 1 && module.selfMixCount == 0
+            && module.source != OscKind::Noise;
 }
 
 bool BlockRunner::takesProcessRoutes(const ModulePlan& module) const
@@ -184,14 +191,15 @@ void BlockRunner::gatherInputs(int index, float* const samples[2], float* const 
     const ModulePlan& module = plan_.modules[index];
     double (&phase)[kNumChannels] = state_.phase[module.index];
     // An oscillator nobody modulates plays the same in both channels when their phases agree.
-    const bool sameSource = module.channels == 2 && hasPhase(module.source) && phase[0] == phase[1];
-    fillSource(module, 0, samples[0], lfo[0], count);
+    const bool sameSource = module.channels == 2 && hasPhase(module.source) && phase[0] == phase[1]
+        && !shapesSource_[index];
+    fillSource(index, 0, samples[0], lfo[0], count);
     if (sameSource) {
         std::copy_n(samples[0], count, samples[1]);
         std::copy_n(lfo[0], count, lfo[1]);
         phase[1] = phase[0];
     } else if (module.channels == 2) {
-        fillSource(module, 1, samples[1], lfo[1], count);
+        fillSource(index, 1, samples[1], lfo[1], count);
     }
     for (int c = 0; c < module.channels; ++c) {
         if (module.sourceGain != 1.0f) {
@@ -199,6 +207,25 @@ void BlockRunner::gatherInputs(int index, float* const samples[2], float* const 
                 samples[c][frame] *= module.sourceGain;
         }
         applyLevelRoutes(module, c, samples[c], count);
+        if (shapesSource_[index] && module.panned)
+            sumSourceRoutes(module, c, &OrvChannelInputs::pan, panOf(index, c), count);
+    }
+}
+
+// What the routes into one field of a pre-computed module add up to in each frame of the
+// pass, in the order its inbox would take them.
+void BlockRunner::sumSourceRoutes(const ModulePlan& module, int c, float OrvChannelInputs::*field, float* sums,
+                                  int count) const
+{
+    std::fill_n(sums, count, 0.0f);
+    for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+        const Incoming& from = module.incoming[incoming];
+        const Route& route = routeOf(from);
+        if (route.action != RouteAction::AddToField || route.field != field || plan_.modules[from.sender].channels <= c)
+            continue;
+        const float* sent = sentThrough(from, c);
+        for (int frame = sends(from, 0) ? 0 : 1; frame < count; ++frame)
+            sums[frame] += route.depth * sent[frame];
     }
 }
 
@@ -267,25 +294,28 @@ void BlockRunner::applyLevelRoutes(const ModulePlan& module, int c, float* sampl
         samples[frame] = bounded(samples[frame]);
 }
 
-void BlockRunner::fillSource(const ModulePlan& module, int c, float* samples, float* lfo, int count)
+void BlockRunner::fillSource(int index, int c, float* samples, float* lfo, int count)
 {
     static constexpr OrvChannelInputs kNothingSent {};
+    const ModulePlan& module = plan_.modules[index];
     const float* left = engine_.passInput.get();
     const float* right = left + kPassFrames;
     if (module.source != OscKind::SineLfo)
         std::fill_n(lfo, count, 0.0f);
+    // A module whose routes shape its source takes its input unbounded, as a module step does.
+    const float ceiling = shapesSource_[index] ? std::numeric_limits<float>::infinity() : kSignalCeiling;
     switch (module.source) {
     case OscKind::LeftIn:
     case OscKind::RightIn:
     case OscKind::StereoIn: {
         const float* input = module.source == OscKind::LeftIn || (module.source == OscKind::StereoIn && c == 0) ? left : right;
         for (int frame = 0; frame < count; ++frame)
-            samples[frame] = bounded(input[frame]);
+            samples[frame] = bounded(input[frame], ceiling);
         return;
     }
     case OscKind::LeftRightIn:
         for (int frame = 0; frame < count; ++frame)
-            samples[frame] = bounded((left[frame] + right[frame]) * 0.5f);
+            samples[frame] = bounded((left[frame] + right[frame]) * 0.5f, ceiling);
         return;
     case OscKind::NoOsc:
         std::fill_n(samples, count, 0.0f);
@@ -295,8 +325,27 @@ void BlockRunner::fillSource(const ModulePlan& module, int c, float* samples, fl
             samples[frame] = sourceSample(module, c, kNothingSent, false, lfo[frame]);
         return;
     default:
-        fillOscillator(module, c, samples, lfo, count);
+        if (shapesSource_[index])
+            fillBentOscillator(module, c, samples, lfo, count);
+        else
+            fillOscillator(module, c, samples, lfo, count);
         return;
+    }
+}
+
+// An oscillator that Freq Mod and Phase Mod routes of pre-computed modules bend, frame by
+// frame as a module step makes it.
+void BlockRunner::fillBentOscillator(const ModulePlan& module, int c, float* samples, float* lfo, int count)
+{
+    float frequency[kPassFrames];
+    float phase[kPassFrames];
+    sumSourceRoutes(module, c, &OrvChannelInputs::frequency, frequency, count);
+    sumSourceRoutes(module, c, &OrvChannelInputs::phase, phase, count);
+    OrvChannelInputs in {};
+    for (int frame = 0; frame < count; ++frame) {
+        in.frequency = frequency[frame];
+        in.phase = phase[frame];
+        samples[frame] = oscillatorSample(module, c, in, false, lfo[frame]);
     }
 }
 

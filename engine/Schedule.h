@@ -118,6 +118,14 @@ inline bool isProcessRoute(const Route& route)
             || route.field == &OrvChannelInputs::time || route.field == &OrvChannelInputs::power);
 }
 
+// Freq Mod, Phase Mod and Pan Mod: they bend an oscillator or move the pan.
+inline bool isSourceRoute(const Route& route)
+{
+    return route.action == RouteAction::AddToField
+        && (route.field == &OrvChannelInputs::frequency || route.field == &OrvChannelInputs::phase
+            || route.field == &OrvChannelInputs::pan);
+}
+
 inline bool isDepthRoute(const Route& route)
 {
     return route.action == RouteAction::AddToField
