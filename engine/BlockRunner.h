@@ -64,6 +64,7 @@ private:
     void runPassWise(const int order[], int modules, int count);
     void findPassPath(int index);
     bool takesProcessRoutes(const ModulePlan& module) const;
+    bool takesTrackedRoutes(const ModulePlan& module) const;
     void gatherProcessRoutes(const ModulePlan& module, int frame, OrvChannelInputs inbox[2]) const;
     void precomputeFrameByFrame(int index, int count);
     void precomputeChannels(int index, int count);
@@ -73,7 +74,7 @@ private:
     void applyLevelRoutes(const ModulePlan& module, int c, float* samples, int count);
     void fillSource(int index, int c, float* samples, float* lfo, int count);
     void fillBentOscillator(const ModulePlan& module, int c, float* samples, float* lfo, int count);
-    void sumSourceRoutes(const ModulePlan& module, int c, float OrvChannelInputs::*field, float* sums, int count) const;
+    void sumRoutes(const ModulePlan& module, int c, float OrvChannelInputs::*field, float* sums, int count) const;
     template <int Channels>
     void processPass(const ModulePlan& module, float* const samples[2], float* const lfo[2], int count, int fadeStart);
     template <int16_t Process, int Channels>

@@ -104,6 +104,15 @@ void BlockRunner::findPassPath(int index)
             && module.source != OscKind::Noise;
 }
 
+bool BlockRunner::takesTrackedRoutes(const ModulePlan& module) const
+{
+    for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+        if (routeOf(module.incoming[incoming]).action >= RouteAction::TrackedFrequency)
+            return true;
+    }
+    return false;
+}
+
 bool BlockRunner::takesProcessRoutes(const ModulePlan& module) const
 {
     for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
@@ -208,13 +217,13 @@ void BlockRunner::gatherInputs(int index, float* const samples[2], float* const 
         }
         applyLevelRoutes(module, c, samples[c], count);
         if (shapesSource_[index] && module.panned)
-            sumSourceRoutes(module, c, &OrvChannelInputs::pan, panOf(index, c), count);
+            sumRoutes(module, c, &OrvChannelInputs::pan, panOf(index, c), count);
     }
 }
 
 // What the routes into one field of a pre-computed module add up to in each frame of the
 // pass, in the order its inbox would take them.
-void BlockRunner::sumSourceRoutes(const ModulePlan& module, int c, float OrvChannelInputs::*field, float* sums,
+void BlockRunner::sumRoutes(const ModulePlan& module, int c, float OrvChannelInputs::*field, float* sums,
                                   int count) const
 {
     std::fill_n(sums, count, 0.0f);
@@ -339,8 +348,8 @@ void BlockRunner::fillBentOscillator(const ModulePlan& module, int c, float* sam
 {
     float frequency[kPassFrames];
     float phase[kPassFrames];
-    sumSourceRoutes(module, c, &OrvChannelInputs::frequency, frequency, count);
-    sumSourceRoutes(module, c, &OrvChannelInputs::phase, phase, count);
+    sumRoutes(module, c, &OrvChannelInputs::frequency, frequency, count);
+    sumRoutes(module, c, &OrvChannelInputs::phase, phase, count);
     OrvChannelInputs in {};
     for (int frame = 0; frame < count; ++frame) {
         in.frequency = frequency[frame];
@@ -379,14 +388,28 @@ void BlockRunner::runPassAs(const ModulePlan& module, float* const samples[2], f
 {
     static constexpr OrvChannelInputs kNothingSent[kNumChannels] {};
     const bool modulated = takesProcessRoutes(module);
-    OrvChannelInputs gathered[kNumChannels];
+    OrvChannelInputs gathered[kNumChannels] {};
     const OrvChannelInputs* in = modulated ? gathered : kNothingSent;
+    // Without PitchTrack routes the process routes sum into one field, time or power,
+    // which is summed for the whole pass first.
+    constexpr bool kTimed = Process == ProcessKind::Delay || Process == ProcessKind::SampHold;
+    float OrvChannelInputs::*const summedField = kTimed ? &OrvChannelInputs::time : &OrvChannelInputs::power;
+    const bool summed = modulated && !takesTrackedRoutes(module);
+    float sums[Channels][kPassFrames];
+    if (summed) {
+        for (int c = 0; c < Channels; ++c)
+            sumRoutes(module, c, summedField, sums[c], count);
+    }
     OwnFeedback feedback(module, state_.inputs[module.index]);
     for (int frame = 0; frame < count; ++frame) {
         if constexpr (Process == ProcessKind::Delay)
             state_.fadeRemaining[module.index] = std::max(0, fadeStart - frame);
-        if (modulated)
+        if (summed) {
+            for (int c = 0; c < Channels; ++c)
+                gathered[c].*summedField = sums[c][frame];
+        } else if (modulated) {
             gatherProcessRoutes(module, frame, gathered);
+        }
         for (int c = 0; c < Channels; ++c) {
             const float x = feedback.input(c, samples[c][frame]);
             samples[c][frame] = feedback.output(c, bounded(processAs<Process>(module, c, x, in[c], false, lfo[c][frame])));
