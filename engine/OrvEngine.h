@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "Filters.h"
 #include "plugin/OrvPreset.h"
 
 // Every delay line of a program comes out of one pool: lines × length never exceeds it.
@@ -37,11 +38,6 @@ struct OrvChannelInputs {
     uint16_t trackedCutoffCount = 0;
 };
 
-struct OrvFilterState {
-    double b0 = 0.0, b1 = 0.0, b2 = 0.0, a1 = 0.0, a2 = 0.0;
-    double z1 = 0.0, z2 = 0.0;
-};
-
 // Running values of the modules; clearModulationState resets all of it.
 struct OrvModulationState {
     OrvChannelInputs inputs[kNumModules][kNumChannels];
@@ -64,8 +60,13 @@ struct OrvModulationState {
     bool denormalSign = false;
 };
 
+namespace orv_engine {
+struct PlanCache;
+}
+
 struct OrvEngine {
     OrvEngine();
+    ~OrvEngine();
 
     float limiterThreshold = 0.7f; // plug-in wide, set only through "Limiter Setup"
     bool limiterEngaged = false;   // gain reduced since the plug-in object last reported it
@@ -81,6 +82,7 @@ struct OrvEngine {
     std::unique_ptr<float[]> lfoPass;     // one pass of a Sine LFO's value per channel
     std::unique_ptr<float[]> sourcePass;  // one pass of each frame-loop oscillator, then of each one's Sine LFO value
     std::unique_ptr<float[]> lineInput;   // one pass of a delay's input when its output was read ahead
+    std::unique_ptr<orv_engine::PlanCache> planCache; // the plan made from the record, until the record changes
 };
 
 // Clears every running value of the engine, so the next block starts fresh and

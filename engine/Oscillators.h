@@ -5,28 +5,10 @@
 #include <cstdint>
 #include <numbers>
 
-namespace orv_dsp {
+namespace orv_engine {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 constexpr double kPi = std::numbers::pi;
-
-// Module signals are held inside this bound, so runaway feedback saturates
-// instead of overflowing; a NaN becomes 0.
-constexpr float kSignalCeiling = 1.0e5f;
-
-inline float bounded(float x, float limit = kSignalCeiling)
-{
-    const float number = x == x ? x : 0.0f;
-    return std::min(std::max(number, -limit), limit);
-}
-
-// A record field as the engine may use it: inside [low, high], `fallback` when not finite.
-inline float clampField(float value, float low, float high, float fallback)
-{
-    if (!std::isfinite(value))
-        return fallback;
-    return std::clamp(value, low, high);
-}
 
 // A 15-bit noise value (0..32767) from a linear congruential generator that
 // each engine owns, so the audio thread shares no state and takes no lock.
@@ -129,59 +111,4 @@ inline double shapePhase(double phase, double amount, double& slope)
     return kPi + (phase - knee) * slope;
 }
 
-// sign(x)·|x|^e for e ≥ 0; |x|^|e| for e < 0 (a rectifier at -1, narrow pulses
-// from a sine at large negative powers); clamped to [-1, 1]. Levels of the
-// anti-denormal offset are silence: a small exponent would make them audible.
-inline float raiseToPower(float x, float exponent)
-{
-    constexpr float kSilence = 1.0e-18f;
-    const float magnitude = std::fabs(x);
-    float result;
-    if (magnitude < kSilence)
-        result = 0.0f;
-    else if (exponent == 1.0f)
-        result = x;
-    else if (exponent < 0.0f)
-        result = exponent == -1.0f ? magnitude : std::pow(magnitude, -exponent);
-    else if (exponent == 2.0f)
-        result = x * magnitude;
-    else if (exponent == 0.5f)
-        result = std::copysign(std::sqrt(magnitude), x);
-    else
-        result = x == 0.0f ? 0.0f : std::copysign(std::pow(magnitude, exponent), x);
-    return bounded(result, 1.0f);
-}
-
-enum class FilterShape { LowPass, HighPass, BandPass };
-
-// Two-pole (biquad) coefficients, band-pass at 0 dB peak; cutoff and Q are
-// expected inside their safe ranges already.
-struct BiquadCoefficients {
-    double b0, b1, b2, a1, a2;
-};
-
-inline BiquadCoefficients biquad(FilterShape shape, double cutoff, double q, double sampleRate)
-{
-    const double w0 = kTwoPi * cutoff / sampleRate;
-    const double cosW0 = std::cos(w0);
-    const double alpha = std::sin(w0) / (2.0 * q);
-    const double a0 = 1.0 + alpha;
-    double b0 = 0.0, b1 = 0.0, b2 = 0.0;
-    switch (shape) {
-    case FilterShape::LowPass:
-        b0 = b2 = (1.0 - cosW0) * 0.5;
-        b1 = 1.0 - cosW0;
-        break;
-    case FilterShape::HighPass:
-        b0 = b2 = (1.0 + cosW0) * 0.5;
-        b1 = -(1.0 + cosW0);
-        break;
-    case FilterShape::BandPass:
-        b0 = alpha;
-        b2 = -alpha;
-        break;
-    }
-    return {b0 / a0, b1 / a0, b2 / a0, -2.0 * cosW0 / a0, (1.0 - alpha) / a0};
-}
-
-} // namespace orv_dsp
+} // namespace orv_engine

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+#include "Bounds.h"
+
+namespace orv_engine {
+
+// Writes x at the line's write position, moves it on and returns where x went.
+inline uint32_t writeLine(float* samples, uint32_t length, uint32_t& write, float x)
+{
+    if (write >= length)
+        write = 0;
+    const uint32_t position = write;
+    samples[position] = x;
+    write = position + 1 == length ? 0 : position + 1;
+    return position;
+}
+
+// Linear interpolation between the two samples around `time` samples before `newest`.
+inline float readLine(const float* samples, uint32_t length, uint32_t newest, double time)
+{
+    double position = double(newest) - time;
+    if (position < 0.0)
+        position += length;
+    uint32_t index = uint32_t(position);
+    if (index >= length)
+        index = length - 1;
+    const float fraction = float(position - index);
+    const uint32_t next = index + 1 == length ? 0 : index + 1;
+    return samples[index] + (samples[next] - samples[index]) * fraction;
+}
+
+// Writes `count` samples in a row, as writeLine does one at a time.
+inline void writeLineRun(float* samples, uint32_t length, uint32_t& write, const float* from, int count)
+{
+    if (write >= length)
+        write = 0;
+    for (int done = 0; done < count;) {
+        const int run = int(std::min<uint32_t>(uint32_t(count - done), length - write));
+        std::copy_n(from + done, run, samples + write);
+        done += run;
+        write += uint32_t(run);
+        if (write == length)
+            write = 0;
+    }
+}
+
+// `count` frames of readLine at one time, bounded, the first reading back from `newest`.
+// A delay of at least one pass keeps position - index exact in double, so every frame
+// reads at the first frame's fraction from the pair one sample on.
+inline void readConstantDelay(const float* samples, uint32_t length, uint32_t newest, double time, float* output,
+                              int count)
+{
+    double position = double(newest) - time;
+    if (position < 0.0)
+        position += length;
+    uint32_t index = uint32_t(position);
+    if (index >= length)
+        index = length - 1;
+    const float fraction = float(position - index);
+    for (int frame = 0; frame < count;) {
+        if (index + 1 == length) {
+            output[frame++] = bounded(samples[index] + (samples[0] - samples[index]) * fraction);
+            index = 0;
+            continue;
+        }
+        const int run = int(std::min<uint32_t>(uint32_t(count - frame), length - 1 - index));
+        const float* from = samples + index;
+        float* to = output + frame;
+        for (int step = 0; step < run; ++step)
+            to[step] = bounded(from[step] + (from[step + 1] - from[step]) * fraction);
+        frame += run;
+        index += uint32_t(run);
+    }
+}
+
+} // namespace orv_engine

@@ -1,0 +1,445 @@
+#include <algorithm>
+#include <limits>
+
+#include "ModuleStep.h"
+
+namespace orv_engine {
+
+namespace {
+
+// What a module's Mix routes into itself send to its next frame, as delivery adds them.
+float selfMix(const ModulePlan& module, float output)
+{
+    float sum = 0.0f;
+    for (int route = 0; route < module.selfMixCount; ++route)
+        sum += module.selfMixDepth[route] * output;
+    return sum;
+}
+
+// A pre-computed module's Mix routes into itself over one pass: each frame's input
+// takes what the frame before sent, and the inbox holds it between passes.
+class OwnFeedback {
+public:
+    OwnFeedback(const ModulePlan& module, OrvChannelInputs (&inbox)[kNumChannels])
+        : module_(module), inbox_(inbox), active_(module.selfMixCount > 0)
+    {
+        for (int c = 0; c < kNumChannels; ++c)
+            carried_[c] = active_ ? inbox[c].mix : 0.0f;
+    }
+
+    ~OwnFeedback()
+    {
+        if (active_) {
+            for (int c = 0; c < kNumChannels; ++c)
+                inbox_[c].mix = carried_[c];
+        }
+    }
+
+    OwnFeedback(const OwnFeedback&) = delete;
+    OwnFeedback& operator=(const OwnFeedback&) = delete;
+
+    float input(int c, float x) const { return active_ ? bounded(x + carried_[c]) : x; }
+
+    float output(int c, float y)
+    {
+        if (active_)
+            carried_[c] = selfMix(module_, y);
+        return y;
+    }
+
+private:
+    const ModulePlan& module_;
+    OrvChannelInputs (&inbox_)[kNumChannels];
+    bool active_;
+    float carried_[kNumChannels];
+};
+
+} // namespace
+
+void BlockRunner::precomputeIndependentModules(int count)
+{
+    for (int order = 0; order < plan_.prePassCount; ++order) {
+        if (plan_.modules[plan_.prePassOrder[order]].readsAhead)
+            readAhead(plan_.prePassOrder[order], count);
+    }
+    runPassWise(plan_.prePassOrder, plan_.prePassCount, count);
+}
+
+void BlockRunner::runPassWise(const int order[], int modules, int count)
+{
+    for (int place = 0; place < modules; ++place) {
+        const int index = order[place];
+        if (channelWise_[index])
+            precomputeChannels(index, count);
+        else
+            precomputeFrameByFrame(index, count);
+    }
+}
+
+// A pre-computed module runs one channel at a time when its routes only add to its level
+// and process, or, without feedback of its own, bend an oscillator, move its pan and add
+// at most one level route: one route sums in either order, so both ways agree.
+void BlockRunner::findPassPath(int index)
+{
+    const ModulePlan& module = plan_.modules[index];
+    bool levelAndProcessOnly = true;
+    bool shapedOnly = true;
+    bool amplitude = false;
+    int levelRoutes = 0;
+    for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+        const Route& route = routeOf(module.incoming[incoming]);
+        if (isLevelRoute(route)) {
+            ++levelRoutes;
+            amplitude = amplitude || route.action != RouteAction::AddToField;
+        } else if (!isProcessRoute(route)) {
+            levelAndProcessOnly = false;
+            shapedOnly = shapedOnly && isSourceRoute(route);
+        }
+    }
+    shapesSource_[index] = !levelAndProcessOnly;
+    if (levelAndProcessOnly)
+        channelWise_[index] = !(module.selfMixCount > 0 && amplitude);
+    else
+        channelWise_[index] = shapedOnly && levelRoutes <= 1 && module.selfMixCount == 0
+            && module.source != OscKind::Noise;
+}
+
+bool BlockRunner::takesTrackedRoutes(const ModulePlan& module) const
+{
+    for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+        if (routeOf(module.incoming[incoming]).action >= RouteAction::TrackedFrequency)
+            return true;
+    }
+    return false;
+}
+
+bool BlockRunner::takesProcessRoutes(const ModulePlan& module) const
+{
+    for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+        if (isProcessRoute(routeOf(module.incoming[incoming])))
+            return true;
+    }
+    return false;
+}
+
+// What the process routes into a pre-computed module send it in one frame.
+void BlockRunner::gatherProcessRoutes(const ModulePlan& module, int frame, OrvChannelInputs inbox[2]) const
+{
+    inbox[0] = inbox[1] = {};
+    for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+        const Route& route = routeOf(module.incoming[incoming]);
+        if (!isProcessRoute(route) || !sends(module.incoming[incoming], frame))
+            continue;
+        const int sender = module.incoming[incoming].sender;
+        for (int c = 0; c < plan_.modules[sender].channels; ++c) {
+            const float y = sentThrough(module.incoming[incoming], c)[frame];
+            deliver(route, inbox[c], y, 1.0f, trackedPitch(route, y));
+        }
+    }
+}
+
+// A module fed by earlier pre-computed modules takes their routes from their output.
+void BlockRunner::precomputeFrameByFrame(int index, int count)
+{
+    const ModulePlan& module = plan_.modules[index];
+    for (int frame = 0; frame < count; ++frame) {
+        startFrame(frame);
+        OrvChannelInputs inbox[kNumChannels] {};
+        // The inbox keeps what the module sent itself last frame.
+        if (module.selfMixCount > 0) {
+            for (int c = 0; c < kNumChannels; ++c)
+                inbox[c].mix = state_.inputs[module.index][c].mix;
+        }
+        for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+            const ModulePlan& sender = plan_.modules[module.incoming[incoming].sender];
+            const Route& route = sender.routes[module.incoming[incoming].route];
+            if (!sends(module.incoming[incoming], frame))
+                continue;
+            for (int c = 0; c < sender.channels; ++c) {
+                const float y = sentThrough(module.incoming[incoming], c)[frame];
+                deliver(route, inbox[c], y, 1.0f, trackedPitch(route, y));
+            }
+        }
+        float sample[kNumChannels] {};
+        float pan[kNumChannels] {};
+        runModule(module, inbox, sample, pan);
+        for (int c = 0; c < module.channels; ++c) {
+            passOf(index, c)[frame] = sample[c];
+            panOf(index, c)[frame] = pan[c];
+            if (module.selfMixCount > 0)
+                state_.inputs[module.index][c].mix = selfMix(module, sample[c]);
+        }
+    }
+}
+
+// A module that only Mix, Ampl Mod and Ring Mod routes of pre-computed modules reach
+// runs one channel at a time: source, the routes' levels, process.
+void BlockRunner::precomputeChannels(int index, int count)
+{
+    const ModulePlan& module = plan_.modules[index];
+    float* const lfo[kNumChannels] = {engine_.lfoPass.get(), engine_.lfoPass.get() + kPassFrames};
+    if (module.readsAhead) {
+        float* const inputs[kNumChannels] = {engine_.lineInput.get(), engine_.lineInput.get() + kPassFrames};
+        gatherInputs(index, inputs, lfo, count);
+        writeAhead(index, inputs, count);
+        return;
+    }
+    float* const samples[kNumChannels] = {passOf(index, 0), passOf(index, 1)};
+    gatherInputs(index, samples, lfo, count);
+    const int fadeStart = state_.fadeRemaining[module.index];
+    if (module.channels == 2)
+        processPass<2>(module, samples, lfo, count, fadeStart);
+    else
+        processPass<1>(module, samples, lfo, count, fadeStart);
+    state_.fadeRemaining[module.index] = std::max(0, fadeStart - count);
+}
+
+// The module's source and level routes over the pass, into `samples`.
+void BlockRunner::gatherInputs(int index, float* const samples[2], float* const lfo[2], int count)
+{
+    const ModulePlan& module = plan_.modules[index];
+    double (&phase)[kNumChannels] = state_.phase[module.index];
+    // An oscillator nobody modulates plays the same in both channels when their phases agree.
+    const bool sameSource = module.channels == 2 && hasPhase(module.source) && phase[0] == phase[1]
+        && !shapesSource_[index];
+    fillSource(index, 0, samples[0], lfo[0], count);
+    if (sameSource) {
+        std::copy_n(samples[0], count, samples[1]);
+        std::copy_n(lfo[0], count, lfo[1]);
+        phase[1] = phase[0];
+    } else if (module.channels == 2) {
+        fillSource(index, 1, samples[1], lfo[1], count);
+    }
+    for (int c = 0; c < module.channels; ++c) {
+        if (module.sourceGain != 1.0f) {
+            for (int frame = 0; frame < count; ++frame)
+                samples[c][frame] *= module.sourceGain;
+        }
+        applyLevelRoutes(module, c, samples[c], count);
+        if (shapesSource_[index] && module.panned)
+            sumRoutes(module, c, &OrvChannelInputs::pan, panOf(index, c), count);
+    }
+}
+
+// What the routes into one field of a pre-computed module add up to in each frame of the
+// pass, in the order its inbox would take them.
+void BlockRunner::sumRoutes(const ModulePlan& module, int c, float OrvChannelInputs::*field, float* sums,
+                                  int count) const
+{
+    std::fill_n(sums, count, 0.0f);
+    for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+        const Incoming& from = module.incoming[incoming];
+        const Route& route = routeOf(from);
+        if (route.action != RouteAction::AddToField || route.field != field || plan_.modules[from.sender].channels <= c)
+            continue;
+        const float* sent = sentThrough(from, c);
+        for (int frame = sends(from, 0) ? 0 : 1; frame < count; ++frame)
+            sums[frame] += route.depth * sent[frame];
+    }
+}
+
+// A delay read ahead gives its pass from what its line held before the pass.
+void BlockRunner::readAhead(int index, int count)
+{
+    const ModulePlan& module = plan_.modules[index];
+    const double time = std::clamp(double(module.processTime), 0.0, longestDelay_);
+    for (int c = 0; c < module.channels; ++c) {
+        const uint32_t write = state_.lineWrite[module.line + c];
+        const uint32_t newest = write >= plan_.lineLength ? 0 : write;
+        readConstantDelay(line(module, c), plan_.lineLength, newest, time, passOf(index, c), count);
+        state_.lastDelayTime[module.index][c] = float(time);
+    }
+    state_.delayRead[module.index] = true;
+}
+
+// ...and takes its input for the pass once its senders have run.
+void BlockRunner::writeAhead(int index, float* const inputs[2], int count)
+{
+    const ModulePlan& module = plan_.modules[index];
+    OrvChannelInputs (&inbox)[kNumChannels] = state_.inputs[module.index];
+    for (int c = 0; c < module.channels; ++c) {
+        // Its output is known, so each frame's own feedback is too: the frame before sent it.
+        if (module.selfMixCount > 0) {
+            const float* output = passOf(index, c);
+            inputs[c][0] = bounded(inputs[c][0] + inbox[c].mix);
+            for (int frame = 1; frame < count; ++frame)
+                inputs[c][frame] = bounded(inputs[c][frame] + selfMix(module, output[frame - 1]));
+            inbox[c].mix = selfMix(module, output[count - 1]);
+        }
+        writeLineRun(line(module, c), plan_.lineLength, state_.lineWrite[module.line + c], inputs[c], count);
+    }
+}
+
+// Mix routes add first; Ampl Mod and Ring Mod factors then multiply, as in a module step.
+void BlockRunner::applyLevelRoutes(const ModulePlan& module, int c, float* samples, int count)
+{
+    if (module.incomingCount == 0 && module.selfMixCount == 0)
+        return;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+            const Incoming& from = module.incoming[incoming];
+            const Route& route = routeOf(from);
+            if (plan_.modules[from.sender].channels <= c || !isLevelRoute(route)
+                || (route.action == RouteAction::AddToField) != (pass == 0))
+                continue;
+            const float* sent = sentThrough(from, c);
+            const float depth = route.depth;
+            const int first = sends(from, 0) ? 0 : 1;
+            if (route.action == RouteAction::AddToField) {
+                for (int frame = first; frame < count; ++frame)
+                    samples[frame] += depth * sent[frame];
+            } else if (route.action == RouteAction::Amplitude) {
+                for (int frame = first; frame < count; ++frame)
+                    samples[frame] *= 0.5f + 0.5f * (depth * sent[frame]);
+            } else {
+                for (int frame = first; frame < count; ++frame)
+                    samples[frame] *= 1.0f - std::fabs(depth) + depth * sent[frame];
+            }
+        }
+    }
+    if (module.selfMixCount > 0)
+        return; // bounded once the module's own feedback is added
+    for (int frame = 0; frame < count; ++frame)
+        samples[frame] = bounded(samples[frame]);
+}
+
+void BlockRunner::fillSource(int index, int c, float* samples, float* lfo, int count)
+{
+    static constexpr OrvChannelInputs kNothingSent {};
+    const ModulePlan& module = plan_.modules[index];
+    const float* left = engine_.passInput.get();
+    const float* right = left + kPassFrames;
+    if (module.source != OscKind::SineLfo)
+        std::fill_n(lfo, count, 0.0f);
+    // A module whose routes shape its source takes its input unbounded, as a module step does.
+    const float ceiling = shapesSource_[index] ? std::numeric_limits<float>::infinity() : kSignalCeiling;
+    switch (module.source) {
+    case OscKind::LeftIn:
+    case OscKind::RightIn:
+    case OscKind::StereoIn: {
+        const float* input = module.source == OscKind::LeftIn || (module.source == OscKind::StereoIn && c == 0) ? left : right;
+        for (int frame = 0; frame < count; ++frame)
+            samples[frame] = bounded(input[frame], ceiling);
+        return;
+    }
+    case OscKind::LeftRightIn:
+        for (int frame = 0; frame < count; ++frame)
+            samples[frame] = bounded((left[frame] + right[frame]) * 0.5f, ceiling);
+        return;
+    case OscKind::NoOsc:
+        std::fill_n(samples, count, 0.0f);
+        return;
+    case OscKind::Noise:
+        for (int frame = 0; frame < count; ++frame)
+            samples[frame] = sourceSample(module, c, kNothingSent, false, lfo[frame]);
+        return;
+    default:
+        if (shapesSource_[index])
+            fillBentOscillator(module, c, samples, lfo, count);
+        else
+            fillOscillator(module, c, samples, lfo, count);
+        return;
+    }
+}
+
+// An oscillator that Freq Mod and Phase Mod routes of pre-computed modules bend, frame by
+// frame as a module step makes it.
+void BlockRunner::fillBentOscillator(const ModulePlan& module, int c, float* samples, float* lfo, int count)
+{
+    float frequency[kPassFrames];
+    float phase[kPassFrames];
+    sumRoutes(module, c, &OrvChannelInputs::frequency, frequency, count);
+    sumRoutes(module, c, &OrvChannelInputs::phase, phase, count);
+    OrvChannelInputs in {};
+    for (int frame = 0; frame < count; ++frame) {
+        in.frequency = frequency[frame];
+        in.phase = phase[frame];
+        samples[frame] = oscillatorSample(module, c, in, false, lfo[frame]);
+    }
+}
+
+// Both channels of a pass go side by side, so their dependency chains overlap.
+template <int Channels>
+void BlockRunner::processPass(const ModulePlan& module, float* const samples[2], float* const lfo[2], int count, int fadeStart)
+{
+    switch (module.process) {
+#define ORV_PROCESS(kind) \
+    case kind: return processPassAs<kind, Channels>(module, samples, lfo, count, fadeStart);
+        ORV_EACH_PROCESS
+#undef ORV_PROCESS
+    default:
+        return; // the source passes unprocessed
+    }
+}
+
+template <int16_t Process, int Channels>
+void BlockRunner::processPassAs(const ModulePlan& module, float* const samples[2], float* const lfo[2], int count, int fadeStart)
+{
+    if constexpr (Process == ProcessKind::LowPass || Process == ProcessKind::HighPass
+                  || Process == ProcessKind::BandPass) {
+        filterPass<Channels>(module, samples, count);
+    } else {
+        runPassAs<Process, Channels>(module, samples, lfo, count, fadeStart);
+    }
+}
+
+template <int16_t Process, int Channels>
+void BlockRunner::runPassAs(const ModulePlan& module, float* const samples[2], float* const lfo[2], int count, int fadeStart)
+{
+    static constexpr OrvChannelInputs kNothingSent[kNumChannels] {};
+    const bool modulated = takesProcessRoutes(module);
+    OrvChannelInputs gathered[kNumChannels] {};
+    const OrvChannelInputs* in = modulated ? gathered : kNothingSent;
+    // Without PitchTrack routes the process routes sum into one field, time or power,
+    // which is summed for the whole pass first.
+    constexpr bool kTimed = Process == ProcessKind::Delay || Process == ProcessKind::SampHold;
+    float OrvChannelInputs::*const summedField = kTimed ? &OrvChannelInputs::time : &OrvChannelInputs::power;
+    const bool summed = modulated && !takesTrackedRoutes(module);
+    float sums[Channels][kPassFrames];
+    if (summed) {
+        for (int c = 0; c < Channels; ++c)
+            sumRoutes(module, c, summedField, sums[c], count);
+    }
+    OwnFeedback feedback(module, state_.inputs[module.index]);
+    for (int frame = 0; frame < count; ++frame) {
+        if constexpr (Process == ProcessKind::Delay)
+            state_.fadeRemaining[module.index] = std::max(0, fadeStart - frame);
+        if (summed) {
+            for (int c = 0; c < Channels; ++c)
+                gathered[c].*summedField = sums[c][frame];
+        } else if (modulated) {
+            gatherProcessRoutes(module, frame, gathered);
+        }
+        for (int c = 0; c < Channels; ++c) {
+            const float x = feedback.input(c, samples[c][frame]);
+            samples[c][frame] = feedback.output(c, bounded(processAs<Process>(module, c, x, in[c], false, lfo[c][frame])));
+        }
+    }
+}
+
+// A filter pass keeps its state in registers; routes to cutoff and Q only matter
+// where the coefficients are refreshed.
+template <int Channels>
+void BlockRunner::filterPass(const ModulePlan& module, float* const samples[2], int count)
+{
+    const bool modulated = takesProcessRoutes(module);
+    OrvFilterState filter[Channels];
+    std::copy_n(state_.filter[module.index], Channels, filter);
+    OwnFeedback feedback(module, state_.inputs[module.index]);
+    for (int frame = 0; frame < count; ++frame) {
+        if (refreshAt_[frame]) {
+            OrvChannelInputs in[kNumChannels] {};
+            if (modulated)
+                gatherProcessRoutes(module, frame, in);
+            for (int c = 0; c < Channels; ++c)
+                refreshFilter(module, filter[c], in[c], false);
+        }
+        for (int c = 0; c < Channels; ++c) {
+            const float x = feedback.input(c, samples[c][frame]);
+            samples[c][frame] = feedback.output(c, bounded(filterStep(filter[c], x)));
+        }
+    }
+    std::copy_n(filter, Channels, state_.filter[module.index]);
+}
+
+} // namespace orv_engine
