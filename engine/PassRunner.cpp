@@ -400,6 +400,11 @@ void BlockRunner::runPassAs(const ModulePlan& module, float* const samples[2], f
         for (int c = 0; c < Channels; ++c)
             sumRoutes(module, c, summedField, sums[c], count);
     }
+    if constexpr (Process == ProcessKind::Delay) {
+        if (fadeStart == 0 && module.selfMixCount == 0 && (summed || !modulated)
+            && delayPass<Channels>(module, samples, lfo, summed ? sums : nullptr, count))
+            return;
+    }
     OwnFeedback feedback(module, state_.inputs[module.index]);
     for (int frame = 0; frame < count; ++frame) {
         if constexpr (Process == ProcessKind::Delay)
@@ -415,6 +420,40 @@ void BlockRunner::runPassAs(const ModulePlan& module, float* const samples[2], f
             samples[c][frame] = feedback.output(c, bounded(processAs<Process>(module, c, x, in[c], false, lfo[c][frame])));
         }
     }
+}
+
+// A delay that neither fades nor feeds itself, read at least a sample back, takes the
+// pass's input into its line first and then reads every frame, as delaySample would.
+// It declines (false) when a time would read a sample the pass writes later.
+template <int Channels>
+bool BlockRunner::delayPass(const ModulePlan& module, float* const samples[2], const float* const lfo[2],
+                            const float (*moves)[kPassFrames], int count)
+{
+    double times[Channels][kPassFrames];
+    OrvChannelInputs in {};
+    for (int c = 0; c < Channels; ++c) {
+        for (int frame = 0; frame < count; ++frame) {
+            in.time = moves ? moves[c][frame] : 0.0f;
+            times[c][frame] = std::clamp(modulatedTime(module.processTime, in, lfo[c][frame]), 0.0, longestDelay_);
+            if (times[c][frame] < 1.0 || times[c][frame] + double(count) + 2.0 > double(plan_.lineLength))
+                return false;
+        }
+    }
+    for (int c = 0; c < Channels; ++c) {
+        uint32_t& write = state_.lineWrite[module.line + c];
+        if (write >= plan_.lineLength)
+            write = 0;
+        uint32_t newest = write;
+        float* line = this->line(module, c);
+        writeLineRun(line, plan_.lineLength, write, samples[c], count);
+        for (int frame = 0; frame < count; ++frame) {
+            samples[c][frame] = bounded(readLine(line, newest, times[c][frame]));
+            newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
+        }
+        state_.lastDelayTime[module.index][c] = float(times[c][count - 1]);
+    }
+    state_.delayRead[module.index] = true;
+    return true;
 }
 
 // A filter pass keeps its state in registers; routes to cutoff and Q only matter
