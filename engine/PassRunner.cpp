@@ -350,12 +350,16 @@ void BlockRunner::fillBentOscillator(const ModulePlan& module, int c, float* sam
     float phase[kPassFrames];
     sumRoutes(module, c, &OrvChannelInputs::frequency, frequency, count);
     sumRoutes(module, c, &OrvChannelInputs::phase, phase, count);
+    // oscillatorSample, with the phase kept in a register.
     OrvChannelInputs in {};
+    double at = state_.phase[module.index][c];
     for (int frame = 0; frame < count; ++frame) {
         in.frequency = frequency[frame];
-        in.phase = phase[frame];
-        samples[frame] = oscillatorSample(module, c, in, false, lfo[frame]);
+        const double hertz = oscillatorFrequency(module, in, false);
+        samples[frame] = waveAt(module, at, hertz, phase[frame], lfo[frame]);
+        at = wrapPhase(at + phaseIncrement(hertz));
     }
+    state_.phase[module.index][c] = at;
 }
 
 // Both channels of a pass go side by side, so their dependency chains overlap.
