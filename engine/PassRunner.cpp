@@ -468,18 +468,38 @@ void BlockRunner::filterPass(const ModulePlan& module, float* const samples[2], 
     const bool modulated = takesProcessRoutes(module);
     OrvFilterState filter[Channels];
     std::copy_n(state_.filter[module.index], Channels, filter);
-    OwnFeedback feedback(module, state_.inputs[module.index]);
-    for (int frame = 0; frame < count; ++frame) {
-        if (refreshAt_[frame]) {
-            OrvChannelInputs in[kNumChannels] {};
-            if (modulated)
-                gatherProcessRoutes(module, frame, in);
-            for (int c = 0; c < Channels; ++c)
-                refreshFilter(module, filter[c], in[c], false);
+    const auto refresh = [&](int frame) {
+        OrvChannelInputs in[kNumChannels] {};
+        if (modulated)
+            gatherProcessRoutes(module, frame, in);
+        for (int c = 0; c < Channels; ++c)
+            refreshFilter(module, filter[c], in[c], false);
+    };
+    if (module.selfMixCount == 0) {
+        // Without its own feedback each channel runs on alone from one refresh to the next.
+        for (int frame = 0; frame < count;) {
+            if (refreshAt_[frame])
+                refresh(frame);
+            int end = frame + 1;
+            while (end < count && !refreshAt_[end])
+                ++end;
+            for (int c = 0; c < Channels; ++c) {
+                OrvFilterState state = filter[c];
+                for (int step = frame; step < end; ++step)
+                    samples[c][step] = bounded(filterStep(state, samples[c][step]));
+                filter[c] = state;
+            }
+            frame = end;
         }
-        for (int c = 0; c < Channels; ++c) {
-            const float x = feedback.input(c, samples[c][frame]);
-            samples[c][frame] = feedback.output(c, bounded(filterStep(filter[c], x)));
+    } else {
+        OwnFeedback feedback(module, state_.inputs[module.index]);
+        for (int frame = 0; frame < count; ++frame) {
+            if (refreshAt_[frame])
+                refresh(frame);
+            for (int c = 0; c < Channels; ++c) {
+                const float x = feedback.input(c, samples[c][frame]);
+                samples[c][frame] = feedback.output(c, bounded(filterStep(filter[c], x)));
+            }
         }
     }
     std::copy_n(filter, Channels, state_.filter[module.index]);
