@@ -309,7 +309,7 @@ void BlockRunner::fillSource(int index, int c, float* samples, float* lfo, int c
     const ModulePlan& module = plan_.modules[index];
     const float* left = engine_.passInput.get();
     const float* right = left + kPassFrames;
-    if (module.source != OscKind::SineLfo)
+    if (module.source != OscKind::SineLfo && readsLfo(module.process))
         std::fill_n(lfo, count, 0.0f);
     // A module whose routes shape its source takes its input unbounded, as a module step does.
     const float ceiling = shapesSource_[index] ? std::numeric_limits<float>::infinity() : kSignalCeiling;

@@ -207,10 +207,11 @@ void readPlanInputs(PlanInputs& inputs, const OrvPreset& preset, const OrvModula
     copy(inputs.modTarget, preset.modTarget);
     copy(inputs.processKind, preset.processKind);
     copy(inputs.oscKind, preset.oscKind);
-    for (int m = 0; m < kNumModules; ++m) {
-        inputs.pending[m] = hasPendingWord(preset, m);
+    copy(inputs.pendingAmplMod, preset.pendingAmplMod);
+    copy(inputs.pendingTrackedFreqMod, preset.pendingTrackedFreqMod);
+    copy(inputs.pendingTrackedFilterFrq, preset.pendingTrackedFilterFrq);
+    for (int m = 0; m < kNumModules; ++m)
         inputs.fading[m] = state.fadeRequested[m] || state.fadeRemaining[m] > 0;
-    }
 }
 
 void buildPlan(BlockPlan& plan, const OrvPreset& preset, const OrvModulationState& state, float sampleRate)

@@ -92,6 +92,12 @@ inline bool usesLine(int16_t process)
     return process == ProcessKind::Delay || process == ProcessKind::PitchTrack;
 }
 
+// The processes whose time a Sine LFO moves.
+inline bool readsLfo(int16_t process)
+{
+    return usesLine(process) || process == ProcessKind::SampHold;
+}
+
 inline bool isWaveOscillator(int16_t source)
 {
     return source >= OscKind::Sine && source <= OscKind::Saw;
@@ -168,10 +174,12 @@ struct PlanInputs {
     int16_t modTarget[kNumModules][kNumSlots];
     int16_t processKind[kNumModules];
     int16_t oscKind[kNumModules];
-    bool pending[kNumModules];
+    uint16_t pendingAmplMod[kNumModules][kNumChannels];
+    uint16_t pendingTrackedFreqMod[kNumModules][kNumChannels];
+    uint16_t pendingTrackedFilterFrq[kNumModules][kNumChannels];
     bool fading[kNumModules];
 };
-static_assert(sizeof(PlanInputs) == 8 + kNumModules * (4 * 16 + 4 * 2 + 2 * 9 + 2));
+static_assert(sizeof(PlanInputs) == 8 + kNumModules * (4 * 16 + 4 * 2 + 2 * 9 + 2 * 6 + 1));
 
 void readPlanInputs(PlanInputs& inputs, const OrvPreset& preset, const OrvModulationState& state, float sampleRate);
 
