@@ -223,7 +223,6 @@ struct PlanCache {
     explicit PlanCache(OrvEngine& engine) : runner(engine, plan) {}
 
     PlanInputs inputs {};
-    PlanInputs incoming {}; // this block's inputs, kept here so the comparison allocates nothing
     BlockPlan plan;
     BlockRunner runner;
     bool valid = false;
