@@ -35,6 +35,19 @@ void BlockRunner::prepare()
         findSourceRows(index);
         findPassPath(index);
     }
+    // Modules and channels that do not run keep a last frame of 0 (see keepLastFrames).
+    bool runs[kNumModules][kNumChannels] {};
+    for (int index = 0; index < plan_.moduleCount; ++index) {
+        for (int c = 0; c < plan_.modules[index].channels; ++c)
+            runs[plan_.modules[index].index][c] = true;
+    }
+    for (int m = 0; m < kNumModules; ++m) {
+        state_.ranLastPass[m] = state_.ranLastPass[m] && runs[m][0];
+        for (int c = 0; c < kNumChannels; ++c) {
+            if (!runs[m][c])
+                moduleOutput(engine_, m, c)[-1] = 0.0f;
+        }
+    }
 }
 
 BlockRunner::ModuleStep BlockRunner::moduleStepFor(int16_t process, int channels)
@@ -115,7 +128,7 @@ void BlockRunner::loadPhases()
 {
     for (int index = 0; index < plan_.moduleCount; ++index) {
         const int m = plan_.modules[index].index;
-        for (int c = 0; c < kNumChannels; ++c) {
+        for (int c = 0; c < kNumChannels && hasPhase(plan_.modules[index].source); ++c) {
             // The record holds the phase in single precision; the engine keeps running
             // on its own double unless someone wrote a new phase into the record.
             if (std::memcmp(&preset_->oscPhase[m][c], &state_.storedPhase[m][c], sizeof(float)) != 0)
@@ -124,10 +137,13 @@ void BlockRunner::loadPhases()
     }
 }
 
-// The record's pending words travel in the inboxes while the block plays.
+// The record's pending words travel in the inboxes of the frame loop while the block
+// plays; a pre-computed module has none and nothing sends to its inbox.
 void BlockRunner::loadPendingWords()
 {
     for (int index = 0; index < plan_.moduleCount; ++index) {
+        if (plan_.modules[index].precomputed)
+            continue;
         const int m = plan_.modules[index].index;
         for (int c = 0; c < kNumChannels; ++c) {
             OrvChannelInputs& inbox = state_.inputs[m][c];
@@ -141,6 +157,8 @@ void BlockRunner::loadPendingWords()
 void BlockRunner::storePendingWords()
 {
     for (int index = 0; index < plan_.moduleCount; ++index) {
+        if (plan_.modules[index].precomputed)
+            continue;
         const int m = plan_.modules[index].index;
         for (int c = 0; c < kNumChannels; ++c) {
             const OrvChannelInputs& inbox = state_.inputs[m][c];
@@ -243,14 +261,9 @@ void BlockRunner::fillFrameLoopSources(int count)
 }
 
 // Keeps each module's last frame for routes that arrive one frame late; a channel
-// that did not run gives 0.
+// that does not run keeps 0 (see prepare).
 void BlockRunner::keepLastFrames(int count)
 {
-    for (int m = 0; m < kNumModules; ++m) {
-        state_.ranLastPass[m] = false;
-        for (int c = 0; c < kNumChannels; ++c)
-            moduleOutput(engine_, m, c)[-1] = 0.0f;
-    }
     for (int index = 0; index < plan_.moduleCount; ++index) {
         state_.ranLastPass[plan_.modules[index].index] = true;
         for (int c = 0; c < plan_.modules[index].channels; ++c)

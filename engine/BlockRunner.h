@@ -83,6 +83,9 @@ private:
     void runPassAs(const ModulePlan& module, float* const samples[2], float* const lfo[2], int count, int fadeStart);
     template <int Channels>
     void filterPass(const ModulePlan& module, float* const samples[2], int count);
+    template <int Channels>
+    bool delayPass(const ModulePlan& module, float* const samples[2], const float* const lfo[2],
+                   const float (*moves)[kPassFrames], int count);
 
     // One module's frame: source, process, routes (ModuleStep.h, ModuleStep.cpp)
     using ModuleStep = void (BlockRunner::*)(const ModulePlan& module, OrvChannelInputs inbox[2], float sample[2],
@@ -220,7 +223,6 @@ struct PlanCache {
     explicit PlanCache(OrvEngine& engine) : runner(engine, plan) {}
 
     PlanInputs inputs {};
-    PlanInputs incoming {}; // this block's inputs, kept here so the comparison allocates nothing
     BlockPlan plan;
     BlockRunner runner;
     bool valid = false;

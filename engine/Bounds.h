@@ -9,10 +9,13 @@ namespace orv_engine {
 // instead of overflowing; a NaN becomes 0.
 constexpr float kSignalCeiling = 1.0e5f;
 
+// Written as the processor's max and min take their operands (equal values and the
+// non-zero limits leave no choice between signed zeros), so each is one instruction.
 inline float bounded(float x, float limit = kSignalCeiling)
 {
     const float number = x == x ? x : 0.0f;
-    return std::min(std::max(number, -limit), limit);
+    const float floored = number > -limit ? number : -limit;
+    return floored < limit ? floored : limit;
 }
 
 // A record field as the engine may use it: inside [low, high], `fallback` when not finite.

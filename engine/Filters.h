@@ -8,6 +8,9 @@
 struct OrvFilterState {
     double b0 = 0.0, b1 = 0.0, b2 = 0.0, a1 = 0.0, a2 = 0.0;
     double z1 = 0.0, z2 = 0.0;
+    // What the coefficients were made from; a refresh with the same values keeps them.
+    double madeForCutoff = 0.0, madeForQ = 0.0, madeForRate = 0.0;
+    int madeForShape = -1;
 };
 
 namespace orv_engine {

@@ -101,13 +101,21 @@ void BlockRunner::refreshFilter(const ModulePlan& module, OrvFilterState& filter
     const FilterShape shape = module.process == ProcessKind::LowPass ? FilterShape::LowPass
         : module.process == ProcessKind::HighPass                    ? FilterShape::HighPass
                                                                      : FilterShape::BandPass;
-    const BiquadCoefficients k = biquad(shape, std::clamp(cutoff, kMinCutoff, kMaxCutoffRatio * plan_.sampleRate),
-                                        std::clamp(q, kMinQ, kMaxQ), plan_.sampleRate);
-    filter.b0 = k.b0;
-    filter.b1 = k.b1;
-    filter.b2 = k.b2;
-    filter.a1 = k.a1;
-    filter.a2 = k.a2;
+    const double safeCutoff = std::clamp(cutoff, kMinCutoff, kMaxCutoffRatio * plan_.sampleRate);
+    const double safeQ = std::clamp(q, kMinQ, kMaxQ);
+    if (safeCutoff != filter.madeForCutoff || safeQ != filter.madeForQ || plan_.sampleRate != filter.madeForRate
+        || int(shape) != filter.madeForShape) {
+        const BiquadCoefficients k = biquad(shape, safeCutoff, safeQ, plan_.sampleRate);
+        filter.b0 = k.b0;
+        filter.b1 = k.b1;
+        filter.b2 = k.b2;
+        filter.a1 = k.a1;
+        filter.a2 = k.a2;
+        filter.madeForCutoff = safeCutoff;
+        filter.madeForQ = safeQ;
+        filter.madeForRate = plan_.sampleRate;
+        filter.madeForShape = int(shape);
+    }
     if (!(std::fabs(filter.z1) < kFilterStateLimit && std::fabs(filter.z2) < kFilterStateLimit))
         filter.z1 = filter.z2 = 0.0;
 }

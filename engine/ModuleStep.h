@@ -53,8 +53,12 @@ void BlockRunner::runModuleAs(const ModulePlan& module, OrvChannelInputs inbox[2
             x[c] *= in.amplitude;
         x[c] = bounded(x[c]);
     }
-    for (int c = 0; c < Channels; ++c)
-        sample[c] = bounded(processAs<Process>(module, c, x[c], inbox[c], inbox[c].trackedCutoffCount != 0, lfo[c]));
+    for (int c = 0; c < Channels; ++c) {
+        if constexpr (Process == ProcessKind::NoProcess)
+            sample[c] = x[c]; // bounded already
+        else
+            sample[c] = bounded(processAs<Process>(module, c, x[c], inbox[c], inbox[c].trackedCutoffCount != 0, lfo[c]));
+    }
     if (state_.fadeRemaining[m] > 0)
         --state_.fadeRemaining[m];
     if (module.precomputed)

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstring>
 #include <memory>
 
 #if defined(__SSE__)
@@ -78,9 +77,8 @@ void processBlock(OrvEngine& engine, OrvPreset& preset, const float* const input
         engine.delayPoolStale = false;
     }
     PlanCache& cache = *engine.planCache;
-    readPlanInputs(cache.incoming, preset, engine.state, sampleRate);
-    if (!cache.valid || std::memcmp(&cache.incoming, &cache.inputs, sizeof(PlanInputs)) != 0) {
-        std::memcpy(&cache.inputs, &cache.incoming, sizeof(PlanInputs));
+    if (!cache.valid || !samePlanInputs(cache.inputs, preset, engine.state, sampleRate)) {
+        readPlanInputs(cache.inputs, preset, engine.state, sampleRate);
         cache.plan = BlockPlan {};
         buildPlan(cache.plan, preset, engine.state, sampleRate);
         cache.runner.prepare();

@@ -309,7 +309,7 @@ void BlockRunner::fillSource(int index, int c, float* samples, float* lfo, int c
     const ModulePlan& module = plan_.modules[index];
     const float* left = engine_.passInput.get();
     const float* right = left + kPassFrames;
-    if (module.source != OscKind::SineLfo)
+    if (module.source != OscKind::SineLfo && readsLfo(module.process))
         std::fill_n(lfo, count, 0.0f);
     // A module whose routes shape its source takes its input unbounded, as a module step does.
     const float ceiling = shapesSource_[index] ? std::numeric_limits<float>::infinity() : kSignalCeiling;
@@ -350,12 +350,16 @@ void BlockRunner::fillBentOscillator(const ModulePlan& module, int c, float* sam
     float phase[kPassFrames];
     sumRoutes(module, c, &OrvChannelInputs::frequency, frequency, count);
     sumRoutes(module, c, &OrvChannelInputs::phase, phase, count);
+    // oscillatorSample, with the phase kept in a register.
     OrvChannelInputs in {};
+    double at = state_.phase[module.index][c];
     for (int frame = 0; frame < count; ++frame) {
         in.frequency = frequency[frame];
-        in.phase = phase[frame];
-        samples[frame] = oscillatorSample(module, c, in, false, lfo[frame]);
+        const double hertz = oscillatorFrequency(module, in, false);
+        samples[frame] = waveAt(module, at, hertz, phase[frame], lfo[frame]);
+        at = wrapPhase(at + phaseIncrement(hertz));
     }
+    state_.phase[module.index][c] = at;
 }
 
 // Both channels of a pass go side by side, so their dependency chains overlap.
@@ -400,6 +404,11 @@ void BlockRunner::runPassAs(const ModulePlan& module, float* const samples[2], f
         for (int c = 0; c < Channels; ++c)
             sumRoutes(module, c, summedField, sums[c], count);
     }
+    if constexpr (Process == ProcessKind::Delay) {
+        if (fadeStart == 0 && module.selfMixCount == 0 && (summed || !modulated)
+            && delayPass<Channels>(module, samples, lfo, summed ? sums : nullptr, count))
+            return;
+    }
     OwnFeedback feedback(module, state_.inputs[module.index]);
     for (int frame = 0; frame < count; ++frame) {
         if constexpr (Process == ProcessKind::Delay)
@@ -417,6 +426,40 @@ void BlockRunner::runPassAs(const ModulePlan& module, float* const samples[2], f
     }
 }
 
+// A delay that neither fades nor feeds itself, read at least a sample back, takes the
+// pass's input into its line first and then reads every frame, as delaySample would.
+// It declines (false) when a time would read a sample the pass writes later.
+template <int Channels>
+bool BlockRunner::delayPass(const ModulePlan& module, float* const samples[2], const float* const lfo[2],
+                            const float (*moves)[kPassFrames], int count)
+{
+    double times[Channels][kPassFrames];
+    OrvChannelInputs in {};
+    for (int c = 0; c < Channels; ++c) {
+        for (int frame = 0; frame < count; ++frame) {
+            in.time = moves ? moves[c][frame] : 0.0f;
+            times[c][frame] = std::clamp(modulatedTime(module.processTime, in, lfo[c][frame]), 0.0, longestDelay_);
+            if (times[c][frame] < 1.0 || times[c][frame] + double(count) + 2.0 > double(plan_.lineLength))
+                return false;
+        }
+    }
+    for (int c = 0; c < Channels; ++c) {
+        uint32_t& write = state_.lineWrite[module.line + c];
+        if (write >= plan_.lineLength)
+            write = 0;
+        uint32_t newest = write;
+        float* line = this->line(module, c);
+        writeLineRun(line, plan_.lineLength, write, samples[c], count);
+        for (int frame = 0; frame < count; ++frame) {
+            samples[c][frame] = bounded(readLine(line, newest, times[c][frame]));
+            newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
+        }
+        state_.lastDelayTime[module.index][c] = float(times[c][count - 1]);
+    }
+    state_.delayRead[module.index] = true;
+    return true;
+}
+
 // A filter pass keeps its state in registers; routes to cutoff and Q only matter
 // where the coefficients are refreshed.
 template <int Channels>
@@ -425,18 +468,38 @@ void BlockRunner::filterPass(const ModulePlan& module, float* const samples[2], 
     const bool modulated = takesProcessRoutes(module);
     OrvFilterState filter[Channels];
     std::copy_n(state_.filter[module.index], Channels, filter);
-    OwnFeedback feedback(module, state_.inputs[module.index]);
-    for (int frame = 0; frame < count; ++frame) {
-        if (refreshAt_[frame]) {
-            OrvChannelInputs in[kNumChannels] {};
-            if (modulated)
-                gatherProcessRoutes(module, frame, in);
-            for (int c = 0; c < Channels; ++c)
-                refreshFilter(module, filter[c], in[c], false);
+    const auto refresh = [&](int frame) {
+        OrvChannelInputs in[kNumChannels] {};
+        if (modulated)
+            gatherProcessRoutes(module, frame, in);
+        for (int c = 0; c < Channels; ++c)
+            refreshFilter(module, filter[c], in[c], false);
+    };
+    if (module.selfMixCount == 0) {
+        // Without its own feedback each channel runs on alone from one refresh to the next.
+        for (int frame = 0; frame < count;) {
+            if (refreshAt_[frame])
+                refresh(frame);
+            int end = frame + 1;
+            while (end < count && !refreshAt_[end])
+                ++end;
+            for (int c = 0; c < Channels; ++c) {
+                OrvFilterState state = filter[c];
+                for (int step = frame; step < end; ++step)
+                    samples[c][step] = bounded(filterStep(state, samples[c][step]));
+                filter[c] = state;
+            }
+            frame = end;
         }
-        for (int c = 0; c < Channels; ++c) {
-            const float x = feedback.input(c, samples[c][frame]);
-            samples[c][frame] = feedback.output(c, bounded(filterStep(filter[c], x)));
+    } else {
+        OwnFeedback feedback(module, state_.inputs[module.index]);
+        for (int frame = 0; frame < count; ++frame) {
+            if (refreshAt_[frame])
+                refresh(frame);
+            for (int c = 0; c < Channels; ++c) {
+                const float x = feedback.input(c, samples[c][frame]);
+                samples[c][frame] = feedback.output(c, bounded(filterStep(filter[c], x)));
+            }
         }
     }
     std::copy_n(filter, Channels, state_.filter[module.index]);

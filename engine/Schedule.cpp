@@ -177,40 +177,39 @@ void averageModuleInputs(BlockPlan& plan)
 
 } // namespace
 
+namespace {
+
+const unsigned char* recordBytes(const OrvPreset& preset, size_t at)
+{
+    return reinterpret_cast<const unsigned char*>(&preset) + at;
+}
+
+bool fading(const OrvModulationState& state, int m)
+{
+    return state.fadeRequested[m] || state.fadeRemaining[m] > 0;
+}
+
+} // namespace
+
 void readPlanInputs(PlanInputs& inputs, const OrvPreset& preset, const OrvModulationState& state, float sampleRate)
 {
-    const auto copy = [](auto& to, const auto& from) {
-        static_assert(sizeof to == sizeof from);
-        std::memcpy(&to, &from, sizeof to);
-    };
+    std::memcpy(inputs.moduleFields, recordBytes(preset, PlanInputs::kModuleFieldsAt), sizeof inputs.moduleFields);
+    std::memcpy(inputs.trackerFields, recordBytes(preset, PlanInputs::kTrackerFieldsAt), sizeof inputs.trackerFields);
     inputs.sampleRate = sampleRate;
-    inputs.delayLineLength = preset.delayLineLength;
-    copy(inputs.outputGain, preset.outputGain);
-    copy(inputs.oscFrequency, preset.oscFrequency);
-    copy(inputs.dcOffset, preset.dcOffset);
-    copy(inputs.processTime, preset.processTime);
-    copy(inputs.envCoefficient, preset.envCoefficient);
-    copy(inputs.envThreshold, preset.envThreshold);
-    copy(inputs.mainValue, preset.mainValue);
-    copy(inputs.filterQ, preset.filterQ);
-    copy(inputs.phaseOrLfoDepth, preset.phaseOrLfoDepth);
-    copy(inputs.exponent, preset.exponent);
-    copy(inputs.quantizeStep, preset.quantizeStep);
-    copy(inputs.phaseShape, preset.phaseShape);
-    copy(inputs.trackInterval, preset.trackInterval);
-    copy(inputs.modDepth, preset.modDepth);
-    copy(inputs.minLag, preset.minLag);
-    copy(inputs.maxLag, preset.maxLag);
-    copy(inputs.inUse, preset.inUse);
-    copy(inputs.outputOn, preset.outputOn);
-    copy(inputs.modKind, preset.modKind);
-    copy(inputs.modTarget, preset.modTarget);
-    copy(inputs.processKind, preset.processKind);
-    copy(inputs.oscKind, preset.oscKind);
+    for (int m = 0; m < kNumModules; ++m)
+        inputs.fading[m] = fading(state, m);
+}
+
+bool samePlanInputs(const PlanInputs& inputs, const OrvPreset& preset, const OrvModulationState& state,
+                    float sampleRate)
+{
     for (int m = 0; m < kNumModules; ++m) {
-        inputs.pending[m] = hasPendingWord(preset, m);
-        inputs.fading[m] = state.fadeRequested[m] || state.fadeRemaining[m] > 0;
+        if (inputs.fading[m] != fading(state, m))
+            return false;
     }
+    return std::memcmp(&inputs.sampleRate, &sampleRate, sizeof sampleRate) == 0
+        && std::memcmp(inputs.moduleFields, recordBytes(preset, PlanInputs::kModuleFieldsAt), sizeof inputs.moduleFields) == 0
+        && std::memcmp(inputs.trackerFields, recordBytes(preset, PlanInputs::kTrackerFieldsAt), sizeof inputs.trackerFields) == 0;
 }
 
 void buildPlan(BlockPlan& plan, const OrvPreset& preset, const OrvModulationState& state, float sampleRate)

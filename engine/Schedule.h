@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "OrvEngine.h"
@@ -92,6 +93,12 @@ inline bool usesLine(int16_t process)
     return process == ProcessKind::Delay || process == ProcessKind::PitchTrack;
 }
 
+// The processes whose time a Sine LFO moves.
+inline bool readsLfo(int16_t process)
+{
+    return usesLine(process) || process == ProcessKind::SampHold;
+}
+
 inline bool isWaveOscillator(int16_t source)
 {
     return source >= OscKind::Sine && source <= OscKind::Saw;
@@ -142,38 +149,22 @@ inline bool hasPendingWord(const OrvPreset& preset, int m)
 }
 
 // Everything of the record and the running state that a plan is made from, so a plan is
-// made again only when one of them changes. Compared bit for bit; it has no padding.
+// made again only when one of them changes: two stretches of the record that hold every
+// field a plan reads (beside a few display words) and of the values a block writes only
+// the pending words, which rarely change.
 struct PlanInputs {
+    static constexpr size_t kModuleFieldsAt = offsetof(OrvPreset, outputGain);
+    static constexpr size_t kTrackerFieldsAt = offsetof(OrvPreset, minLag);
+    unsigned char moduleFields[offsetof(OrvPreset, lastPitch) - kModuleFieldsAt];
+    unsigned char trackerFields[offsetof(OrvPreset, moduleWord1044) - kTrackerFieldsAt];
     float sampleRate;
-    uint32_t delayLineLength;
-    float outputGain[kNumModules][kNumChannels];
-    float oscFrequency[kNumModules];
-    float dcOffset[kNumModules];
-    float processTime[kNumModules];
-    float envCoefficient[kNumModules];
-    float envThreshold[kNumModules];
-    float mainValue[kNumModules];
-    float filterQ[kNumModules];
-    float phaseOrLfoDepth[kNumModules];
-    float exponent[kNumModules];
-    float quantizeStep[kNumModules];
-    float phaseShape[kNumModules];
-    float trackInterval[kNumModules];
-    float modDepth[kNumModules][kNumSlots];
-    int32_t minLag[kNumModules];
-    int32_t maxLag[kNumModules];
-    uint16_t inUse[kNumModules];
-    uint16_t outputOn[kNumModules][kNumChannels];
-    uint16_t modKind[kNumModules][kNumSlots];
-    int16_t modTarget[kNumModules][kNumSlots];
-    int16_t processKind[kNumModules];
-    int16_t oscKind[kNumModules];
-    bool pending[kNumModules];
     bool fading[kNumModules];
 };
-static_assert(sizeof(PlanInputs) == 8 + kNumModules * (4 * 16 + 4 * 2 + 2 * 9 + 2));
 
 void readPlanInputs(PlanInputs& inputs, const OrvPreset& preset, const OrvModulationState& state, float sampleRate);
+// Bit for bit.
+bool samePlanInputs(const PlanInputs& inputs, const OrvPreset& preset, const OrvModulationState& state,
+                    float sampleRate);
 
 // Turns the record into this block's plan: what each module in use does, its routes
 // with their depths, the lines it owns and the order modules run in.

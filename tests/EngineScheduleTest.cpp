@@ -199,3 +199,75 @@ TEST(EngineSchedule, OscillatorsInAModulationLoopPlayAsWhenTheirFrequencyIsModul
         EXPECT_EQ(out.right, expected.right) << block;
     }
 }
+
+TEST(EngineSchedule, BentPannedAndTimedModulesPlayAPassAtATimeAsFrameByFrame)
+{
+    // An LFO bends a Saw's frequency and a shaped Sine's phase, moves a third oscillator's
+    // pan and sweeps a delay: all run a pass at a time. Routes of depth 0 into their slot
+    // depths keep the same program in the frame loop, which must sound the same.
+    OrvPreset passWise = silentRecord();
+    useModule(passWise, 0, OscKind::Sine, ProcessKind::NoProcess);
+    passWise.oscFrequency[0] = 3.0f;
+    silenceOutputs(passWise, 0);
+    addRoute(passWise, 0, 0, ModKind::FreqMod, 1, 0.3f);
+    addRoute(passWise, 0, 1, ModKind::DelayMod, 2, 0.4f);
+    useModule(passWise, 1, OscKind::Saw, ProcessKind::NoProcess);
+    passWise.oscFrequency[1] = 220.0f;
+    addRoute(passWise, 1, 0, ModKind::PhaseMod, 4, 0.5f);
+    useModule(passWise, 2, OscKind::StereoIn, ProcessKind::Delay);
+    passWise.processTime[2] = 300.0f;
+    addRoute(passWise, 2, 0, ModKind::PanMod, 3, 0.9f);
+    useModule(passWise, 3, OscKind::Triangle, ProcessKind::NoProcess);
+    passWise.oscFrequency[3] = 330.0f;
+    useModule(passWise, 4, OscKind::Sine, ProcessKind::PhaseShape);
+    passWise.oscFrequency[4] = 110.0f;
+    passWise.phaseShape[4] = 0.2f;
+
+    OrvPreset frameByFrame = passWise;
+    for (const int m : {6, 7}) {
+        useModule(frameByFrame, m, OscKind::NoOsc, ProcessKind::NoProcess);
+        silenceOutputs(frameByFrame, m);
+    }
+    addRoute(frameByFrame, 6, 0, ModKind::ModAMod, 1, 0.0f);
+    addRoute(frameByFrame, 6, 1, ModKind::ModAMod, 2, 0.0f);
+    addRoute(frameByFrame, 7, 0, ModKind::ModAMod, 3, 0.0f);
+    addRoute(frameByFrame, 7, 1, ModKind::ModAMod, 4, 0.0f);
+
+    const Stereo input = twoTones(3000);
+    for (const int block : {512, 100}) {
+        const Stereo expected = renderFresh(frameByFrame, input, block);
+        const Stereo out = renderFresh(passWise, input, block);
+        EXPECT_GT(rms(out.left, 600), 0.05) << block;
+        EXPECT_EQ(out.left, expected.left) << block;
+        EXPECT_EQ(out.right, expected.right) << block;
+    }
+}
+
+TEST(EngineSchedule, RecordFieldsWrittenBetweenBlocksActFromTheNextBlock)
+{
+    // The engine keeps the plan it made from the record until a field it reads changes.
+    struct Change {
+        const char* what;
+        void (*write)(OrvPreset&);
+        float expected; // every frame of the next block, from a constant 0.4 input
+    };
+    const Change changes[] = {
+        {"output gain", [](OrvPreset& p) { p.outputGain[0][0] = p.outputGain[0][1] = 0.5f; }, 0.2f},
+        {"process kind", [](OrvPreset& p) { p.processKind[0] = ProcessKind::DcOffset; }, 0.3f},
+        {"DC offset", [](OrvPreset& p) { p.dcOffset[0] = -0.3f; }, 0.05f},
+        {"a second, silent module on the buses", [](OrvPreset& p) { useModule(p, 1, OscKind::NoOsc, ProcessKind::NoProcess); },
+         0.025f},
+    };
+    OrvPreset preset = silentRecord();
+    useModule(preset, 0, OscKind::StereoIn, ProcessKind::NoProcess);
+    preset.dcOffset[0] = 0.2f;
+    OrvEngine engine;
+    const Stereo block = constant(0.4f, 200);
+    EXPECT_NEAR(render(engine, preset, block).left.back(), 0.4f, 1.0e-6f);
+    for (const Change& change : changes) {
+        change.write(preset);
+        const Stereo out = render(engine, preset, block);
+        EXPECT_NEAR(out.left.front(), change.expected, 1.0e-6f) << change.what;
+        EXPECT_NEAR(out.right.back(), change.expected, 1.0e-6f) << change.what;
+    }
+}
