@@ -279,8 +279,8 @@ void BlockRunner::runFrame(int frame)
         const int index = frameOrder_[place];
         const ModulePlan& module = plan_.modules[index];
         if (!module.precomputed) {
-            float sample[kNumChannels] {};
-            float pan[kNumChannels] {};
+            float sample[kNumChannels]; // the step sets each channel it runs
+            float pan[kNumChannels];
             (this->*moduleSteps_[index])(module, state_.inputs[module.index], sample, pan);
             if (module.channels == 1)
                 state_.inputs[module.index][1] = {};
