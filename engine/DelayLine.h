@@ -48,8 +48,9 @@ inline void writeLineRun(float* samples, uint32_t length, uint32_t& write, const
 }
 
 // `count` frames of readLine at one time, bounded, the first reading back from `newest`.
-// A delay of at least one pass keeps position - index exact in double, so every frame
-// reads at the first frame's fraction from the pair one sample on.
+// A time of at least one sample keeps position - index exact in double (a float time
+// has no bits below 2^-23, a position none above 2^20), so every frame reads at the
+// first frame's fraction from the pair one sample on.
 inline void readConstantDelay(const float* samples, uint32_t length, uint32_t newest, double time, float* output,
                               int count)
 {

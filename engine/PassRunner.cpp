@@ -434,6 +434,8 @@ bool BlockRunner::delayPass(const ModulePlan& module, float* const samples[2], c
                             const float (*moves)[kPassFrames], int count)
 {
     double times[Channels][kPassFrames];
+    // Nothing moves the time of a delay without routes into it or a Sine LFO.
+    const bool constant = moves == nullptr && module.source != OscKind::SineLfo;
     OrvChannelInputs in {};
     for (int c = 0; c < Channels; ++c) {
         for (int frame = 0; frame < count; ++frame) {
@@ -450,9 +452,13 @@ bool BlockRunner::delayPass(const ModulePlan& module, float* const samples[2], c
         uint32_t newest = write;
         float* line = this->line(module, c);
         writeLineRun(line, plan_.lineLength, write, samples[c], count);
-        for (int frame = 0; frame < count; ++frame) {
-            samples[c][frame] = bounded(readLine(line, newest, times[c][frame]));
-            newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
+        if (constant) {
+            readConstantDelay(line, plan_.lineLength, newest, times[c][0], samples[c], count);
+        } else {
+            for (int frame = 0; frame < count; ++frame) {
+                samples[c][frame] = bounded(readLine(line, newest, times[c][frame]));
+                newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
+            }
         }
         state_.lastDelayTime[module.index][c] = float(times[c][count - 1]);
     }
