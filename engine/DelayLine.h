@@ -63,7 +63,7 @@ inline void readConstantDelay(const float* samples, uint32_t length, uint32_t ne
     const float fraction = float(position - index);
     for (int frame = 0; frame < count;) {
         if (index + 1 == length) {
-            output[frame++] = bounded(samples[index] + (samples[0] - samples[index]) * fraction);
+            output[frame++] = samples[index] + (samples[0] - samples[index]) * fraction;
             index = 0;
             continue;
         }
@@ -71,10 +71,11 @@ inline void readConstantDelay(const float* samples, uint32_t length, uint32_t ne
         const float* from = samples + index;
         float* to = output + frame;
         for (int step = 0; step < run; ++step)
-            to[step] = bounded(from[step] + (from[step + 1] - from[step]) * fraction);
+            to[step] = from[step] + (from[step + 1] - from[step]) * fraction;
         frame += run;
         index += uint32_t(run);
     }
+    boundRow(output, output, count);
 }
 
 } // namespace orv_engine

@@ -44,7 +44,8 @@ void BlockRunner::mixBuses(int count)
     }
     for (int c = 0; c < kNumChannels; ++c) {
         for (int frame = 0; frame < count; ++frame)
-            bus[c][frame] = bounded(bus[c][frame] * plan_.busScale[c]);
+            bus[c][frame] *= plan_.busScale[c];
+        boundRow(bus[c], bus[c], count);
     }
 }
 

@@ -261,9 +261,10 @@ void BlockRunner::writeAhead(int index, float* const inputs[2], int count)
         // Its output is known, so each frame's own feedback is too: the frame before sent it.
         if (module.selfMixCount > 0) {
             const float* output = passOf(index, c);
-            inputs[c][0] = bounded(inputs[c][0] + inbox[c].mix);
+            inputs[c][0] += inbox[c].mix;
             for (int frame = 1; frame < count; ++frame)
-                inputs[c][frame] = bounded(inputs[c][frame] + selfMix(module, output[frame - 1]));
+                inputs[c][frame] += selfMix(module, output[frame - 1]);
+            boundRow(inputs[c], inputs[c], count);
             inbox[c].mix = selfMix(module, output[count - 1]);
         }
         writeLineRun(line(module, c), plan_.lineLength, state_.lineWrite[module.line + c], inputs[c], count);
@@ -299,8 +300,7 @@ void BlockRunner::applyLevelRoutes(const ModulePlan& module, int c, float* sampl
     }
     if (module.selfMixCount > 0)
         return; // bounded once the module's own feedback is added
-    for (int frame = 0; frame < count; ++frame)
-        samples[frame] = bounded(samples[frame]);
+    boundRow(samples, samples, count);
 }
 
 void BlockRunner::fillSource(int index, int c, float* samples, float* lfo, int count)
@@ -318,8 +318,7 @@ void BlockRunner::fillSource(int index, int c, float* samples, float* lfo, int c
     case OscKind::RightIn:
     case OscKind::StereoIn: {
         const float* input = module.source == OscKind::LeftIn || (module.source == OscKind::StereoIn && c == 0) ? left : right;
-        for (int frame = 0; frame < count; ++frame)
-            samples[frame] = bounded(input[frame], ceiling);
+        boundRow(samples, input, count, ceiling);
         return;
     }
     case OscKind::LeftRightIn:
@@ -456,9 +455,10 @@ bool BlockRunner::delayPass(const ModulePlan& module, float* const samples[2], c
             readConstantDelay(line, plan_.lineLength, newest, times[c][0], samples[c], count);
         } else {
             for (int frame = 0; frame < count; ++frame) {
-                samples[c][frame] = bounded(readLine(line, newest, times[c][frame]));
+                samples[c][frame] = readLine(line, newest, times[c][frame]);
                 newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
             }
+            boundRow(samples[c], samples[c], count);
         }
         state_.lastDelayTime[module.index][c] = float(times[c][count - 1]);
     }
