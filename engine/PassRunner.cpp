@@ -408,6 +408,18 @@ void BlockRunner::runPassAs(const ModulePlan& module, float* const samples[2], f
             && delayPass<Channels>(module, samples, lfo, summed ? sums : nullptr, count))
             return;
     }
+    if constexpr (Process == ProcessKind::RaiseToPwr) {
+        // Unmodulated and not fed back, each channel runs on alone; raiseToPower bounds
+        // its result already.
+        if (!modulated && module.selfMixCount == 0) {
+            const float exponent = module.exponent * (1.0f + kNothingSent[0].power);
+            for (int c = 0; c < Channels; ++c) {
+                for (int frame = 0; frame < count; ++frame)
+                    samples[c][frame] = raiseToPower(samples[c][frame], exponent);
+            }
+            return;
+        }
+    }
     OwnFeedback feedback(module, state_.inputs[module.index]);
     for (int frame = 0; frame < count; ++frame) {
         if constexpr (Process == ProcessKind::Delay)
