@@ -408,14 +408,15 @@ void BlockRunner::runPassAs(const ModulePlan& module, float* const samples[2], f
             && delayPass<Channels>(module, samples, lfo, summed ? sums : nullptr, count))
             return;
     }
-    if constexpr (Process == ProcessKind::RaiseToPwr) {
-        // Unmodulated and not fed back, each channel runs on alone; raiseToPower bounds
-        // its result already.
+    if constexpr (Process != ProcessKind::Delay) { // a delay's fade counts frames across both channels
+        // Unmodulated and not fed back, each channel runs on alone (their states are apart).
+        // raiseToPower bounds its result already.
         if (!modulated && module.selfMixCount == 0) {
-            const float exponent = module.exponent * (1.0f + kNothingSent[0].power);
             for (int c = 0; c < Channels; ++c) {
-                for (int frame = 0; frame < count; ++frame)
-                    samples[c][frame] = raiseToPower(samples[c][frame], exponent);
+                for (int frame = 0; frame < count; ++frame) {
+                    const float y = processAs<Process>(module, c, samples[c][frame], kNothingSent[c], false, lfo[c][frame]);
+                    samples[c][frame] = Process == ProcessKind::RaiseToPwr ? y : bounded(y);
+                }
             }
             return;
         }
