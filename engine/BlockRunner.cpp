@@ -6,6 +6,10 @@
 #include <limits>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "ModuleStep.h"
 
 namespace orv_engine {
@@ -206,6 +210,16 @@ void BlockRunner::readInputs(const float* const inputs[2], int offset, int count
         const float* from = inputs[c] + offset;
         float* to = engine_.passInput.get() + c * kPassFrames;
         int frame = 0;
+#if defined(__SSE2__)
+        const __m128 largest = _mm_set1_ps(kLargestFloat);
+        const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF));
+        const __m128 offsets = _mm_setr_ps(evenOffset, -evenOffset, evenOffset, -evenOffset);
+        for (; frame + 4 <= count; frame += 4) {
+            const __m128 x = _mm_loadu_ps(from + frame);
+            const __m128 finiteX = _mm_and_ps(x, _mm_cmple_ps(_mm_and_ps(x, magnitude), largest));
+            _mm_storeu_ps(to + frame, _mm_add_ps(finiteX, offsets));
+        }
+#endif
         for (; frame + 1 < count; frame += 2) {
             to[frame] = finite(from[frame]) + evenOffset;
             to[frame + 1] = finite(from[frame + 1]) - evenOffset;
@@ -279,8 +293,8 @@ void BlockRunner::runFrame(int frame)
         const int index = frameOrder_[place];
         const ModulePlan& module = plan_.modules[index];
         if (!module.precomputed) {
-            float sample[kNumChannels] {};
-            float pan[kNumChannels] {};
+            float sample[kNumChannels]; // the step sets each channel it runs
+            float pan[kNumChannels];
             (this->*moduleSteps_[index])(module, state_.inputs[module.index], sample, pan);
             if (module.channels == 1)
                 state_.inputs[module.index][1] = {};

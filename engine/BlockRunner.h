@@ -69,8 +69,6 @@ private:
     void precomputeFrameByFrame(int index, int count);
     void precomputeChannels(int index, int count);
     void gatherInputs(int index, float* const samples[2], float* const lfo[2], int count);
-    void readAhead(int index, int count);
-    void writeAhead(int index, float* const inputs[2], int count);
     void applyLevelRoutes(const ModulePlan& module, int c, float* samples, int count);
     void fillSource(int index, int c, float* samples, float* lfo, int count);
     void fillBentOscillator(const ModulePlan& module, int c, float* samples, float* lfo, int count);
@@ -83,7 +81,11 @@ private:
     void runPassAs(const ModulePlan& module, float* const samples[2], float* const lfo[2], int count, int fadeStart);
     template <int Channels>
     void filterPass(const ModulePlan& module, float* const samples[2], int count);
-    template <int Channels>
+
+
+    // Delays a pass at a time (DelayPasses.cpp)
+    void readAhead(int index, int count);
+    void writeAhead(int index, float* const inputs[2], int count);
     bool delayPass(const ModulePlan& module, float* const samples[2], const float* const lfo[2],
                    const float (*moves)[kPassFrames], int count);
 

@@ -48,8 +48,9 @@ inline void writeLineRun(float* samples, uint32_t length, uint32_t& write, const
 }
 
 // `count` frames of readLine at one time, bounded, the first reading back from `newest`.
-// A delay of at least one pass keeps position - index exact in double, so every frame
-// reads at the first frame's fraction from the pair one sample on.
+// A time of at least one sample keeps position - index exact in double (a float time
+// has no bits below 2^-23, a position none above 2^20), so every frame reads at the
+// first frame's fraction from the pair one sample on.
 inline void readConstantDelay(const float* samples, uint32_t length, uint32_t newest, double time, float* output,
                               int count)
 {
@@ -62,7 +63,7 @@ inline void readConstantDelay(const float* samples, uint32_t length, uint32_t ne
     const float fraction = float(position - index);
     for (int frame = 0; frame < count;) {
         if (index + 1 == length) {
-            output[frame++] = bounded(samples[index] + (samples[0] - samples[index]) * fraction);
+            output[frame++] = samples[index] + (samples[0] - samples[index]) * fraction;
             index = 0;
             continue;
         }
@@ -70,10 +71,11 @@ inline void readConstantDelay(const float* samples, uint32_t length, uint32_t ne
         const float* from = samples + index;
         float* to = output + frame;
         for (int step = 0; step < run; ++step)
-            to[step] = bounded(from[step] + (from[step + 1] - from[step]) * fraction);
+            to[step] = from[step] + (from[step + 1] - from[step]) * fraction;
         frame += run;
         index += uint32_t(run);
     }
+    boundRow(output, output, count);
 }
 
 } // namespace orv_engine

@@ -32,9 +32,31 @@ void BlockRunner::fillOscillator(const ModulePlan& module, int c, float* samples
     const double frequency = oscillatorFrequency(module, kNothingSent, false);
     const double increment = phaseIncrement(frequency);
     double phase = state_.phase[module.index][c];
-    for (int frame = 0; frame < count; ++frame) {
-        samples[frame] = waveAt(module, phase, frequency, 0.0f, lfo[frame]);
-        phase = wrapPhase(phase + increment);
+    // Without PhaseShape the waveform and its band-limiting step stay put over the pass,
+    // so each gets a loop of its own; the values are waveAt's.
+    const auto run = [&](auto wave) {
+        for (int frame = 0; frame < count; ++frame) {
+            samples[frame] = wave(phase, frame);
+            phase = wrapPhase(phase + increment);
+        }
+    };
+    const double step = std::fabs(frequency) >= kBandLimitFrom ? std::min(0.5, std::fabs(frequency) * plan_.framePeriod)
+                                                                : 0.0;
+    if (module.process == ProcessKind::PhaseShape) {
+        run([&](double at, int frame) { return waveAt(module, at, frequency, 0.0f, lfo[frame]); });
+    } else {
+        switch (module.source) {
+        case OscKind::SineLfo:
+            run([&](double at, int frame) {
+                lfo[frame] = float(fastSine(at)) * module.lfoDepth;
+                return 0.0f;
+            });
+            break;
+        case OscKind::Sine: run([](double at, int) { return float(fastSine(at)); }); break;
+        case OscKind::Triangle: run([](double at, int) { return float(triangleWave(at)); }); break;
+        case OscKind::Square: run([step](double at, int) { return float(squareWave(at, step)); }); break;
+        default: run([step](double at, int) { return float(sawWave(at, step)); }); break;
+        }
     }
     state_.phase[module.index][c] = phase;
 }

@@ -4,6 +4,10 @@
 #include "BlockRunner.h"
 #include "Bounds.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orv_engine {
 
 // A releasing limiter this close to its target gain takes it, so quiet audio passes bit for bit.
@@ -44,7 +48,8 @@ void BlockRunner::mixBuses(int count)
     }
     for (int c = 0; c < kNumChannels; ++c) {
         for (int frame = 0; frame < count; ++frame)
-            bus[c][frame] = bounded(bus[c][frame] * plan_.busScale[c]);
+            bus[c][frame] *= plan_.busScale[c];
+        boundRow(bus[c], bus[c], count);
     }
 }
 
@@ -82,12 +87,24 @@ void BlockRunner::limitAndWrite(float* const outputs[2], int offset, int count, 
     state_.limiterGain = gain;
 }
 
+// The largest magnitude on either bus; bus samples are never NaN, so the order of the
+// comparisons does not matter and four go at a time.
 float BlockRunner::passPeak(int count) const
 {
     float peak = 0.0f;
     for (int c = 0; c < kNumChannels; ++c) {
         const float* bus = engine_.passOutput.get() + c * kPassFrames;
-        for (int frame = 0; frame < count; ++frame)
+        int frame = 0;
+#if defined(__SSE2__)
+        const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF));
+        __m128 peaks = _mm_set1_ps(peak);
+        for (; frame + 4 <= count; frame += 4)
+            peaks = _mm_max_ps(peaks, _mm_and_ps(_mm_loadu_ps(bus + frame), magnitude));
+        float lanes[4];
+        _mm_storeu_ps(lanes, peaks);
+        peak = std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
+#endif
+        for (; frame < count; ++frame)
             peak = std::max(peak, std::fabs(bus[frame]));
     }
     return peak;

@@ -7,15 +7,6 @@ namespace orv_engine {
 
 namespace {
 
-// What a module's Mix routes into itself send to its next frame, as delivery adds them.
-float selfMix(const ModulePlan& module, float output)
-{
-    float sum = 0.0f;
-    for (int route = 0; route < module.selfMixCount; ++route)
-        sum += module.selfMixDepth[route] * output;
-    return sum;
-}
-
 // A pre-computed module's Mix routes into itself over one pass: each frame's input
 // takes what the frame before sent, and the inbox holds it between passes.
 class OwnFeedback {
@@ -238,38 +229,6 @@ void BlockRunner::sumRoutes(const ModulePlan& module, int c, float OrvChannelInp
     }
 }
 
-// A delay read ahead gives its pass from what its line held before the pass.
-void BlockRunner::readAhead(int index, int count)
-{
-    const ModulePlan& module = plan_.modules[index];
-    const double time = std::clamp(double(module.processTime), 0.0, longestDelay_);
-    for (int c = 0; c < module.channels; ++c) {
-        const uint32_t write = state_.lineWrite[module.line + c];
-        const uint32_t newest = write >= plan_.lineLength ? 0 : write;
-        readConstantDelay(line(module, c), plan_.lineLength, newest, time, passOf(index, c), count);
-        state_.lastDelayTime[module.index][c] = float(time);
-    }
-    state_.delayRead[module.index] = true;
-}
-
-// ...and takes its input for the pass once its senders have run.
-void BlockRunner::writeAhead(int index, float* const inputs[2], int count)
-{
-    const ModulePlan& module = plan_.modules[index];
-    OrvChannelInputs (&inbox)[kNumChannels] = state_.inputs[module.index];
-    for (int c = 0; c < module.channels; ++c) {
-        // Its output is known, so each frame's own feedback is too: the frame before sent it.
-        if (module.selfMixCount > 0) {
-            const float* output = passOf(index, c);
-            inputs[c][0] = bounded(inputs[c][0] + inbox[c].mix);
-            for (int frame = 1; frame < count; ++frame)
-                inputs[c][frame] = bounded(inputs[c][frame] + selfMix(module, output[frame - 1]));
-            inbox[c].mix = selfMix(module, output[count - 1]);
-        }
-        writeLineRun(line(module, c), plan_.lineLength, state_.lineWrite[module.line + c], inputs[c], count);
-    }
-}
-
 // Mix routes add first; Ampl Mod and Ring Mod factors then multiply, as in a module step.
 void BlockRunner::applyLevelRoutes(const ModulePlan& module, int c, float* samples, int count)
 {
@@ -299,8 +258,7 @@ void BlockRunner::applyLevelRoutes(const ModulePlan& module, int c, float* sampl
     }
     if (module.selfMixCount > 0)
         return; // bounded once the module's own feedback is added
-    for (int frame = 0; frame < count; ++frame)
-        samples[frame] = bounded(samples[frame]);
+    boundRow(samples, samples, count);
 }
 
 void BlockRunner::fillSource(int index, int c, float* samples, float* lfo, int count)
@@ -318,8 +276,7 @@ void BlockRunner::fillSource(int index, int c, float* samples, float* lfo, int c
     case OscKind::RightIn:
     case OscKind::StereoIn: {
         const float* input = module.source == OscKind::LeftIn || (module.source == OscKind::StereoIn && c == 0) ? left : right;
-        for (int frame = 0; frame < count; ++frame)
-            samples[frame] = bounded(input[frame], ceiling);
+        boundRow(samples, input, count, ceiling);
         return;
     }
     case OscKind::LeftRightIn:
@@ -406,8 +363,21 @@ void BlockRunner::runPassAs(const ModulePlan& module, float* const samples[2], f
     }
     if constexpr (Process == ProcessKind::Delay) {
         if (fadeStart == 0 && module.selfMixCount == 0 && (summed || !modulated)
-            && delayPass<Channels>(module, samples, lfo, summed ? sums : nullptr, count))
+            && delayPass(module, samples, lfo, summed ? sums : nullptr, count))
             return;
+    }
+    if constexpr (Process != ProcessKind::Delay) { // a delay's fade counts frames across both channels
+        // Unmodulated and not fed back, each channel runs on alone (their states are apart).
+        // raiseToPower bounds its result already.
+        if (!modulated && module.selfMixCount == 0) {
+            for (int c = 0; c < Channels; ++c) {
+                for (int frame = 0; frame < count; ++frame) {
+                    const float y = processAs<Process>(module, c, samples[c][frame], kNothingSent[c], false, lfo[c][frame]);
+                    samples[c][frame] = Process == ProcessKind::RaiseToPwr ? y : bounded(y);
+                }
+            }
+            return;
+        }
     }
     OwnFeedback feedback(module, state_.inputs[module.index]);
     for (int frame = 0; frame < count; ++frame) {
@@ -424,40 +394,6 @@ void BlockRunner::runPassAs(const ModulePlan& module, float* const samples[2], f
             samples[c][frame] = feedback.output(c, bounded(processAs<Process>(module, c, x, in[c], false, lfo[c][frame])));
         }
     }
-}
-
-// A delay that neither fades nor feeds itself, read at least a sample back, takes the
-// pass's input into its line first and then reads every frame, as delaySample would.
-// It declines (false) when a time would read a sample the pass writes later.
-template <int Channels>
-bool BlockRunner::delayPass(const ModulePlan& module, float* const samples[2], const float* const lfo[2],
-                            const float (*moves)[kPassFrames], int count)
-{
-    double times[Channels][kPassFrames];
-    OrvChannelInputs in {};
-    for (int c = 0; c < Channels; ++c) {
-        for (int frame = 0; frame < count; ++frame) {
-            in.time = moves ? moves[c][frame] : 0.0f;
-            times[c][frame] = std::clamp(modulatedTime(module.processTime, in, lfo[c][frame]), 0.0, longestDelay_);
-            if (times[c][frame] < 1.0 || times[c][frame] + double(count) + 2.0 > double(plan_.lineLength))
-                return false;
-        }
-    }
-    for (int c = 0; c < Channels; ++c) {
-        uint32_t& write = state_.lineWrite[module.line + c];
-        if (write >= plan_.lineLength)
-            write = 0;
-        uint32_t newest = write;
-        float* line = this->line(module, c);
-        writeLineRun(line, plan_.lineLength, write, samples[c], count);
-        for (int frame = 0; frame < count; ++frame) {
-            samples[c][frame] = bounded(readLine(line, newest, times[c][frame]));
-            newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
-        }
-        state_.lastDelayTime[module.index][c] = float(times[c][count - 1]);
-    }
-    state_.delayRead[module.index] = true;
-    return true;
 }
 
 // A filter pass keeps its state in registers; routes to cutoff and Q only matter

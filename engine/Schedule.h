@@ -67,6 +67,15 @@ struct ModulePlan {
     int liveRoutes[kNumSlots];
 };
 
+// What a module's Mix routes into itself send to its next frame, as delivery adds them.
+inline float selfMix(const ModulePlan& module, float output)
+{
+    float sum = 0.0f;
+    for (int route = 0; route < module.selfMixCount; ++route)
+        sum += module.selfMixDepth[route] * output;
+    return sum;
+}
+
 // What the record says for this block, checked and bounded once.
 struct BlockPlan {
     ModulePlan modules[kNumModules];

@@ -1,0 +1,81 @@
+#include <algorithm>
+
+#include "ModuleStep.h"
+
+namespace orv_engine {
+
+// A delay read ahead gives its pass from what its line held before the pass.
+void BlockRunner::readAhead(int index, int count)
+{
+    const ModulePlan& module = plan_.modules[index];
+    const double time = std::clamp(double(module.processTime), 0.0, longestDelay_);
+    for (int c = 0; c < module.channels; ++c) {
+        const uint32_t write = state_.lineWrite[module.line + c];
+        const uint32_t newest = write >= plan_.lineLength ? 0 : write;
+        readConstantDelay(line(module, c), plan_.lineLength, newest, time, passOf(index, c), count);
+        state_.lastDelayTime[module.index][c] = float(time);
+    }
+    state_.delayRead[module.index] = true;
+}
+
+// ...and takes its input for the pass once its senders have run.
+void BlockRunner::writeAhead(int index, float* const inputs[2], int count)
+{
+    const ModulePlan& module = plan_.modules[index];
+    OrvChannelInputs (&inbox)[kNumChannels] = state_.inputs[module.index];
+    for (int c = 0; c < module.channels; ++c) {
+        // Its output is known, so each frame's own feedback is too: the frame before sent it.
+        if (module.selfMixCount > 0) {
+            const float* output = passOf(index, c);
+            inputs[c][0] += inbox[c].mix;
+            for (int frame = 1; frame < count; ++frame)
+                inputs[c][frame] += selfMix(module, output[frame - 1]);
+            boundRow(inputs[c], inputs[c], count);
+            inbox[c].mix = selfMix(module, output[count - 1]);
+        }
+        writeLineRun(line(module, c), plan_.lineLength, state_.lineWrite[module.line + c], inputs[c], count);
+    }
+}
+
+// A delay that neither fades nor feeds itself, read at least a sample back, takes the
+// pass's input into its line first and then reads every frame, as delaySample would.
+// It declines (false) when a time would read a sample the pass writes later.
+bool BlockRunner::delayPass(const ModulePlan& module, float* const samples[2], const float* const lfo[2],
+                            const float (*moves)[kPassFrames], int count)
+{
+    const int channels = module.channels;
+    double times[kNumChannels][kPassFrames];
+    // Nothing moves the time of a delay without routes into it or a Sine LFO.
+    const bool constant = moves == nullptr && module.source != OscKind::SineLfo;
+    OrvChannelInputs in {};
+    for (int c = 0; c < channels; ++c) {
+        for (int frame = 0; frame < count; ++frame) {
+            in.time = moves ? moves[c][frame] : 0.0f;
+            times[c][frame] = std::clamp(modulatedTime(module.processTime, in, lfo[c][frame]), 0.0, longestDelay_);
+            if (times[c][frame] < 1.0 || times[c][frame] + double(count) + 2.0 > double(plan_.lineLength))
+                return false;
+        }
+    }
+    for (int c = 0; c < channels; ++c) {
+        uint32_t& write = state_.lineWrite[module.line + c];
+        if (write >= plan_.lineLength)
+            write = 0;
+        uint32_t newest = write;
+        float* line = this->line(module, c);
+        writeLineRun(line, plan_.lineLength, write, samples[c], count);
+        if (constant) {
+            readConstantDelay(line, plan_.lineLength, newest, times[c][0], samples[c], count);
+        } else {
+            for (int frame = 0; frame < count; ++frame) {
+                samples[c][frame] = readLine(line, newest, times[c][frame]);
+                newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
+            }
+            boundRow(samples[c], samples[c], count);
+        }
+        state_.lastDelayTime[module.index][c] = float(times[c][count - 1]);
+    }
+    state_.delayRead[module.index] = true;
+    return true;
+}
+
+} // namespace orv_engine
