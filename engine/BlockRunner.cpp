@@ -38,7 +38,11 @@ void BlockRunner::prepare()
             frameOrder_[frameOrderCount_++] = index;
         findSourceRows(index);
         findPassPath(index);
+        handOver_[index] = !module.precomputed && wasPrecomputedByMovingDelay_[module.index];
     }
+    std::fill_n(wasPrecomputedByMovingDelay_, kNumModules, false);
+    for (int index = 0; index < plan_.moduleCount; ++index)
+        wasPrecomputedByMovingDelay_[plan_.modules[index].index] = plan_.modules[index].precomputedByMovingDelay;
     // Modules and channels that do not run keep a last frame of 0 (see keepLastFrames).
     bool runs[kNumModules][kNumChannels] {};
     for (int index = 0; index < plan_.moduleCount; ++index) {
@@ -107,6 +111,7 @@ void BlockRunner::run(OrvPreset& preset, const float* const inputs[2], float* co
     lastPitch_ = 0.0f;
     loadPhases();
     loadPendingWords();
+    handOverInboxes();
     startRequestedFades();
     for (int done = 0; done < frames; done += kPassFrames) {
         const int count = std::min(kPassFrames, frames - done);
@@ -114,7 +119,7 @@ void BlockRunner::run(OrvPreset& preset, const float* const inputs[2], float* co
         fillMixedInputs(count);
         markFilterRefreshes(count);
         precomputeIndependentModules(count);
-        if (plan_.prePassCount + plan_.postPassCount < plan_.moduleCount) {
+        if (plan_.prePassCount + plan_.subPassCount + plan_.postPassCount < plan_.moduleCount) {
             fillFrameLoopSources(count);
             for (int frame = 0; frame < count; ++frame)
                 runFrame(frame);
@@ -126,6 +131,7 @@ void BlockRunner::run(OrvPreset& preset, const float* const inputs[2], float* co
     }
     storePhases();
     storePendingWords();
+    keepLateRoutes();
 }
 
 void BlockRunner::loadPhases()
@@ -155,6 +161,44 @@ void BlockRunner::loadPendingWords()
             inbox.trackedFrequencyCount = preset_->pendingTrackedFreqMod[m][c];
             inbox.trackedCutoffCount = preset_->pendingTrackedFilterFrq[m][c];
         }
+    }
+}
+
+// A module that runs a pass at a time only because a moving delay is read ahead reads its
+// late routes from its senders' last frames; should it join the frame loop, it finds them in
+// its inbox as the frame loop would have left it, with the depths they were sent at.
+void BlockRunner::keepLateRoutes()
+{
+    for (int index = 0; index < plan_.moduleCount; ++index) {
+        const ModulePlan& module = plan_.modules[index];
+        if (!module.precomputedByMovingDelay)
+            continue;
+        OrvChannelInputs (&late)[kNumChannels] = lateInbox_[module.index];
+        for (int c = 0; c < kNumChannels; ++c) {
+            late[c] = {};
+            late[c].mix = module.selfMixCount > 0 ? state_.inputs[module.index][c].mix : 0.0f;
+        }
+        for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+            const Incoming& from = module.incoming[incoming];
+            if (!from.lagged)
+                continue;
+            const Route& route = routeOf(from);
+            for (int c = 0; c < plan_.modules[from.sender].channels; ++c) {
+                const float y = passOf(from.sender, c)[-1];
+                deliver(route, late[c], y, 1.0f, trackedPitch(route, y));
+            }
+        }
+    }
+}
+
+void BlockRunner::handOverInboxes()
+{
+    for (int index = 0; index < plan_.moduleCount; ++index) {
+        const ModulePlan& module = plan_.modules[index];
+        // After a program change nothing ran before: the inbox starts empty.
+        if (std::exchange(handOver_[index], false) && state_.ranLastPass[module.index]
+            && !hasPendingWord(*preset_, module.index))
+            std::copy_n(lateInbox_[module.index], kNumChannels, state_.inputs[module.index]);
     }
 }
 
@@ -243,8 +287,8 @@ void BlockRunner::markFilterRefreshes(int count)
 
 void BlockRunner::startFrame(int frame)
 {
-    frame_ = frame;
-    refreshFilters_ = refreshAt_[frame];
+    frame_ = passStart_ + frame;
+    refreshFilters_ = refreshesAt(frame);
 }
 
 // The average of both inputs, for the module steps of L+R In modules.

@@ -47,6 +47,8 @@ private:
     // Block and pass set-up, the frame loop (BlockRunner.cpp)
     void loadPhases();
     void loadPendingWords();
+    void handOverInboxes();
+    void keepLateRoutes();
     void storePendingWords();
     void storePhases();
     void startRequestedFades();
@@ -85,6 +87,10 @@ private:
 
     // Delays a pass at a time (DelayPasses.cpp)
     void readAhead(int index, int count);
+    void runSubPasses(int count);
+    void findMovingTimes(int index, int count);
+    int subPassLength(int start, int count) const;
+    void readAheadMoving(int index, int count);
     void writeAhead(int index, float* const inputs[2], int count);
     bool delayPass(const ModulePlan& module, float* const samples[2], const float* const lfo[2],
                    const float (*moves)[kPassFrames], int count);
@@ -132,10 +138,20 @@ private:
         return filledSource(index, c) + kNumModules * kNumChannels * kPassFrames;
     }
 
-    // A module's output over the pass; the frame before the pass sits at index -1.
+    // A module's output over the (sub-)pass; the frame before it sits at index -1.
     float* passOf(int index, int c) const
     {
-        return output_[index][c];
+        return output_[index][c] + passStart_;
+    }
+
+    const float* inputOf(int c) const
+    {
+        return engine_.passInput.get() + c * kPassFrames + passStart_;
+    }
+
+    bool refreshesAt(int frame) const
+    {
+        return refreshAt_[passStart_ + frame];
     }
 
     // Where a route into a pre-computed module reads its sender's output for each frame.
@@ -148,12 +164,12 @@ private:
     // later module sends nothing in the first frame after that module stood still.
     bool sends(const Incoming& incoming, int frame) const
     {
-        return frame > 0 || !incoming.lagged || state_.ranLastPass[plan_.modules[incoming.sender].index];
+        return frame + passStart_ > 0 || !incoming.lagged || state_.ranLastPass[plan_.modules[incoming.sender].index];
     }
 
     float* panOf(int index, int c) const
     {
-        return engine_.panPass.get() + (size_t(index) * kNumChannels + size_t(c)) * kPassFrames;
+        return engine_.panPass.get() + (size_t(index) * kNumChannels + size_t(c)) * kPassFrames + passStart_;
     }
 
     const Route& routeOf(const Incoming& incoming) const
@@ -198,6 +214,9 @@ private:
     double longestDelay_ = 0.0; // samples a read may reach back
     float threshold_ = 0.7f;
     int frame_ = 0; // the frame of the pass that runs
+    int passStart_ = 0; // where the sub-pass that runs starts in the pass
+    // By place in the plan: each frame's time of a moving delay read ahead, over the pass.
+    double movingTime_[kNumModules][kNumChannels][kPassFrames]; // left unset: only programs with such delays touch it
     int filterCountdown_ = 0; // coefficients are refreshed at the block start and every 160 frames
     float* output_[kNumModules][kNumChannels] {}; // each planned module's row of modulePass
     float* lines_[kNumModules][kNumChannels] {};  // each module's delay lines, by module number
@@ -211,6 +230,13 @@ private:
     // By place: a pre-computed module runs one channel at a time (else frame by frame),
     // and routes bend its oscillator or move its pan.
     bool channelWise_[kNumModules] {};
+    // By module number: in the plan before, it ran a pass at a time only because a moving
+    // delay was read ahead; by place: it joins the frame loop from there, so its inbox must
+    // take the routes that arrive late.
+    bool wasPrecomputedByMovingDelay_[kNumModules] {};
+    bool handOver_[kNumModules] {};
+    // By module number: the inbox such a module would hold after the block in the frame loop.
+    OrvChannelInputs lateInbox_[kNumModules][kNumChannels] {};
     bool shapesSource_[kNumModules] {};
     int lastWindow_ = 0;      // the history of the block's last pitch detection, with its lags and result
     int lastShortest_ = 0;

@@ -18,6 +18,80 @@ void BlockRunner::readAhead(int index, int count)
     state_.delayRead[module.index] = true;
 }
 
+// The modules a delay whose time moves reaches run after the rest of the pre-pass, a sub-pass
+// at a time: each delay reads ahead as far as its time lets it, then they run in order.
+void BlockRunner::runSubPasses(int count)
+{
+    for (int index = 0; index < plan_.moduleCount; ++index) {
+        if (plan_.modules[index].timeMoves)
+            findMovingTimes(index, count);
+    }
+    for (int start = 0; start < count;) {
+        const int length = subPassLength(start, count);
+        passStart_ = start;
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            if (plan_.modules[index].timeMoves)
+                readAheadMoving(index, length);
+        }
+        runPassWise(plan_.subPassOrder, plan_.subPassCount, length);
+        passStart_ = 0;
+        start += length;
+    }
+}
+
+// A moving delay's time in each frame of the pass, as delaySample finds it; its Delay Mod
+// routes come from modules that ran before.
+void BlockRunner::findMovingTimes(int index, int count)
+{
+    const ModulePlan& module = plan_.modules[index];
+    float sums[kPassFrames];
+    OrvChannelInputs in {};
+    for (int c = 0; c < module.channels; ++c) {
+        sumRoutes(module, c, &OrvChannelInputs::time, sums, count);
+        for (int frame = 0; frame < count; ++frame) {
+            in.time = sums[frame];
+            movingTime_[index][c][frame] = std::clamp(modulatedTime(module.processTime, in, 0.0f), 0.0, longestDelay_);
+        }
+    }
+}
+
+// How many frames from `start` every moving delay reads only from what its line held before
+// them: a time of at least two samples more than the frames already in the sub-pass.
+int BlockRunner::subPassLength(int start, int count) const
+{
+    int end = start + 1;
+    for (; end < count; ++end) {
+        const double shortest = double(end - start) + 2.0;
+        for (int index = 0; index < plan_.moduleCount; ++index) {
+            if (!plan_.modules[index].timeMoves)
+                continue;
+            for (int c = 0; c < plan_.modules[index].channels; ++c) {
+                if (movingTime_[index][c][end] < shortest)
+                    return end - start;
+            }
+        }
+    }
+    return end - start;
+}
+
+void BlockRunner::readAheadMoving(int index, int count)
+{
+    const ModulePlan& module = plan_.modules[index];
+    for (int c = 0; c < module.channels; ++c) {
+        const uint32_t write = state_.lineWrite[module.line + c];
+        uint32_t newest = write >= plan_.lineLength ? 0 : write;
+        const double* times = movingTime_[index][c] + passStart_;
+        float* output = passOf(index, c);
+        for (int frame = 0; frame < count; ++frame) {
+            output[frame] = readLine(line(module, c), newest, times[frame]);
+            newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
+        }
+        boundRow(output, output, count);
+        state_.lastDelayTime[module.index][c] = float(times[count - 1]);
+    }
+    state_.delayRead[module.index] = true;
+}
+
 // ...and takes its input for the pass once its senders have run.
 void BlockRunner::writeAhead(int index, float* const inputs[2], int count)
 {

@@ -1,26 +1,91 @@
 #include <algorithm>
+#include <cmath>
 
+#include "Bounds.h"
 #include "Schedule.h"
 
 namespace orv_engine {
 
 namespace {
 
-// A Delay whose time nothing moves and that is longer than a pass gives the whole pass
-// from what its line held before it, so a loop of routes through it does not hold the
-// pass back: its output is read ahead and its input written once its senders have run.
-bool canReadAhead(const BlockPlan& plan, const ModulePlan& module, bool fading)
+// A moving delay is read ahead only when its time stays at least this long: shorter sub-passes cost more than frames.
+constexpr double kShortestMovingReadAhead = 4.0;
+
+// How far a sender's output can swing: an oscillator that nothing reaches stays within its gain.
+double outputBound(const ModulePlan& sender)
 {
-    if (module.process != ProcessKind::Delay || module.source == OscKind::SineLfo || fading
-        || std::min(double(module.processTime), double(plan.lineLength) - 1.0) < double(kPassFrames + 1))
+    if ((sender.source == OscKind::Sine)
+        && sender.process == ProcessKind::NoProcess && sender.incomingCount == 0 && sender.selfMixCount == 0)
+        return std::fabs(double(sender.sourceGain)) * 1.001; // the sine's series stays far closer to 1
+    return double(kSignalCeiling);
+}
+
+// A Delay whose time stays longer than a pass gives the whole pass from what its line held
+// before it, so a loop of routes through it does not hold the pass back: its output is read
+// ahead and its input written once its senders have run. Where Delay Mod routes move its
+// time, it does so a sub-pass at a time, each shorter than the time.
+bool canReadAhead(const BlockPlan& plan, ModulePlan& module, bool fading)
+{
+    if (module.process != ProcessKind::Delay || module.source == OscKind::SineLfo || fading)
         return false;
+    double swing = 0.0; // how far the Delay Mod routes can scale the time, relatively
     for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
         const Route& route = plan.modules[module.incoming[incoming].sender].routes[module.incoming[incoming].route];
+        if (route.action == RouteAction::AddToField && route.field == &OrvChannelInputs::time) {
+            swing += std::fabs(double(route.depth)) * outputBound(plan.modules[module.incoming[incoming].sender]);
+            continue;
+        }
         // Its own feedback is added before Ampl Mod and Ring Mod factors, which a pass cannot do.
         if (!isLevelRoute(route) || (module.selfMixCount > 0 && route.action != RouteAction::AddToField))
             return false;
     }
-    return true;
+    if (module.processTime <= 0.0f || swing >= 1.0)
+        return false;
+    module.timeMoves = swing > 0.0;
+    const double shortest = std::min(double(module.processTime) * (1.0 - swing), double(plan.lineLength) - 1.0);
+    return shortest >= (module.timeMoves ? kShortestMovingReadAhead : double(kPassFrames + 1));
+}
+
+// The pre-computed modules that a delay whose time moves reaches through routes.
+void findSubPassModules(const BlockPlan& plan, bool reached[kNumModules])
+{
+    for (int index = 0; index < plan.moduleCount; ++index)
+        reached[index] = plan.modules[index].readsAhead && plan.modules[index].timeMoves;
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (int index = 0; index < plan.moduleCount; ++index) {
+            const ModulePlan& module = plan.modules[index];
+            if (reached[index] || !module.precomputed)
+                continue;
+            reached[index] = std::any_of(module.incoming, module.incoming + module.incomingCount,
+                                         [&](const Incoming& incoming) { return reached[incoming.sender]; });
+            progress = progress || reached[index];
+        }
+    }
+}
+
+// A moving delay's time must be known for the whole pass before its first sub-pass.
+bool timeSendersRunFirst(const BlockPlan& plan, const ModulePlan& module, const bool reached[kNumModules])
+{
+    return std::none_of(module.incoming, module.incoming + module.incomingCount, [&](const Incoming& incoming) {
+        const Route& route = plan.modules[incoming.sender].routes[incoming.route];
+        return route.field == &OrvChannelInputs::time && reached[incoming.sender];
+    });
+}
+
+// Moves the modules a moving delay reaches from the pre-pass to the sub-passes, keeping their order.
+void splitSubPasses(BlockPlan& plan, const bool reached[kNumModules])
+{
+    int kept = 0;
+    plan.subPassCount = 0;
+    for (int order = 0; order < plan.prePassCount; ++order) {
+        const int index = plan.prePassOrder[order];
+        if (reached[index])
+            plan.subPassOrder[plan.subPassCount++] = index;
+        else
+            plan.prePassOrder[kept++] = index;
+    }
+    plan.prePassCount = kept;
 }
 
 // Orders the pre-pass so every module follows its senders; a delay read ahead sends from the start.
@@ -106,6 +171,28 @@ void planPostPass(BlockPlan& plan, const bool candidate[kNumModules])
     }
 }
 
+// A delay read ahead must also take its input in the pre-pass, and a moving one its time
+// from modules it does not reach; where it cannot, it gives up reading ahead and the
+// schedule starts over.
+void settlePrePass(BlockPlan& plan, const bool candidate[kNumModules])
+{
+    bool reached[kNumModules] {};
+    for (bool settled = false; !settled;) {
+        schedulePrePass(plan, candidate);
+        findSubPassModules(plan, reached);
+        settled = true;
+        for (int index = 0; index < plan.moduleCount; ++index) {
+            ModulePlan& module = plan.modules[index];
+            if (module.readsAhead
+                && (!module.precomputed || (module.timeMoves && !timeSendersRunFirst(plan, module, reached)))) {
+                module.readsAhead = module.timeMoves = false;
+                settled = false;
+            }
+        }
+    }
+    splitSubPasses(plan, reached);
+}
+
 } // namespace
 
 // The block pre-pass takes every module that depends on nothing the frame loop computes:
@@ -142,25 +229,41 @@ void planPrePass(BlockPlan& plan, const OrvPreset& preset, const OrvModulationSt
             }
         }
     }
-    for (int index = 0; index < plan.moduleCount; ++index) {
-        ModulePlan& module = plan.modules[index];
-        const int m = module.index;
-        module.readsAhead = candidate[index] && canReadAhead(plan, module, state.fadeRequested[m] || state.fadeRemaining[m] > 0);
-    }
-    // A delay read ahead must also take its input in the pre-pass; where it cannot, it
-    // gives up reading ahead and the schedule starts over.
-    for (bool settled = false; !settled;) {
-        schedulePrePass(plan, candidate);
-        settled = true;
+    const auto schedule = [&](bool movingReadAhead) {
         for (int index = 0; index < plan.moduleCount; ++index) {
             ModulePlan& module = plan.modules[index];
-            if (module.readsAhead && !module.precomputed) {
-                module.readsAhead = false;
-                settled = false;
-            }
+            const int m = module.index;
+            module.timeMoves = false;
+            module.readsAhead = candidate[index]
+                && canReadAhead(plan, module, state.fadeRequested[m] || state.fadeRemaining[m] > 0)
+                && (movingReadAhead || !module.timeMoves);
+            module.timeMoves = module.timeMoves && module.readsAhead;
+            module.precomputedByMovingDelay = false;
+        }
+        settlePrePass(plan, candidate);
+        planPostPass(plan, candidate);
+    };
+    // Planned first as if no moving delay were read ahead, to know which modules run a pass
+    // at a time only because one is. Those must take nothing late that leaves a pending word
+    // in the record, which the frame loop would keep there.
+    schedule(false);
+    bool precomputedAnyway[kNumModules] {};
+    for (int index = 0; index < plan.moduleCount; ++index)
+        precomputedAnyway[index] = plan.modules[index].precomputed;
+    schedule(true);
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        ModulePlan& module = plan.modules[index];
+        module.precomputedByMovingDelay = module.precomputed && !precomputedAnyway[index];
+        const bool leavesWord = std::any_of(module.incoming, module.incoming + module.incomingCount,
+            [&](const Incoming& incoming) {
+                return incoming.lagged
+                    && plan.modules[incoming.sender].routes[incoming.route].action != RouteAction::AddToField;
+            });
+        if (module.precomputedByMovingDelay && leavesWord) {
+            schedule(false);
+            return;
         }
     }
-    planPostPass(plan, candidate);
 }
 
 } // namespace orv_engine

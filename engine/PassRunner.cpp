@@ -49,11 +49,13 @@ private:
 
 void BlockRunner::precomputeIndependentModules(int count)
 {
-    for (int order = 0; order < plan_.prePassCount; ++order) {
-        if (plan_.modules[plan_.prePassOrder[order]].readsAhead)
-            readAhead(plan_.prePassOrder[order], count);
+    for (int index = 0; index < plan_.moduleCount; ++index) {
+        if (plan_.modules[index].readsAhead && !plan_.modules[index].timeMoves)
+            readAhead(index, count);
     }
     runPassWise(plan_.prePassOrder, plan_.prePassCount, count);
+    if (plan_.subPassCount > 0)
+        runSubPasses(count);
 }
 
 void BlockRunner::runPassWise(const int order[], int modules, int count)
@@ -265,8 +267,8 @@ void BlockRunner::fillSource(int index, int c, float* samples, float* lfo, int c
 {
     static constexpr OrvChannelInputs kNothingSent {};
     const ModulePlan& module = plan_.modules[index];
-    const float* left = engine_.passInput.get();
-    const float* right = left + kPassFrames;
+    const float* left = inputOf(0);
+    const float* right = inputOf(1);
     if (module.source != OscKind::SineLfo && readsLfo(module.process))
         std::fill_n(lfo, count, 0.0f);
     // A module whose routes shape its source takes its input unbounded, as a module step does.
@@ -414,10 +416,10 @@ void BlockRunner::filterPass(const ModulePlan& module, float* const samples[2], 
     if (module.selfMixCount == 0) {
         // Without its own feedback each channel runs on alone from one refresh to the next.
         for (int frame = 0; frame < count;) {
-            if (refreshAt_[frame])
+            if (refreshesAt(frame))
                 refresh(frame);
             int end = frame + 1;
-            while (end < count && !refreshAt_[end])
+            while (end < count && !refreshesAt(end))
                 ++end;
             for (int c = 0; c < Channels; ++c) {
                 OrvFilterState state = filter[c];
@@ -430,7 +432,7 @@ void BlockRunner::filterPass(const ModulePlan& module, float* const samples[2], 
     } else {
         OwnFeedback feedback(module, state_.inputs[module.index]);
         for (int frame = 0; frame < count; ++frame) {
-            if (refreshAt_[frame])
+            if (refreshesAt(frame))
                 refresh(frame);
             for (int c = 0; c < Channels; ++c) {
                 const float x = feedback.input(c, samples[c][frame]);

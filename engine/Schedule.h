@@ -37,6 +37,8 @@ struct ModulePlan {
     bool panned;
     bool precomputed; // runs a pass at a time, in the block pre-pass or after the frame loop (see planPrePass)
     bool readsAhead;  // a pre-computed Delay whose output is read before its input is known
+    bool timeMoves;   // ...whose time Delay Mod routes move, so it is read ahead a sub-pass at a time
+    bool precomputedByMovingDelay; // it would run in the frame loop if no such delay were read ahead
     bool sourceFilled; // a frame-loop oscillator no route bends: its source runs a pass at a time
     int incomingCount;
     Incoming incoming[kNumModules * kNumSlots]; // for a pre-computed module: the routes it pulls in
@@ -83,6 +85,10 @@ struct BlockPlan {
     int planIndex[kNumModules] {}; // where a module in use sits in `modules`
     int prePassOrder[kNumModules] {}; // the pre-computed modules, every sender before its targets
     int prePassCount = 0;
+    // The pre-computed modules that a delay whose time moves reaches, in the same order: they
+    // run after the others, in sub-passes no longer than that delay's time.
+    int subPassOrder[kNumModules] {};
+    int subPassCount = 0;
     int postPassOrder[kNumModules] {}; // the modules that run after the frame loop, in the same order
     int postPassCount = 0;
     float busScale[kNumChannels] {};
