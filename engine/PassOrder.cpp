@@ -14,7 +14,7 @@ constexpr double kShortestMovingReadAhead = 4.0;
 // How far a sender's output can swing: an oscillator that nothing reaches stays within its gain.
 double outputBound(const ModulePlan& sender)
 {
-    if ((sender.source == OscKind::Sine)
+    if ((sender.source == OscKind::Sine || sender.source == OscKind::Triangle)
         && sender.process == ProcessKind::NoProcess && sender.incomingCount == 0 && sender.selfMixCount == 0)
         return std::fabs(double(sender.sourceGain)) * 1.001; // the sine's series stays far closer to 1
     return double(kSignalCeiling);
@@ -193,6 +193,24 @@ void settlePrePass(BlockPlan& plan, const bool candidate[kNumModules])
     splitSubPasses(plan, reached);
 }
 
+// Whether a pass takes a module's routes as its frame-loop inbox would: nothing late that
+// leaves a pending word in the record, at most one level factor (a pass multiplies them in
+// turn, an inbox first multiplies them together) and no feedback of its own beside Mix routes
+// (an inbox adds them to it before the source).
+bool takesRoutesAsFrameLoop(const BlockPlan& plan, const ModulePlan& module)
+{
+    int factors = 0;
+    bool mixed = false;
+    for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
+        const Route& route = plan.modules[module.incoming[incoming].sender].routes[module.incoming[incoming].route];
+        if (module.incoming[incoming].lagged && route.action != RouteAction::AddToField)
+            return false;
+        factors += route.action == RouteAction::Amplitude || route.action == RouteAction::Ring ? 1 : 0;
+        mixed = mixed || (route.action == RouteAction::AddToField && route.field == &OrvChannelInputs::mix);
+    }
+    return factors <= 1 && !(mixed && module.selfMixCount > 0);
+}
+
 } // namespace
 
 // The block pre-pass takes every module that depends on nothing the frame loop computes:
@@ -244,8 +262,7 @@ void planPrePass(BlockPlan& plan, const OrvPreset& preset, const OrvModulationSt
         planPostPass(plan, candidate);
     };
     // Planned first as if no moving delay were read ahead, to know which modules run a pass
-    // at a time only because one is. Those must take nothing late that leaves a pending word
-    // in the record, which the frame loop would keep there.
+    // at a time only because one is: those must play as in the frame loop.
     schedule(false);
     bool precomputedAnyway[kNumModules] {};
     for (int index = 0; index < plan.moduleCount; ++index)
@@ -254,12 +271,7 @@ void planPrePass(BlockPlan& plan, const OrvPreset& preset, const OrvModulationSt
     for (int index = 0; index < plan.moduleCount; ++index) {
         ModulePlan& module = plan.modules[index];
         module.precomputedByMovingDelay = module.precomputed && !precomputedAnyway[index];
-        const bool leavesWord = std::any_of(module.incoming, module.incoming + module.incomingCount,
-            [&](const Incoming& incoming) {
-                return incoming.lagged
-                    && plan.modules[incoming.sender].routes[incoming.route].action != RouteAction::AddToField;
-            });
-        if (module.precomputedByMovingDelay && leavesWord) {
+        if (module.precomputedByMovingDelay && !takesRoutesAsFrameLoop(plan, module)) {
             schedule(false);
             return;
         }

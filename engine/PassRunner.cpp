@@ -236,7 +236,14 @@ void BlockRunner::applyLevelRoutes(const ModulePlan& module, int c, float* sampl
 {
     if (module.incomingCount == 0 && module.selfMixCount == 0)
         return;
-    for (int pass = 0; pass < 2; ++pass) {
+    // A module the frame loop would run takes its Mix routes summed first, as its inbox does.
+    if (module.precomputedByMovingDelay) {
+        float mixed[kPassFrames];
+        sumRoutes(module, c, &OrvChannelInputs::mix, mixed, count);
+        for (int frame = 0; frame < count; ++frame)
+            samples[frame] += mixed[frame];
+    }
+    for (int pass = module.precomputedByMovingDelay ? 1 : 0; pass < 2; ++pass) {
         for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
             const Incoming& from = module.incoming[incoming];
             const Route& route = routeOf(from);
