@@ -243,6 +243,54 @@ TEST(EngineSchedule, BentPannedAndTimedModulesPlayAPassAtATimeAsFrameByFrame)
     }
 }
 
+TEST(EngineSchedule, LoopsThroughDelaysASineMovesPlayInSubPassesAsFrameByFrame)
+{
+    // Two delays whose times a sine sweeps down to a few samples feed the input module
+    // back, which feeds them: the engine reads them ahead in sub-passes as long as their
+    // times. A crossfade on one, after the feedback depth moved, sends the loop to the frame
+    // loop and back. Routes of depth 0 into slot depths keep everything in the frame loop.
+    OrvPreset subPassed = silentRecord();
+    useModule(subPassed, 0, OscKind::Sine, ProcessKind::NoProcess);
+    subPassed.oscFrequency[0] = 5.0f;
+    silenceOutputs(subPassed, 0);
+    addRoute(subPassed, 0, 0, ModKind::DelayMod, 2, 0.75f);
+    addRoute(subPassed, 0, 1, ModKind::DelayMod, 3, -0.5f);
+    useModule(subPassed, 1, OscKind::StereoIn, ProcessKind::NoProcess);
+    addRoute(subPassed, 1, 0, ModKind::Mix, 2, 0.9f);
+    addRoute(subPassed, 1, 1, ModKind::Mix, 3, 0.7f);
+    for (const int m : {2, 3}) {
+        useModule(subPassed, m, OscKind::NoOsc, ProcessKind::Delay);
+        addRoute(subPassed, m, 0, ModKind::Mix, 1, 0.45f);
+    }
+    subPassed.processTime[2] = 20.0f;
+    subPassed.processTime[3] = 333.0f;
+
+    OrvPreset frameByFrame = subPassed;
+    useModule(frameByFrame, 7, OscKind::NoOsc, ProcessKind::NoProcess);
+    silenceOutputs(frameByFrame, 7);
+    addRoute(frameByFrame, 7, 0, ModKind::ModBMod, 1, 0.0f);
+    addRoute(frameByFrame, 7, 1, ModKind::ModBMod, 2, 0.0f);
+
+    const Stereo input = twoTones(4000);
+    for (const int block : {512, 37}) {
+        Stereo played[2];
+        OrvPreset presets[2] = {frameByFrame, subPassed};
+        for (int way = 0; way < 2; ++way) {
+            auto engine = std::make_unique<OrvEngine>();
+            played[way] = renderInBlocks(input, block, [&](const float* const* inputs, float* const* outputs, int count) {
+                if (&inputs[0][0] - input.left.data() == 1998 / block * block) {
+                    presets[way].modDepth[2][0] = 0.3f;
+                    requestDelayCrossfade(*engine, 2);
+                }
+                processBlock(*engine, presets[way], inputs, outputs, count, kRate, true);
+            });
+        }
+        EXPECT_GT(rms(played[1].left, 600), 0.02) << block;
+        EXPECT_EQ(played[1].left, played[0].left) << block;
+        EXPECT_EQ(played[1].right, played[0].right) << block;
+    }
+}
+
 TEST(EngineSchedule, RecordFieldsWrittenBetweenBlocksActFromTheNextBlock)
 {
     // The engine keeps the plan it made from the record until a field it reads changes.
