@@ -89,6 +89,7 @@ private:
     void readAhead(int index, int count);
     void runSubPasses(int count);
     void findMovingTimes(int index, int count);
+    double movingTime(int index, int c, int frame) const;
     int subPassLength(int start, int count) const;
     void readAheadMoving(int index, int count);
     void writeAhead(int index, float* const inputs[2], int count);
@@ -215,8 +216,9 @@ private:
     float threshold_ = 0.7f;
     int frame_ = 0; // the frame of the pass that runs
     int passStart_ = 0; // where the sub-pass that runs starts in the pass
-    // By place in the plan: each frame's time of a moving delay read ahead, over the pass.
-    double movingTime_[kNumModules][kNumChannels][kPassFrames]; // left unset: only programs with such delays touch it
+    // By place: what a moving delay's Delay Mod routes add to its time, over the pass; left
+    // unset, so only programs with such delays touch it.
+    float timeRoutes_[kNumModules][kNumChannels][kPassFrames];
     int filterCountdown_ = 0; // coefficients are refreshed at the block start and every 160 frames
     float* output_[kNumModules][kNumChannels] {}; // each planned module's row of modulePass
     float* lines_[kNumModules][kNumChannels] {};  // each module's delay lines, by module number

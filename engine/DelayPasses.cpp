@@ -39,20 +39,20 @@ void BlockRunner::runSubPasses(int count)
     }
 }
 
-// A moving delay's time in each frame of the pass, as delaySample finds it; its Delay Mod
-// routes come from modules that ran before.
+// What a moving delay's Delay Mod routes add up to in each frame of the pass; they come
+// from modules that ran before.
 void BlockRunner::findMovingTimes(int index, int count)
 {
-    const ModulePlan& module = plan_.modules[index];
-    float sums[kPassFrames];
+    for (int c = 0; c < plan_.modules[index].channels; ++c)
+        sumRoutes(plan_.modules[index], c, &OrvChannelInputs::time, timeRoutes_[index][c], count);
+}
+
+// A moving delay's time in a frame of the pass, as delaySample finds it.
+double BlockRunner::movingTime(int index, int c, int frame) const
+{
     OrvChannelInputs in {};
-    for (int c = 0; c < module.channels; ++c) {
-        sumRoutes(module, c, &OrvChannelInputs::time, sums, count);
-        for (int frame = 0; frame < count; ++frame) {
-            in.time = sums[frame];
-            movingTime_[index][c][frame] = std::clamp(modulatedTime(module.processTime, in, 0.0f), 0.0, longestDelay_);
-        }
-    }
+    in.time = timeRoutes_[index][c][frame];
+    return std::clamp(modulatedTime(plan_.modules[index].processTime, in, 0.0f), 0.0, longestDelay_);
 }
 
 // How many frames from `start` every moving delay reads only from what its line held before
@@ -66,7 +66,7 @@ int BlockRunner::subPassLength(int start, int count) const
             if (!plan_.modules[index].timeMoves)
                 continue;
             for (int c = 0; c < plan_.modules[index].channels; ++c) {
-                if (movingTime_[index][c][end] < shortest)
+                if (movingTime(index, c, end) < shortest)
                     return end - start;
             }
         }
@@ -80,14 +80,15 @@ void BlockRunner::readAheadMoving(int index, int count)
     for (int c = 0; c < module.channels; ++c) {
         const uint32_t write = state_.lineWrite[module.line + c];
         uint32_t newest = write >= plan_.lineLength ? 0 : write;
-        const double* times = movingTime_[index][c] + passStart_;
         float* output = passOf(index, c);
+        double time = 0.0;
         for (int frame = 0; frame < count; ++frame) {
-            output[frame] = readLine(line(module, c), newest, times[frame]);
+            time = movingTime(index, c, passStart_ + frame);
+            output[frame] = readLine(line(module, c), newest, time);
             newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
         }
         boundRow(output, output, count);
-        state_.lastDelayTime[module.index][c] = float(times[count - 1]);
+        state_.lastDelayTime[module.index][c] = float(time);
     }
     state_.delayRead[module.index] = true;
 }
