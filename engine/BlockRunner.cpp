@@ -40,6 +40,9 @@ void BlockRunner::prepare()
         findPassPath(index);
         handOver_[index] = !module.precomputed && wasPrecomputedByMovingDelay_[module.index];
     }
+    std::fill_n(subPassed_, kNumModules, false);
+    for (int order = 0; order < plan_.subPassCount; ++order)
+        subPassed_[plan_.subPassOrder[order]] = true;
     std::fill_n(wasPrecomputedByMovingDelay_, kNumModules, false);
     for (int index = 0; index < plan_.moduleCount; ++index)
         wasPrecomputedByMovingDelay_[plan_.modules[index].index] = plan_.modules[index].precomputedByMovingDelay;

@@ -88,6 +88,8 @@ private:
     // Delays a pass at a time (DelayPasses.cpp)
     void readAhead(int index, int count);
     void runSubPasses(int count);
+    void runSubPassFrame();
+    void runMovingDelayFrame(int index);
     void findMovingTimes(int index, int count);
     double movingTime(int index, int c, int frame) const;
     int subPassLength(int start, int count) const;
@@ -232,6 +234,7 @@ private:
     // By place: a pre-computed module runs one channel at a time (else frame by frame),
     // and routes bend its oscillator or move its pan.
     bool channelWise_[kNumModules] {};
+    bool subPassed_[kNumModules] {}; // by place: it runs in the sub-passes of moving delays
     // By module number: in the plan before, it ran a pass at a time only because a moving
     // delay was read ahead; by place: it joins the frame loop from there, so its inbox must
     // take the routes that arrive late.

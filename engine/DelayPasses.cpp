@@ -29,14 +29,53 @@ void BlockRunner::runSubPasses(int count)
     for (int start = 0; start < count;) {
         const int length = subPassLength(start, count);
         passStart_ = start;
-        for (int index = 0; index < plan_.moduleCount; ++index) {
-            if (plan_.modules[index].timeMoves)
-                readAheadMoving(index, length);
+        if (length > 0) {
+            for (int index = 0; index < plan_.moduleCount; ++index) {
+                if (plan_.modules[index].timeMoves)
+                    readAheadMoving(index, length);
+            }
+            runPassWise(plan_.subPassOrder, plan_.subPassCount, length);
+        } else {
+            runSubPassFrame();
         }
-        runPassWise(plan_.subPassOrder, plan_.subPassCount, length);
         passStart_ = 0;
-        start += length;
+        start += std::max(length, 1);
     }
+}
+
+// Where a moving delay's time is too short to read ahead, the modules it reaches run one
+// frame in the plan's order, as in the frame loop, and the delay reads after it writes.
+void BlockRunner::runSubPassFrame()
+{
+    for (int index = 0; index < plan_.moduleCount; ++index) {
+        if (!subPassed_[index])
+            continue;
+        if (plan_.modules[index].timeMoves)
+            runMovingDelayFrame(index);
+        else
+            runPassWise(&index, 1, 1);
+    }
+}
+
+void BlockRunner::runMovingDelayFrame(int index)
+{
+    const ModulePlan& module = plan_.modules[index];
+    float* const inputs[kNumChannels] = {engine_.lineInput.get(), engine_.lineInput.get() + kPassFrames};
+    float* const lfo[kNumChannels] = {engine_.lfoPass.get(), engine_.lfoPass.get() + kPassFrames};
+    gatherInputs(index, inputs, lfo, 1);
+    OrvChannelInputs (&inbox)[kNumChannels] = state_.inputs[module.index];
+    for (int c = 0; c < module.channels; ++c) {
+        // Its own feedback arrives as writeAhead adds it.
+        const float x = module.selfMixCount > 0 ? bounded(inputs[c][0] + inbox[c].mix) : inputs[c][0];
+        const uint32_t newest = writeLine(module, c, x);
+        const double time = movingTime(index, c, passStart_);
+        const float y = bounded(readLine(line(module, c), newest, time));
+        passOf(index, c)[0] = y;
+        if (module.selfMixCount > 0)
+            inbox[c].mix = selfMix(module, y);
+        state_.lastDelayTime[module.index][c] = float(time);
+    }
+    state_.delayRead[module.index] = true;
 }
 
 // What a moving delay's Delay Mod routes add up to in each frame of the pass; they come
@@ -59,7 +98,7 @@ double BlockRunner::movingTime(int index, int c, int frame) const
 // them: a time of at least two samples more than the frames already in the sub-pass.
 int BlockRunner::subPassLength(int start, int count) const
 {
-    int end = start + 1;
+    int end = start;
     for (; end < count; ++end) {
         const double shortest = double(end - start) + 2.0;
         for (int index = 0; index < plan_.moduleCount; ++index) {

@@ -1,24 +1,14 @@
 #include <algorithm>
-#include <cmath>
 
-#include "Bounds.h"
 #include "Schedule.h"
 
 namespace orv_engine {
 
 namespace {
 
-// A moving delay is read ahead only when its time stays at least this long: shorter sub-passes cost more than frames.
-constexpr double kShortestMovingReadAhead = 4.0;
-
-// How far a sender's output can swing: an oscillator that nothing reaches stays within its gain.
-double outputBound(const ModulePlan& sender)
-{
-    if ((sender.source == OscKind::Sine || sender.source == OscKind::Triangle)
-        && sender.process == ProcessKind::NoProcess && sender.incomingCount == 0 && sender.selfMixCount == 0)
-        return std::fabs(double(sender.sourceGain)) * 1.001; // the sine's series stays far closer to 1
-    return double(kSignalCeiling);
-}
+// A moving delay is read ahead only where its stored time is at least this long: around
+// shorter times its sub-passes, a frame or two long, would cost more than the frame loop.
+constexpr double kShortestMovingTime = 16.0;
 
 // A Delay whose time stays longer than a pass gives the whole pass from what its line held
 // before it, so a loop of routes through it does not hold the pass back: its output is read
@@ -28,22 +18,20 @@ bool canReadAhead(const BlockPlan& plan, ModulePlan& module, bool fading)
 {
     if (module.process != ProcessKind::Delay || module.source == OscKind::SineLfo || fading)
         return false;
-    double swing = 0.0; // how far the Delay Mod routes can scale the time, relatively
+    bool moves = false;
     for (int incoming = 0; incoming < module.incomingCount; ++incoming) {
         const Route& route = plan.modules[module.incoming[incoming].sender].routes[module.incoming[incoming].route];
         if (route.action == RouteAction::AddToField && route.field == &OrvChannelInputs::time) {
-            swing += std::fabs(double(route.depth)) * outputBound(plan.modules[module.incoming[incoming].sender]);
+            moves = true;
             continue;
         }
         // Its own feedback is added before Ampl Mod and Ring Mod factors, which a pass cannot do.
         if (!isLevelRoute(route) || (module.selfMixCount > 0 && route.action != RouteAction::AddToField))
             return false;
     }
-    if (module.processTime <= 0.0f || swing >= 1.0)
-        return false;
-    module.timeMoves = swing > 0.0;
-    const double shortest = std::min(double(module.processTime) * (1.0 - swing), double(plan.lineLength) - 1.0);
-    return shortest >= (module.timeMoves ? kShortestMovingReadAhead : double(kPassFrames + 1));
+    module.timeMoves = moves;
+    const double time = std::min(double(module.processTime), double(plan.lineLength) - 1.0);
+    return time >= (moves ? kShortestMovingTime : double(kPassFrames + 1));
 }
 
 // The pre-computed modules that a delay whose time moves reaches through routes.

@@ -245,15 +245,15 @@ TEST(EngineSchedule, BentPannedAndTimedModulesPlayAPassAtATimeAsFrameByFrame)
 
 TEST(EngineSchedule, LoopsThroughDelaysASineMovesPlayInSubPassesAsFrameByFrame)
 {
-    // Two delays whose times a sine sweeps down to a few samples feed the input module
+    // Two delays whose times a sine sweeps, one down to nothing, feed the input module
     // back, which feeds them: the engine reads them ahead in sub-passes as long as their
     // times. A crossfade on one, after the feedback depth moved, sends the loop to the frame
     // loop and back. Routes of depth 0 into slot depths keep everything in the frame loop.
     OrvPreset subPassed = silentRecord();
     useModule(subPassed, 0, OscKind::Sine, ProcessKind::NoProcess);
-    subPassed.oscFrequency[0] = 5.0f;
+    subPassed.oscFrequency[0] = 20.0f;
     silenceOutputs(subPassed, 0);
-    addRoute(subPassed, 0, 0, ModKind::DelayMod, 2, 0.75f);
+    addRoute(subPassed, 0, 0, ModKind::DelayMod, 2, 1.0f);
     addRoute(subPassed, 0, 1, ModKind::DelayMod, 3, -0.5f);
     useModule(subPassed, 1, OscKind::StereoIn, ProcessKind::NoProcess);
     addRoute(subPassed, 1, 0, ModKind::Mix, 2, 0.9f);
