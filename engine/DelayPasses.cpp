@@ -68,7 +68,7 @@ void BlockRunner::runMovingDelayFrame(int index)
         // Its own feedback arrives as writeAhead adds it.
         const float x = module.selfMixCount > 0 ? bounded(inputs[c][0] + inbox[c].mix) : inputs[c][0];
         const uint32_t newest = writeLine(module, c, x);
-        const double time = movingTime(index, c, passStart_);
+        const double time = movingTime_[index][c][passStart_];
         const float y = bounded(readLine(line(module, c), newest, time));
         passOf(index, c)[0] = y;
         if (module.selfMixCount > 0)
@@ -78,20 +78,20 @@ void BlockRunner::runMovingDelayFrame(int index)
     state_.delayRead[module.index] = true;
 }
 
-// What a moving delay's Delay Mod routes add up to in each frame of the pass; they come
-// from modules that ran before.
+// A moving delay's time in each frame of the pass, as delaySample finds it; its Delay Mod
+// routes come from modules that ran before.
 void BlockRunner::findMovingTimes(int index, int count)
 {
-    for (int c = 0; c < plan_.modules[index].channels; ++c)
-        sumRoutes(plan_.modules[index], c, &OrvChannelInputs::time, timeRoutes_[index][c], count);
-}
-
-// A moving delay's time in a frame of the pass, as delaySample finds it.
-double BlockRunner::movingTime(int index, int c, int frame) const
-{
+    const ModulePlan& module = plan_.modules[index];
+    float sums[kPassFrames];
     OrvChannelInputs in {};
-    in.time = timeRoutes_[index][c][frame];
-    return std::clamp(modulatedTime(plan_.modules[index].processTime, in, 0.0f), 0.0, longestDelay_);
+    for (int c = 0; c < module.channels; ++c) {
+        sumRoutes(module, c, &OrvChannelInputs::time, sums, count);
+        for (int frame = 0; frame < count; ++frame) {
+            in.time = sums[frame];
+            movingTime_[index][c][frame] = std::clamp(modulatedTime(module.processTime, in, 0.0f), 0.0, longestDelay_);
+        }
+    }
 }
 
 // How many frames from `start` every moving delay reads only from what its line held before
@@ -105,7 +105,7 @@ int BlockRunner::subPassLength(int start, int count) const
             if (!plan_.modules[index].timeMoves)
                 continue;
             for (int c = 0; c < plan_.modules[index].channels; ++c) {
-                if (movingTime(index, c, end) < shortest)
+                if (movingTime_[index][c][end] < shortest)
                     return end - start;
             }
         }
@@ -120,14 +120,13 @@ void BlockRunner::readAheadMoving(int index, int count)
         const uint32_t write = state_.lineWrite[module.line + c];
         uint32_t newest = write >= plan_.lineLength ? 0 : write;
         float* output = passOf(index, c);
-        double time = 0.0;
+        const double* times = movingTime_[index][c] + passStart_;
         for (int frame = 0; frame < count; ++frame) {
-            time = movingTime(index, c, passStart_ + frame);
-            output[frame] = readLine(line(module, c), newest, time);
+            output[frame] = readLine(line(module, c), newest, times[frame]);
             newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;
         }
         boundRow(output, output, count);
-        state_.lastDelayTime[module.index][c] = float(time);
+        state_.lastDelayTime[module.index][c] = float(times[count - 1]);
     }
     state_.delayRead[module.index] = true;
 }
