@@ -217,9 +217,9 @@ private:
     float threshold_ = 0.7f;
     int frame_ = 0; // the frame of the pass that runs
     int passStart_ = 0; // where the sub-pass that runs starts in the pass
-    // By place: each frame's time of a moving delay over the pass; left unset, so only
+    // By slot: each frame's time of a moving delay over the pass; left unset, so only
     // programs with such delays touch it.
-    double movingTime_[kNumModules][kNumChannels][kPassFrames];
+    double movingTime_[kMaxMovingDelays][kNumChannels][kPassFrames];
     int filterCountdown_ = 0; // coefficients are refreshed at the block start and every 160 frames
     float* output_[kNumModules][kNumChannels] {}; // each planned module's row of modulePass
     float* lines_[kNumModules][kNumChannels] {};  // each module's delay lines, by module number

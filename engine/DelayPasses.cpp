@@ -68,7 +68,7 @@ void BlockRunner::runMovingDelayFrame(int index)
         // Its own feedback arrives as writeAhead adds it.
         const float x = module.selfMixCount > 0 ? bounded(inputs[c][0] + inbox[c].mix) : inputs[c][0];
         const uint32_t newest = writeLine(module, c, x);
-        const double time = movingTime_[index][c][passStart_];
+        const double time = movingTime_[module.movingSlot][c][passStart_];
         const float y = bounded(readLine(line(module, c), newest, time));
         passOf(index, c)[0] = y;
         if (module.selfMixCount > 0)
@@ -89,7 +89,7 @@ void BlockRunner::findMovingTimes(int index, int count)
         sumRoutes(module, c, &OrvChannelInputs::time, sums, count);
         for (int frame = 0; frame < count; ++frame) {
             in.time = sums[frame];
-            movingTime_[index][c][frame] = std::clamp(modulatedTime(module.processTime, in, 0.0f), 0.0, longestDelay_);
+            movingTime_[module.movingSlot][c][frame] = std::clamp(modulatedTime(module.processTime, in, 0.0f), 0.0, longestDelay_);
         }
     }
 }
@@ -105,7 +105,7 @@ int BlockRunner::subPassLength(int start, int count) const
             if (!plan_.modules[index].timeMoves)
                 continue;
             for (int c = 0; c < plan_.modules[index].channels; ++c) {
-                if (movingTime_[index][c][end] < shortest)
+                if (movingTime_[plan_.modules[index].movingSlot][c][end] < shortest)
                     return end - start;
             }
         }
@@ -120,7 +120,7 @@ void BlockRunner::readAheadMoving(int index, int count)
         const uint32_t write = state_.lineWrite[module.line + c];
         uint32_t newest = write >= plan_.lineLength ? 0 : write;
         float* output = passOf(index, c);
-        const double* times = movingTime_[index][c] + passStart_;
+        const double* times = movingTime_[module.movingSlot][c] + passStart_;
         for (int frame = 0; frame < count; ++frame) {
             output[frame] = readLine(line(module, c), newest, times[frame]);
             newest = newest + 1 == plan_.lineLength ? 0 : newest + 1;

@@ -236,14 +236,16 @@ void planPrePass(BlockPlan& plan, const OrvPreset& preset, const OrvModulationSt
         }
     }
     const auto schedule = [&](bool movingReadAhead) {
+        int moving = 0;
         for (int index = 0; index < plan.moduleCount; ++index) {
             ModulePlan& module = plan.modules[index];
             const int m = module.index;
             module.timeMoves = false;
             module.readsAhead = candidate[index]
                 && canReadAhead(plan, module, state.fadeRequested[m] || state.fadeRemaining[m] > 0)
-                && (movingReadAhead || !module.timeMoves);
+                && (!module.timeMoves || (movingReadAhead && moving < kMaxMovingDelays));
             module.timeMoves = module.timeMoves && module.readsAhead;
+            module.movingSlot = module.timeMoves ? moving++ : -1;
             module.precomputedByMovingDelay = false;
         }
         settlePrePass(plan, candidate);

@@ -7,6 +7,9 @@
 
 namespace orv_engine {
 
+// At most this many delays whose time moves are read ahead in one plan.
+constexpr int kMaxMovingDelays = 2;
+
 // Process times and periods the engine takes no further than this many samples.
 constexpr float kMaxTime = 1.0e7f;
 
@@ -38,6 +41,7 @@ struct ModulePlan {
     bool precomputed; // runs a pass at a time, in the block pre-pass or after the frame loop (see planPrePass)
     bool readsAhead;  // a pre-computed Delay whose output is read before its input is known
     bool timeMoves;   // ...whose time Delay Mod routes move, so it is read ahead a sub-pass at a time
+    int movingSlot;   // where such a delay keeps its times over the pass, -1 for none
     bool precomputedByMovingDelay; // it would run in the frame loop if no such delay were read ahead
     bool sourceFilled; // a frame-loop oscillator no route bends: its source runs a pass at a time
     int incomingCount;
