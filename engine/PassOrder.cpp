@@ -251,7 +251,10 @@ void planPrePass(BlockPlan& plan, const OrvPreset& preset, const OrvModulationSt
         settlePrePass(plan, candidate);
         planPostPass(plan, candidate);
     };
-    // Planned first as if no moving delay were read ahead, to know which modules run a pass
+    schedule(true);
+    if (std::none_of(plan.modules, plan.modules + plan.moduleCount, [](const ModulePlan& module) { return module.timeMoves; }))
+        return;
+    // Planned again as if no moving delay were read ahead, to know which modules run a pass
     // at a time only because one is: those must play as in the frame loop.
     schedule(false);
     bool precomputedAnyway[kNumModules] {};
