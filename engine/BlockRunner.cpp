@@ -332,7 +332,8 @@ void BlockRunner::keepLastFrames(int count)
     }
 }
 
-// The other modules run frame by frame; the pre-computed ones only send to them.
+// The other modules run frame by frame; the pre-computed ones only send to them. The
+// frame loop runs whole passes, so it reads and writes the rows from their start.
 void BlockRunner::runFrame(int frame)
 {
     startFrame(frame);
@@ -346,7 +347,7 @@ void BlockRunner::runFrame(int frame)
             if (module.channels == 1)
                 state_.inputs[module.index][1] = {};
             for (int c = 0; c < module.channels; ++c) {
-                passOf(index, c)[frame] = sample[c];
+                output_[index][c][frame] = sample[c];
                 if (module.panned)
                     panOf(index, c)[frame] = pan[c];
             }
@@ -356,7 +357,7 @@ void BlockRunner::runFrame(int frame)
         for (int live = 0; live < module.liveRouteCount; ++live) {
             const Route& r = module.routes[module.liveRoutes[live]];
             for (int c = 0; c < module.channels; ++c) {
-                const float y = passOf(index, c)[frame];
+                const float y = output_[index][c][frame];
                 deliver(r, state_.inputs[r.target][c], y, 1.0f, trackedPitch(r, y));
             }
         }
