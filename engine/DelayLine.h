@@ -18,8 +18,13 @@ inline uint32_t writeLine(float* samples, uint32_t length, uint32_t& write, floa
     return position;
 }
 
-// Linear interpolation between the two samples around `time` samples before `newest`.
-inline float readLine(const float* samples, uint32_t length, uint32_t newest, double time)
+// Where a read `time` samples before `newest` falls: the sample before it and how far on.
+struct LinePoint {
+    uint32_t index;
+    float fraction;
+};
+
+inline LinePoint pointBefore(uint32_t length, uint32_t newest, double time)
 {
     double position = double(newest) - time;
     if (position < 0.0)
@@ -27,7 +32,13 @@ inline float readLine(const float* samples, uint32_t length, uint32_t newest, do
     uint32_t index = uint32_t(position);
     if (index >= length)
         index = length - 1;
-    const float fraction = float(position - index);
+    return {index, float(position - index)};
+}
+
+// Linear interpolation between the two samples around `time` samples before `newest`.
+inline float readLine(const float* samples, uint32_t length, uint32_t newest, double time)
+{
+    const auto [index, fraction] = pointBefore(length, newest, time);
     const uint32_t next = index + 1 == length ? 0 : index + 1;
     return samples[index] + (samples[next] - samples[index]) * fraction;
 }
@@ -54,13 +65,7 @@ inline void writeLineRun(float* samples, uint32_t length, uint32_t& write, const
 inline void readConstantDelay(const float* samples, uint32_t length, uint32_t newest, double time, float* output,
                               int count)
 {
-    double position = double(newest) - time;
-    if (position < 0.0)
-        position += length;
-    uint32_t index = uint32_t(position);
-    if (index >= length)
-        index = length - 1;
-    const float fraction = float(position - index);
+    auto [index, fraction] = pointBefore(length, newest, time);
     for (int frame = 0; frame < count;) {
         if (index + 1 == length) {
             output[frame++] = samples[index] + (samples[0] - samples[index]) * fraction;

@@ -21,6 +21,29 @@ Stereo ramp(int frames)
     return signal;
 }
 
+// The program with modules 6 and 7 silent, to send routes of depth 0 that keep others in the frame loop.
+OrvPreset withSilentSenders(OrvPreset preset)
+{
+    for (const int m : {6, 7}) {
+        useModule(preset, m, OscKind::NoOsc, ProcessKind::NoProcess);
+        silenceOutputs(preset, m);
+    }
+    return preset;
+}
+
+// A program played a pass at a time gives the samples it gives in the frame loop.
+void expectSameSound(const OrvPreset& passWise, const OrvPreset& frameByFrame)
+{
+    const Stereo input = twoTones(3000);
+    for (const int block : {512, 100}) {
+        const Stereo expected = renderFresh(frameByFrame, input, block);
+        const Stereo out = renderFresh(passWise, input, block);
+        EXPECT_GT(rms(out.left, 600), 0.05) << block;
+        EXPECT_EQ(out.left, expected.left) << block;
+        EXPECT_EQ(out.right, expected.right) << block;
+    }
+}
+
 } // namespace
 
 TEST(EngineSchedule, LaterModulesReachEarlierOnesOneFrameLateAcrossPassesAndBlocks)
@@ -137,11 +160,7 @@ TEST(EngineSchedule, PassWiseModulesPlayAsTheyDoFrameByFrame)
     useModule(passWise, 3, OscKind::StereoIn, ProcessKind::RaiseToPwr);
     passWise.exponent[3] = 1.5f;
 
-    OrvPreset frameByFrame = passWise;
-    for (const int m : {6, 7}) {
-        useModule(frameByFrame, m, OscKind::NoOsc, ProcessKind::NoProcess);
-        silenceOutputs(frameByFrame, m);
-    }
+    OrvPreset frameByFrame = withSilentSenders(passWise);
     addRoute(frameByFrame, 6, 0, ModKind::ModAMod, 1, 0.0f);
     addRoute(frameByFrame, 6, 1, ModKind::ModAMod, 2, 0.0f);
     addRoute(frameByFrame, 7, 0, ModKind::ModAMod, 3, 0.0f);
@@ -181,23 +200,12 @@ TEST(EngineSchedule, OscillatorsInAModulationLoopPlayAsWhenTheirFrequencyIsModul
     passWise.processTime[2] = 20.0f;
     addRoute(passWise, 2, 0, ModKind::Mix, 1, 0.5f);
 
-    OrvPreset frameByFrame = passWise;
-    for (const int m : {6, 7}) {
-        useModule(frameByFrame, m, OscKind::NoOsc, ProcessKind::NoProcess);
-        silenceOutputs(frameByFrame, m);
-    }
+    OrvPreset frameByFrame = withSilentSenders(passWise);
     addRoute(frameByFrame, 6, 0, ModKind::FreqMod, 0, 0.0f);
     addRoute(frameByFrame, 6, 1, ModKind::FreqMod, 1, 0.0f);
     addRoute(frameByFrame, 7, 0, ModKind::FreqMod, 2, 0.0f);
 
-    const Stereo input = twoTones(3000);
-    for (const int block : {512, 100}) {
-        const Stereo expected = renderFresh(frameByFrame, input, block);
-        const Stereo out = renderFresh(passWise, input, block);
-        EXPECT_GT(rms(out.left, 600), 0.05) << block;
-        EXPECT_EQ(out.left, expected.left) << block;
-        EXPECT_EQ(out.right, expected.right) << block;
-    }
+    expectSameSound(passWise, frameByFrame);
 }
 
 TEST(EngineSchedule, BentPannedAndTimedModulesPlayAPassAtATimeAsFrameByFrame)
@@ -223,24 +231,13 @@ TEST(EngineSchedule, BentPannedAndTimedModulesPlayAPassAtATimeAsFrameByFrame)
     passWise.oscFrequency[4] = 110.0f;
     passWise.phaseShape[4] = 0.2f;
 
-    OrvPreset frameByFrame = passWise;
-    for (const int m : {6, 7}) {
-        useModule(frameByFrame, m, OscKind::NoOsc, ProcessKind::NoProcess);
-        silenceOutputs(frameByFrame, m);
-    }
+    OrvPreset frameByFrame = withSilentSenders(passWise);
     addRoute(frameByFrame, 6, 0, ModKind::ModAMod, 1, 0.0f);
     addRoute(frameByFrame, 6, 1, ModKind::ModAMod, 2, 0.0f);
     addRoute(frameByFrame, 7, 0, ModKind::ModAMod, 3, 0.0f);
     addRoute(frameByFrame, 7, 1, ModKind::ModAMod, 4, 0.0f);
 
-    const Stereo input = twoTones(3000);
-    for (const int block : {512, 100}) {
-        const Stereo expected = renderFresh(frameByFrame, input, block);
-        const Stereo out = renderFresh(passWise, input, block);
-        EXPECT_GT(rms(out.left, 600), 0.05) << block;
-        EXPECT_EQ(out.left, expected.left) << block;
-        EXPECT_EQ(out.right, expected.right) << block;
-    }
+    expectSameSound(passWise, frameByFrame);
 }
 
 TEST(EngineSchedule, LoopsThroughDelaysASineMovesPlayInSubPassesAsFrameByFrame)
