@@ -247,9 +247,11 @@ void AOrv::processFrames(float** inputs, float** outputs, VstInt32 sampleFrames,
     // the lock for microseconds, so it tries again for a short while; a control
     // thread the system suspended while holding it costs this block, which plays
     // silence instead of arriving late.
-    const auto giveUp = std::chrono::steady_clock::now() + kLongestLockWait;
-    while (!guard.owns_lock() && std::chrono::steady_clock::now() < giveUp)
-        guard.try_lock();
+    if (!guard.owns_lock()) {
+        const auto giveUp = std::chrono::steady_clock::now() + kLongestLockWait;
+        while (!guard.try_lock() && std::chrono::steady_clock::now() < giveUp) {
+        }
+    }
     if (!guard.owns_lock()) {
         for (int c = 0; c < kNumChannels && replace; ++c)
             std::fill_n(outputs[c], sampleFrames, 0.0f);

@@ -31,10 +31,10 @@ enum class ChunkKind { Bank, Program };
 
 size_t chunkSize(ChunkKind kind);
 
-// A chunk is written in pieces so that a host saving state never holds up
-// playing for longer than one record takes to copy: the header (current
-// program and learn table) goes to the front of `out`, then each record to
-// its slot (0 for a program chunk). `out` holds chunkSize(kind) bytes.
+// A chunk is written in pieces, so that the caller can take the header and a
+// copy of the records under its lock and encode the records outside it: the
+// header (current program and learn table) goes to the front of `out`, each
+// record to its slot (0 for a program chunk). `out` holds chunkSize(kind) bytes.
 void writeChunkHeader(const OrvCore& core, ChunkKind kind, uint8_t* out);
 void writeChunkRecord(const OrvPreset& record, int slot, uint8_t* out);
 
