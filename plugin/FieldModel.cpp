@@ -472,8 +472,10 @@ void sizeDelayLine(OrvPreset& preset, uint16_t pluginFlags, int blockSize)
         length = 1u << 16;
     preset.delayLineLength = length;
 
-    // A time must leave a whole block free in its line; never below 0.
-    const float longest = std::max(0.0f, float(int64_t(length) - blockSize));
+    // A time must leave a whole block free in its line; never below 0. Larger
+    // blocks, announced for offline work, play in passes and shorten no stored time.
+    const int room = std::min(blockSize, kLongestBlockWithDelayRoom);
+    const float longest = std::max(0.0f, float(int64_t(length) - room));
     for (int m = 0; m < kNumModules; ++m) {
         if (preset.inUse[m] == 1 && usesDelayLine(preset.processKind[m]) && preset.processTime[m] > longest)
             preset.processTime[m] = longest;

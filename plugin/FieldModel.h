@@ -36,8 +36,11 @@ float getFieldValue(const OrvCore& core, int module, int column);
 // the new kind's defaults.
 void setMenuColumn(OrvCore& core, int module, int column, int value);
 
+// The largest host block a Delay time leaves room for in its line.
+constexpr int kLongestBlockWithDelayRoom = 4096;
+
 // Sizes the delay lines for the program's Delay and PitchTrack modules and
-// shortens the times that no longer fit in a line.
+// shortens the times that no longer fit in a line with a block beside them.
 void sizeDelayLine(OrvPreset& preset, uint16_t pluginFlags, int blockSize);
 
 // Scales the sample-based fields from the record's rate to `sampleRate`.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 #include "CoreTestSupport.h"
 #include "plugin/Sliders.h"
@@ -57,8 +58,27 @@ TEST_F(ProgramPreparation, TimesThatNoLongerFitAreCut)
     EXPECT_EQ(preset().processTime[1], 100000.0f);
     EXPECT_EQ(preset().processTime[5], 900000.0f);
 
-    sizeDelayLine(preset(), kPluginFlags, 1 << 18); // a block longer than the line
-    EXPECT_EQ(preset().processTime[0], 0.0f);
+    sizeDelayLine(preset(), kPluginFlags, 1 << 16); // an offline block cuts only as far as a playing one
+    EXPECT_EQ(preset().processTime[0], float((1 << 17) - kLongestBlockWithDelayRoom));
+}
+
+TEST(ProgramSelection, AnnouncingLongBlocksChangesNoStoredProgram)
+{
+    OrvCore core;
+    initCore(core, 44100.0f, 512);
+    auto playingBank = std::make_unique<OrvPreset[]>(kNumPrograms);
+    for (int program = 0; program < kNumPrograms; ++program) {
+        ASSERT_TRUE(selectProgram(core, program));
+        playingBank[program] = *core.current;
+    }
+    for (const int blockSize : {1 << 16, 1 << 20, 512}) {
+        setHostAudioSettings(core, 44100.0f, blockSize);
+        for (int program = 0; program < kNumPrograms; ++program)
+            ASSERT_TRUE(selectProgram(core, program));
+    }
+    for (int program = 0; program < kNumPrograms; ++program)
+        EXPECT_EQ(std::memcmp(&core.bank[program], &playingBank[program], sizeof(OrvPreset)), 0)
+            << core.bank[program].programName;
 }
 
 TEST_F(ProgramPreparation, RescalingFollowsTheHostRate)
