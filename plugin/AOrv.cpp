@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <numeric>
 
 #include "OrvChunk.h"
 #include "Sliders.h"
@@ -22,8 +23,15 @@ constexpr char kRefreshingHostVendor[] = "Ableton";
 // Program names get the interface's 24, as some hosts allocate exactly that.
 constexpr size_t kParameterTextRoom = 32;
 
-// How long a block tries for the lock before it gives up and plays silence.
-constexpr std::chrono::microseconds kLongestLockWait {150};
+// A block waits for the lock at most a quarter of its own duration, within these
+// bounds, and plays silence if it is still held by then.
+constexpr std::chrono::microseconds kShortestLockWait {150};
+constexpr std::chrono::microseconds kLongestLockWait {1000};
+
+// Records a bank save copies after the others, in its last hold of the lock; more
+// changed meanwhile, and it copies those one at a time again first.
+constexpr int kRecordsCopiedAtOnce = 4;
+constexpr int kBankCopyRounds = 4;
 
 constexpr uint8_t kMidiControlChange = 0xB0;
 constexpr uint8_t kMidiProgramChange = 0xC0;
@@ -62,7 +70,7 @@ bool fillPinProperties(VstInt32 index, const char* direction, VstPinProperties* 
 } // namespace
 
 AOrv::AOrv(audioMasterCallback hostCallback)
-    : AudioEffectX(hostCallback, kNumPrograms, kNumParameters), chunkBuffer(kBankChunkSize)
+    : AudioEffectX(hostCallback, kNumPrograms, kNumParameters)
 {
     setNumInputs(kNumChannels);
     setNumOutputs(kNumChannels);
@@ -76,17 +84,60 @@ AOrv::AOrv(audioMasterCallback hostCallback)
     // half-built object. Its rate and block size arrive with effSetSampleRate and
     // effSetBlockSize; until then the core plays at 44100 Hz and its default block.
     initCore(core, 0.0f, 0);
+    recordChangedAt = std::make_unique<uint64_t[]>(kNumPrograms);
+    savedRecords = std::make_unique<OrvPreset[]>(kNumPrograms);
+    publishSliderState();
+}
+
+void AOrv::markRecordChanged(int slot)
+{
+    if (slot >= 0 && slot < kNumPrograms)
+        recordChangedAt[slot] = ++recordChangeCount;
+}
+
+void AOrv::publishSliderState()
+{
+    for (int slider = 0; slider < kNumSliders; ++slider) {
+        parameterValue[slider].store(getSliderParameter(core, slider), std::memory_order_relaxed);
+        learnedControl[slider].store(
+            uint16_t(core.sliders.learnedController[slider] | core.sliders.learnedChannel[slider] << 8),
+            std::memory_order_relaxed);
+    }
+}
+
+void AOrv::applyPendingParameters()
+{
+    uint32_t changed = pending.changed.exchange(0, std::memory_order_acquire);
+    for (int slider = 0; changed != 0; ++slider, changed >>= 1) {
+        if (changed & 1) {
+            const float value = pending.value[slider].load(std::memory_order_relaxed);
+            setSliderParameter(core, slider, value);
+            parameterValue[slider].store(value, std::memory_order_relaxed);
+        }
+    }
+}
+
+// Values set for the outgoing program go to it, as they were set before the change.
+void AOrv::selectProgramLocked(int index)
+{
+    applyPendingParameters();
+    const int previous = core.currentIndex;
+    if (!selectProgram(core, index))
+        return;
+    markRecordChanged(previous);
+    markRecordChanged(index);
+    publishSliderState();
 }
 
 void AOrv::selectAndNotify(int index)
 {
-    bool selected;
+    if (index < 0 || index >= kNumPrograms)
+        return;
     {
         std::lock_guard guard(lock);
-        selected = selectProgram(core, index);
+        selectProgramLocked(index);
     }
-    if (selected)
-        refreshAfterProgramChange();
+    refreshAfterProgramChange();
 }
 
 void AOrv::refreshAfterProgramChange()
@@ -111,6 +162,7 @@ void AOrv::setProgramName(const char* name)
     if (!name)
         return;
     std::lock_guard guard(lock);
+    markRecordChanged(core.currentIndex);
     char* field = core.current->programName;
     std::memset(field, 0, sizeof core.current->programName);
     std::strncpy(field, name, sizeof core.current->programName - 1);
@@ -131,16 +183,23 @@ bool AOrv::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
     return true;
 }
 
-void AOrv::setParameter(VstInt32 index, float value)
+void AOrv::setPendingParameter(int slider, float value)
 {
-    std::lock_guard guard(lock);
-    setSliderParameter(core, index, value);
+    if (slider < 0 || slider >= kNumSliders || std::isnan(value))
+        return;
+    value = std::clamp(value, 0.0f, 1.0f);
+    pending.value[slider].store(value, std::memory_order_relaxed);
+    parameterValue[slider].store(value, std::memory_order_relaxed);
+    pending.changed.fetch_or(1u << slider, std::memory_order_release);
 }
+
+void AOrv::setParameter(VstInt32 index, float value) { setPendingParameter(index, value); }
 
 float AOrv::getParameter(VstInt32 index)
 {
-    std::lock_guard guard(lock);
-    return getSliderParameter(core, index);
+    if (index < 0 || index >= kNumSliders)
+        return 0.0f;
+    return parameterValue[index].load(std::memory_order_relaxed);
 }
 
 void AOrv::getParameterName(VstInt32 index, char* text)
@@ -158,26 +217,75 @@ void AOrv::getParameterLabel(VstInt32 index, char* label)
 void AOrv::getParameterDisplay(VstInt32 index, char* text)
 {
     std::lock_guard guard(lock);
+    applyPendingParameters();
     ::getParameterDisplay(core, index, text, kParameterTextRoom);
 }
 
-// The chunk is encoded outside the playing lock, from a copy of the records taken under it.
+std::vector<uint8_t>& AOrv::chunkBufferOfThisThread()
+{
+    const std::thread::id thisThread = std::this_thread::get_id();
+    for (ThreadChunkBuffer& buffer : chunkBuffers) {
+        if (buffer.owner == thisThread)
+            return buffer.bytes;
+    }
+    chunkBuffers.push_back({thisThread, std::vector<uint8_t>(kBankChunkSize)});
+    return chunkBuffers.back().bytes;
+}
+
+void AOrv::copyBankForSave(uint8_t* out)
+{
+    uint64_t since;
+    {
+        std::lock_guard guard(lock);
+        since = recordChangeCount;
+    }
+    std::vector<int> slots(kNumPrograms);
+    std::iota(slots.begin(), slots.end(), 0);
+    for (int round = 1;; ++round) {
+        for (const int slot : slots) {
+            std::lock_guard guard(lock);
+            savedRecords[slot] = core.bank[slot];
+        }
+        std::lock_guard guard(lock);
+        slots.clear();
+        for (int slot = 0; slot < kNumPrograms; ++slot) {
+            if (recordChangedAt[slot] > since)
+                slots.push_back(slot);
+        }
+        if (int(slots.size()) > kRecordsCopiedAtOnce && round < kBankCopyRounds) {
+            since = recordChangeCount;
+            continue;
+        }
+        applyPendingParameters();
+        writeChunkHeader(core, ChunkKind::Bank, out);
+        for (const int slot : slots)
+            savedRecords[slot] = core.bank[slot];
+        savedRecords[core.currentIndex] = *core.current;
+        return;
+    }
+}
+
+// Each thread gets its own buffer, and the records are encoded outside the playing lock.
 VstInt32 AOrv::getChunk(void** data, bool isPreset)
 {
     if (!data)
         return 0;
     const ChunkKind kind = isPreset ? ChunkKind::Program : ChunkKind::Bank;
     std::lock_guard chunkGuard(chunkLock);
-    uint8_t* out = chunkBuffer.data();
-    const int count = isPreset ? 1 : kNumPrograms;
-    auto records = std::make_unique<OrvPreset[]>(size_t(count));
-    {
-        std::lock_guard guard(lock);
-        writeChunkHeader(core, kind, out);
-        std::copy_n(isPreset ? core.current : core.bank.get(), count, records.get());
+    uint8_t* out = chunkBufferOfThisThread().data();
+    if (isPreset) {
+        {
+            std::lock_guard guard(lock);
+            applyPendingParameters();
+            writeChunkHeader(core, kind, out);
+            savedRecords[0] = *core.current;
+        }
+        writeChunkRecord(savedRecords[0], 0, out);
+    } else {
+        copyBankForSave(out);
+        for (int slot = 0; slot < kNumPrograms; ++slot)
+            writeChunkRecord(savedRecords[slot], slot, out);
     }
-    for (int slot = 0; slot < count; ++slot)
-        writeChunkRecord(records[slot], slot, out);
     *data = out;
     return VstInt32(chunkSize(kind));
 }
@@ -195,21 +303,18 @@ VstInt32 AOrv::setChunk(void* data, VstInt32 byteSize, bool isPreset)
                          size_t(byteSize), chunk))
             return 0;
         std::lock_guard guard(lock);
+        applyPendingParameters();
         installChunk(core, chunk);
+        markRecordChanged(core.currentIndex);
+        publishSliderState();
     }
     refreshAfterProgramChange();
     return 1;
 }
 
-void AOrv::applyControlChange(int channel, int controller, int value)
-{
-    std::lock_guard guard(lock);
-    for (int slider = 0; slider < kNumSliders; ++slider) {
-        if (core.sliders.learnedController[slider] == controller && core.sliders.learnedChannel[slider] == channel)
-            setSliderParameter(core, slider, float(value) / 127.0f);
-    }
-}
-
+// Events arrive on the audio thread: a learned control change leaves its value
+// for the next block, as a parameter change does, and a program change is
+// selected by the next block before it plays.
 VstInt32 AOrv::processEvents(const VstEvents* events)
 {
     if (!events)
@@ -223,10 +328,15 @@ VstInt32 AOrv::processEvents(const VstEvents* events)
         const int channel = status & 0x0F;
         const int first = uint8_t(midi->midiData[1]) & 0x7F;
         const int second = uint8_t(midi->midiData[2]) & 0x7F;
-        if ((status & 0xF0) == kMidiProgramChange)
-            selectAndNotify(first);
-        else if ((status & 0xF0) == kMidiControlChange && first != kNoController)
-            applyControlChange(channel, first, second);
+        if ((status & 0xF0) == kMidiProgramChange) {
+            pendingMidiProgram.store(first, std::memory_order_release);
+        } else if ((status & 0xF0) == kMidiControlChange && first != kNoController) {
+            const auto control = uint16_t(first | channel << 8);
+            for (int slider = 0; slider < kNumSliders; ++slider) {
+                if (learnedControl[slider].load(std::memory_order_relaxed) == control)
+                    setPendingParameter(slider, float(second) / 127.0f);
+            }
+        }
     }
     return 1;
 }
@@ -242,27 +352,31 @@ void AOrv::processFrames(float** inputs, float** outputs, VstInt32 sampleFrames,
     if (sampleFrames <= 0 || !inputs || !outputs)
         return;
     const float bpm = readHostTempo();
-    std::unique_lock guard(lock, std::try_to_lock);
-    // The audio thread never waits on a control call for long: control calls hold
-    // the lock for microseconds, so it tries again for a short while; a control
-    // thread the system suspended while holding it costs this block, which plays
-    // silence instead of arriving late.
-    if (!guard.owns_lock()) {
-        const auto giveUp = std::chrono::steady_clock::now() + kLongestLockWait;
-        while (!guard.try_lock() && std::chrono::steady_clock::now() < giveUp) {
-        }
-    }
-    if (!guard.owns_lock()) {
+    // Control calls hold the lock for microseconds; one the system suspended while
+    // holding it costs this block, which plays silence rather than arrive late.
+    const auto blockDuration = std::chrono::duration<double>(sampleFrames / double(hostSampleRate.load(std::memory_order_relaxed)));
+    const auto wait = std::clamp(std::chrono::duration_cast<std::chrono::nanoseconds>(blockDuration / 4),
+                                 std::chrono::nanoseconds(kShortestLockWait), std::chrono::nanoseconds(kLongestLockWait));
+    std::unique_lock guard(lock, std::defer_lock);
+    if (!lock.tryLockFor(wait)) {
         for (int c = 0; c < kNumChannels && replace; ++c)
             std::fill_n(outputs[c], sampleFrames, 0.0f);
         return;
     }
+    guard = std::unique_lock(lock, std::adopt_lock);
+    const int midiProgram = pendingMidiProgram.exchange(-1, std::memory_order_acquire);
+    if (midiProgram >= 0)
+        selectProgramLocked(midiProgram);
+    applyPendingParameters();
     if (bpm > 0.0f && bpm != core.hostTempo)
         setHostTempo(core, bpm);
     applyChangedSliders(core);
     processBlock(*core.engine, *core.current, inputs, outputs, sampleFrames, core.sampleRate, replace);
     // There is no editor to light a lamp: the report is only acknowledged.
     core.engine->limiterEngaged = false;
+    guard.unlock();
+    if (midiProgram >= 0)
+        refreshAfterProgramChange();
 }
 
 void AOrv::process(float** inputs, float** outputs, VstInt32 sampleFrames)
@@ -279,7 +393,9 @@ void AOrv::resume()
 {
     {
         std::lock_guard guard(lock);
+        applyPendingParameters();
         prepareProgram(core);
+        publishSliderState();
     }
     wantEvents();
 }
@@ -289,8 +405,11 @@ void AOrv::setSampleRate(float rate)
     if (!(rate > 0.0f))
         return;
     AudioEffectX::setSampleRate(rate);
+    hostSampleRate.store(rate, std::memory_order_relaxed);
     std::lock_guard guard(lock);
+    applyPendingParameters();
     setHostAudioSettings(core, rate, core.blockSize);
+    publishSliderState();
 }
 
 void AOrv::setBlockSize(VstInt32 frames)
@@ -299,13 +418,16 @@ void AOrv::setBlockSize(VstInt32 frames)
         return;
     AudioEffectX::setBlockSize(frames);
     std::lock_guard guard(lock);
+    applyPendingParameters();
     setHostAudioSettings(core, core.sampleRate, frames);
+    publishSliderState();
 }
 
 VstInt32 AOrv::getGetTailSize()
 {
     // Sliders moved since the last block count, as they may have changed a delay time.
     std::lock_guard guard(lock);
+    applyPendingParameters();
     applyChangedSliders(core);
     return tailSamples(*core.current);
 }

@@ -1,17 +1,22 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "OrvCore.h"
+#include "RealtimeMutex.h"
 #include "vst/AudioEffectX.h"
 
 // The plug-in object: answers the host through our VST layer and turns its
 // calls into operations on the core. One lock guards the current program and
-// the engine; it is held around each block, program selection, parameter and
-// MIDI changes, and the short steps of chunk transfers. The host is never
-// called while it is held, so a host may call back into any opcode.
+// the engine; each block holds it, and control calls hold it only for a pointer
+// swap or a copy of a record. Parameter changes and MIDI never wait for it: they
+// leave their values for the next block. The host is never called while the
+// lock is held, so a host may call back into any opcode.
 class AOrv : public AudioEffectX {
 public:
     explicit AOrv(audioMasterCallback hostCallback);
@@ -49,16 +54,46 @@ public:
     VstInt32 canDo(const char* text) override;
 
 private:
-    // Selects a program and, when that was allowed, tells the host.
+    // A parameter value the host set, waiting for the next block or control step to apply it.
+    struct PendingParameters {
+        std::atomic<float> value[kNumSliders] {};
+        std::atomic<uint32_t> changed {0}; // a bit per slider
+    };
+    // A thread's own chunk buffer: it stays valid until that thread asks again.
+    struct ThreadChunkBuffer {
+        std::thread::id owner;
+        std::vector<uint8_t> bytes;
+    };
+
+    // The following run with the lock held.
+    void selectProgramLocked(int index);
+    // Writes waiting parameter values into the current program.
+    void applyPendingParameters();
+    // Makes what getParameter answers and the learned controllers match the core.
+    void publishSliderState();
+    void markRecordChanged(int slot);
+
     void selectAndNotify(int index);
     void refreshAfterProgramChange();
     // The tempo in the host's time info; 0 when it gives none.
     float readHostTempo();
     void processFrames(float** inputs, float** outputs, VstInt32 sampleFrames, bool replace);
-    void applyControlChange(int channel, int controller, int value);
+    void setPendingParameter(int slider, float value);
+    std::vector<uint8_t>& chunkBufferOfThisThread();
+    // Copies the bank a record per hold of the lock, then takes the header and
+    // whatever changed meanwhile in one last hold.
+    void copyBankForSave(uint8_t* out);
 
     OrvCore core;
-    std::mutex lock;      // held by the audio thread around each block
+    RealtimeMutex lock;   // held by the audio thread around each block
     std::mutex chunkLock; // one chunk transfer at a time; taken before `lock`, never by the audio thread
-    std::vector<uint8_t> chunkBuffer;
+    PendingParameters pending;
+    std::atomic<float> parameterValue[kNumSliders] {};            // what getParameter answers
+    std::atomic<uint16_t> learnedControl[kNumSliders] {};         // controller | channel << 8, per slider
+    std::atomic<int> pendingMidiProgram {-1};                     // a program change the next block selects
+    std::atomic<float> hostSampleRate {44100.0f};                 // for the block's longest wait for the lock
+    uint64_t recordChangeCount = 0;                               // under `lock`
+    std::unique_ptr<uint64_t[]> recordChangedAt;                  // under `lock`: per slot, the count when it last changed
+    std::unique_ptr<OrvPreset[]> savedRecords;                    // under `chunkLock`: the copy a bank save encodes
+    std::vector<ThreadChunkBuffer> chunkBuffers;                  // under `chunkLock`
 };

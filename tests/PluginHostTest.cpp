@@ -375,7 +375,8 @@ TEST(PluginHost, MidiSelectsProgramsAndDrivesLearnedSliders)
     EXPECT_EQ(parameter(*host, 2), 1.0f);
 
     sendMidi(*host, 0xC0, 42, 0);
-    EXPECT_EQ(host->dispatch(effGetProgram), 42);
+    processBlock(*host);
+    EXPECT_EQ(host->dispatch(effGetProgram), 42) << "the block the program change arrives with selects it";
 }
 
 TEST(PluginHost, AskedOnlyAnAbletonHostToRefreshAfterAProgramChange)
@@ -386,6 +387,7 @@ TEST(PluginHost, AskedOnlyAnAbletonHostToRefreshAfterAProgramChange)
     auto ableton = loadedHost("Ableton");
     ableton->dispatch(effSetProgram, 0, 3);
     sendMidi(*ableton, 0xC0, 4, 0);
+    processBlock(*ableton);
     EXPECT_EQ(ableton->displayRefreshes, 2);
 }
 
