@@ -34,6 +34,99 @@ uint32_t newNoiseSeed()
     return uint32_t(now ^ (now >> 32)) + 0x9E3779B9u * ++instances;
 }
 
+// Samples beyond the longest read a line's reads may touch: the interpolation's
+// second sample and the frame being written.
+constexpr uint32_t kReadMargin = 4;
+
+// How far back a module's reads may reach in this block: a Delay at a fixed time that
+// time, a tracker its analysis window, a Delay whose time moves its whole line.
+uint32_t longestRead(const BlockPlan& plan, const ModulePlan& module, const bool timeMoves[kNumModules])
+{
+    if (module.process == ProcessKind::PitchTrack)
+        return uint32_t(2 * module.longestPeriod);
+    const double time = module.processTime;
+    if (timeMoves[module.index] || module.source == OscKind::SineLfo || !(time >= 0.0 && time < plan.lineLength))
+        return plan.lineLength;
+    return uint32_t(time);
+}
+
+void clearStaleLine(OrvEngine& engine, int line, uint32_t from)
+{
+    StaleDelayMemory& stale = engine.staleDelays;
+    float* samples = engine.delayPool.get() + size_t(line) * stale.lineLength;
+    std::fill(samples + from, samples + stale.cleanFrom[line], 0.0f);
+    stale.cleanFrom[line] = from;
+}
+
+// The lines are laid out anew: every stale sample is cleared once.
+void clearAllStale(OrvEngine& engine)
+{
+    StaleDelayMemory& stale = engine.staleDelays;
+    for (int line = 0; line < stale.lineCount; ++line)
+        clearStaleLine(engine, line, std::min(engine.state.lineWrite[line], stale.cleanFrom[line]));
+    std::fill(engine.delayPool.get() + size_t(stale.lineCount) * stale.lineLength,
+              engine.delayPool.get() + kDelayPoolSamples, 0.0f);
+    stale.any = false;
+}
+
+// Before a block: clears what of each line the block may read and is not yet clean.
+void clearWhatTheBlockReads(OrvEngine& engine, const BlockPlan& plan)
+{
+    StaleDelayMemory& stale = engine.staleDelays;
+    int lineCount = 0;
+    bool timeMoves[kNumModules] {};
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        const ModulePlan& module = plan.modules[index];
+        if (module.line >= 0)
+            lineCount = std::max(lineCount, module.line + kNumChannels);
+        for (int route = 0; route < module.routeCount; ++route) {
+            const Route& r = module.routes[route];
+            if (r.action == RouteAction::TrackedTime
+                || (r.action == RouteAction::AddToField && r.field == &OrvChannelInputs::time))
+                timeMoves[r.target] = true;
+        }
+    }
+    if (!stale.laidOut) {
+        stale.laidOut = true;
+        stale.lineLength = plan.lineLength;
+        stale.lineCount = lineCount;
+        std::fill_n(stale.cleanFrom, lineCount, plan.lineLength);
+    } else if (stale.lineLength != plan.lineLength || stale.lineCount != lineCount) {
+        clearAllStale(engine);
+        return;
+    }
+    const uint32_t length = plan.lineLength;
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        const ModulePlan& module = plan.modules[index];
+        if (module.line < 0)
+            continue;
+        const uint32_t reach = longestRead(plan, module, timeMoves) + kReadMargin;
+        for (int line = module.line; line < module.line + kNumChannels; ++line) {
+            const uint32_t write = std::min(engine.state.lineWrite[line], length);
+            stale.writeBefore[line] = write;
+            if (stale.cleanFrom[line] <= write || reach <= write)
+                continue;
+            const uint32_t from = std::max(write, length - std::min(reach - write, length));
+            if (from < stale.cleanFrom[line])
+                clearStaleLine(engine, line, from);
+        }
+    }
+}
+
+// After a block: a line its writes have reached its clean end holds nothing stale.
+void noteLinesWritten(OrvEngine& engine, const BlockPlan& plan, int frames)
+{
+    StaleDelayMemory& stale = engine.staleDelays;
+    for (int index = 0; index < plan.moduleCount; ++index) {
+        const ModulePlan& module = plan.modules[index];
+        for (int c = 0; c < module.channels && module.line >= 0; ++c) {
+            const int line = module.line + c;
+            if (uint64_t(stale.writeBefore[line]) + uint64_t(frames) >= stale.cleanFrom[line])
+                stale.cleanFrom[line] = 0;
+        }
+    }
+}
+
 } // namespace
 
 OrvEngine::OrvEngine()
@@ -57,7 +150,8 @@ void clearModulationState(OrvEngine& engine)
 {
     engine.state = OrvModulationState {};
     std::fill_n(engine.modulePass.get(), kNumModules * kNumChannels * kModuleRowFrames, 0.0f);
-    engine.delayPoolStale = true;
+    engine.staleDelays = StaleDelayMemory {};
+    engine.staleDelays.any = true;
 }
 
 void requestDelayCrossfade(OrvEngine& engine, int module)
@@ -72,10 +166,6 @@ void processBlock(OrvEngine& engine, OrvPreset& preset, const float* const input
     if (frames <= 0)
         return;
     [[maybe_unused]] FlushDenormals flushDenormals;
-    if (engine.delayPoolStale) {
-        std::fill_n(engine.delayPool.get(), kDelayPoolSamples, 0.0f);
-        engine.delayPoolStale = false;
-    }
     PlanCache& cache = *engine.planCache;
     if (!cache.valid || !samePlanInputs(cache.inputs, preset, engine.state, sampleRate)) {
         readPlanInputs(cache.inputs, preset, engine.state, sampleRate);
@@ -84,5 +174,10 @@ void processBlock(OrvEngine& engine, OrvPreset& preset, const float* const input
         cache.runner.prepare();
         cache.valid = true;
     }
+    const bool staleDelays = engine.staleDelays.any;
+    if (staleDelays)
+        clearWhatTheBlockReads(engine, cache.plan);
     cache.runner.run(preset, inputs, outputs, frames, replace);
+    if (staleDelays && engine.staleDelays.any)
+        noteLinesWritten(engine, cache.plan, frames);
 }

@@ -60,6 +60,18 @@ struct OrvModulationState {
     bool denormalSign = false;
 };
 
+// What of the delay pool may still hold audio from before the last reset. A
+// block clears, before it plays, only as much of each line as its reads can
+// reach; a line its writes have gone all the way round holds nothing stale.
+struct StaleDelayMemory {
+    bool any = false;     // some of the pool is stale
+    bool laidOut = false; // a block has laid out the lines below since the reset
+    uint32_t lineLength = 0;
+    int lineCount = 0;
+    uint32_t cleanFrom[2 * kNumModules] {};   // per line: from here to its end it holds zeros
+    uint32_t writeBefore[2 * kNumModules] {}; // per line: its write position when the block began
+};
+
 namespace orv_engine {
 struct PlanCache;
 }
@@ -72,7 +84,7 @@ struct OrvEngine {
     bool limiterEngaged = false;   // gain reduced since the plug-in object last reported it
     OrvModulationState state;
     uint32_t noiseState;                  // the Noise source's generator, seeded apart per engine
-    bool delayPoolStale = false;          // cleared at the start of the next block
+    StaleDelayMemory staleDelays;
     std::unique_ptr<float[]> delayPool;   // kDelayPoolSamples
     std::unique_ptr<float[]> trackWindow; // a pitch detection's scratch and the unrolled histories of the last two
     std::unique_ptr<float[]> passInput;   // one pass of sanitised input, left then right
@@ -86,9 +98,10 @@ struct OrvEngine {
 };
 
 // Clears every running value of the engine, so the next block starts fresh and
-// no earlier program's audio is replayed. The delay memory is cleared by that
-// block, on the audio thread, so a host thread that resets the engine under the
-// plug-in's lock holds it only briefly.
+// no earlier program's audio is replayed. The delay memory is cleared by the
+// blocks that follow, on the audio thread, each only as far as it can read, so
+// a host thread that resets the engine under the plug-in's lock holds it only
+// briefly and a program change costs the audio thread little.
 void clearModulationState(OrvEngine& engine);
 
 // Asks for a short cross-fade on the module's delay read position.
