@@ -337,8 +337,10 @@ void BlockRunner::processPass(const ModulePlan& module, float* const samples[2],
     case kind: return processPassAs<kind, Channels>(module, samples, lfo, count, fadeStart);
         ORV_EACH_PROCESS
 #undef ORV_PROCESS
-    default:
-        return; // the source passes unprocessed
+    default: // the source passes unprocessed, beside the module's own feedback
+        if (module.selfMixCount > 0)
+            runPassAs<ProcessKind::NoProcess, Channels>(module, samples, lfo, count, fadeStart);
+        return;
     }
 }
 

@@ -54,6 +54,8 @@ bool playsAnOscillator(const OrvPreset& preset)
 
 } // namespace
 
+// Every slot of the bank, the default programs too, plays finite audio within the limiter
+// threshold from input that no program expects.
 TEST(EngineFactoryPrograms, HostileInputGivesFiniteOutputWithinTheLimiterThreshold)
 {
     OrvCore core;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "CoreTestSupport.h"
+#include "plugin/Sliders.h"
 
 namespace {
 
@@ -50,6 +51,28 @@ TEST_F(FieldModel, MainValueGivesTimesInSamples)
     useProcess(3, ProcessKind::RaiseToPwr);
     set(3, Column::MainValue, -0.99999994f);
     EXPECT_EQ(preset().exponent[3], -0.99999994f);
+}
+
+TEST_F(FieldModel, TempoTimesShrinkAsTheHostTempoRises)
+{
+    // Delay and Samp/Hold times in tempo mode are given at 120 BPM: half the tempo, twice
+    // the time. A new host tempo writes them again through their sliders.
+    useProcess(1, ProcessKind::Delay);
+    useProcess(2, ProcessKind::SampHold);
+    useProcess(3, ProcessKind::Delay);
+    preset().delayTimeMode[1] = preset().delayTimeMode[2] = DelayTimeMode::Tempo;
+    for (int m = 1; m <= 3; ++m)
+        addSlider(m - 1, "Time ms", 0.0f, 1000.0f, 100.0f, fieldId(m, Column::MainValue));
+    applySlider(core, 2);
+    const float samplesAt[][2] = {{60, 8820.0f}, {120, 4410.0f}, {240, 2205.0f}, {90, 5880.0f}};
+    for (const auto& [bpm, samples] : samplesAt) {
+        setHostTempo(core, bpm);
+        applyChangedSliders(core);
+        EXPECT_EQ(preset().processTime[1], samples) << bpm;
+        EXPECT_EQ(preset().processTime[2], samples) << bpm;
+        EXPECT_EQ(preset().processTime[3], 4410.0f) << "a time in milliseconds ignores the tempo";
+        EXPECT_EQ(preset().mainValue[1], 100.0f);
+    }
 }
 
 TEST_F(FieldModel, EnvelopeFollowerTimeThresholdAndCoefficient)

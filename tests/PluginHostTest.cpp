@@ -45,7 +45,7 @@ uint32_t wordAt(const std::vector<uint8_t>& bytes, size_t offset)
 float floatAt(const std::vector<uint8_t>& bytes, size_t offset) { return std::bit_cast<float>(wordAt(bytes, offset)); }
 
 // A program the default bank lacks: a sine, a low-pass and an output gain on
-// sliders of each curve, a tempo-relative frequency and a 100 ms delay.
+// sliders of each curve, a tempo-relative frequency and delay time and a 100 ms delay.
 OrvPreset shapedProgram()
 {
     OrvPreset preset;
@@ -73,6 +73,10 @@ OrvPreset shapedProgram()
     preset.inUse[4] = 1;
     preset.processKind[4] = ProcessKind::Delay;
     preset.processTime[4] = 4410.0f;
+    preset.inUse[5] = 1;
+    preset.processKind[5] = ProcessKind::Delay;
+    preset.delayTimeMode[5] = DelayTimeMode::Tempo;
+    addSlider(4, "Beat Delay ms", 0.0f, 1000.0f, 50.0f, fieldId(5, Column::MainValue));
     return preset;
 }
 
@@ -404,11 +408,16 @@ TEST(PluginHost, HostRateTempoAndProgramSetTheTailAndFields)
     EXPECT_EQ(echo->dispatch(effGetTailSize), 176400);
 
     const size_t tempoFrequency = kHeaderSize + offsetof(OrvPreset, oscFrequency) + 3 * sizeof(float);
+    const size_t tempoTime = kHeaderSize + offsetof(OrvPreset, processTime) + 5 * sizeof(float);
     processBlock(*host);
     EXPECT_FLOAT_EQ(floatAt(host->chunk(true), tempoFrequency), 2.0f) << "1 beat at 120 BPM";
+    EXPECT_FLOAT_EQ(floatAt(host->chunk(true), tempoTime), 2205.0f) << "50 ms at 120 BPM";
     host->tempo = 90.0;
     processBlock(*host);
     EXPECT_FLOAT_EQ(floatAt(host->chunk(true), tempoFrequency), 1.5f) << "the tempo is read at each block";
+    host->tempo = 60.0;
+    processBlock(*host);
+    EXPECT_FLOAT_EQ(floatAt(host->chunk(true), tempoTime), 4410.0f) << "half the tempo, twice the time";
 
     host->dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
     const std::vector<uint8_t> program = host->chunk(true);
