@@ -117,27 +117,14 @@ void AOrv::applyPendingParameters()
     }
 }
 
-// Values set for the outgoing program go to it, as they were set before the change.
 void AOrv::selectProgramLocked(int index)
 {
-    applyPendingParameters();
     const int previous = core.currentIndex;
     if (!selectProgram(core, index))
         return;
     markRecordChanged(previous);
     markRecordChanged(index);
     publishSliderState();
-}
-
-void AOrv::selectAndNotify(int index)
-{
-    if (index < 0 || index >= kNumPrograms)
-        return;
-    {
-        std::lock_guard guard(lock);
-        selectProgramLocked(index);
-    }
-    refreshAfterProgramChange();
 }
 
 void AOrv::refreshAfterProgramChange()
@@ -149,7 +136,18 @@ void AOrv::refreshAfterProgramChange()
         updateDisplay();
 }
 
-void AOrv::setProgram(VstInt32 program) { selectAndNotify(program); }
+void AOrv::setProgram(VstInt32 index)
+{
+    if (index < 0 || index >= kNumPrograms)
+        return;
+    {
+        std::lock_guard guard(lock);
+        // Values set before the change belong to the outgoing program.
+        applyPendingParameters();
+        selectProgramLocked(index);
+    }
+    refreshAfterProgramChange();
+}
 
 VstInt32 AOrv::getProgram()
 {
@@ -364,6 +362,8 @@ void AOrv::processFrames(float** inputs, float** outputs, VstInt32 sampleFrames,
         return;
     }
     guard = std::unique_lock(lock, std::adopt_lock);
+    // What arrived on the audio thread since the last block belongs to this one: a
+    // program change first, then the parameter values set with it.
     const int midiProgram = pendingMidiProgram.exchange(-1, std::memory_order_acquire);
     if (midiProgram >= 0)
         selectProgramLocked(midiProgram);

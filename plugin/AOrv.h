@@ -54,6 +54,8 @@ public:
     VstInt32 canDo(const char* text) override;
 
 private:
+    friend class AOrvLockHolder; // tests hold the lock to show which calls never wait for it
+
     // A parameter value the host set, waiting for the next block or control step to apply it.
     struct PendingParameters {
         std::atomic<float> value[kNumSliders] {};
@@ -65,7 +67,8 @@ private:
         std::vector<uint8_t> bytes;
     };
 
-    // The following run with the lock held.
+    // The following four run with the lock held.
+    // Selects a program, noting the records it changes for a bank save under way.
     void selectProgramLocked(int index);
     // Writes waiting parameter values into the current program.
     void applyPendingParameters();
@@ -73,7 +76,6 @@ private:
     void publishSliderState();
     void markRecordChanged(int slot);
 
-    void selectAndNotify(int index);
     void refreshAfterProgramChange();
     // The tempo in the host's time info; 0 when it gives none.
     float readHostTempo();
@@ -88,12 +90,12 @@ private:
     RealtimeMutex lock;   // held by the audio thread around each block
     std::mutex chunkLock; // one chunk transfer at a time; taken before `lock`, never by the audio thread
     PendingParameters pending;
-    std::atomic<float> parameterValue[kNumSliders] {};            // what getParameter answers
-    std::atomic<uint16_t> learnedControl[kNumSliders] {};         // controller | channel << 8, per slider
-    std::atomic<int> pendingMidiProgram {-1};                     // a program change the next block selects
-    std::atomic<float> hostSampleRate {44100.0f};                 // for the block's longest wait for the lock
-    uint64_t recordChangeCount = 0;                               // under `lock`
-    std::unique_ptr<uint64_t[]> recordChangedAt;                  // under `lock`: per slot, the count when it last changed
-    std::unique_ptr<OrvPreset[]> savedRecords;                    // under `chunkLock`: the copy a bank save encodes
-    std::vector<ThreadChunkBuffer> chunkBuffers;                  // under `chunkLock`
+    std::atomic<float> parameterValue[kNumSliders] {};    // what getParameter answers
+    std::atomic<uint16_t> learnedControl[kNumSliders] {}; // per slider: controller | channel << 8
+    std::atomic<int> pendingMidiProgram {-1};             // a program change the next block selects
+    std::atomic<float> hostSampleRate {44100.0f};         // sets how long a block waits for the lock
+    uint64_t recordChangeCount = 0;                       // under `lock`
+    std::unique_ptr<uint64_t[]> recordChangedAt;          // under `lock`: per slot, the count at its last change
+    std::unique_ptr<OrvPreset[]> savedRecords;            // under `chunkLock`: the copy a save encodes
+    std::vector<ThreadChunkBuffer> chunkBuffers;          // under `chunkLock`
 };
