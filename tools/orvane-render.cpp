@@ -274,7 +274,8 @@ Options parseOptions(int argc, char** argv)
                 return options;
             continue;
         }
-        const auto known = std::ranges::find_if(kValueOptions, [&](const ValueOption& candidate) { return option == candidate.name; });
+        const auto known = std::ranges::find_if(
+            kValueOptions, [&](const ValueOption& candidate) { return option == candidate.name; });
         if (known == std::end(kValueOptions))
             badUsage("unknown option " + option);
         if (equals == std::string::npos && index + 1 >= argc)
