@@ -22,7 +22,7 @@ grep -q "^rendered 44100 frames at 44100 Hz" "$work/render.txt"
 [ "$(stat -c %s "$work/program.orv")" -eq 2544 ]
 
 "$render" "$plugin" --input "$work/out.wav" --rate 44100 --tail 0 --load-bank "$work/bank.orv" \
-  --load-program "$work/program.orv" --output "$work/again.aiff" > "$work/again.txt"
+  --load-program "$work/program.orv" --output "$work/again.aiff" > "$work/again.txt" 2> "$work/again.err"
 grep -q "^program $index: $name\$" "$work/again.txt"
 grep -q "^rendered 44100 frames at 44100 Hz" "$work/again.txt"
 
@@ -42,7 +42,7 @@ grep -q "^program 5: $name\$" "$work/order.txt"
 # nothing on stderr.
 "$render" "$plugin" --program 0 --input - --tail 0 --output "$work/stdin.wav" < "$work/out.wav" 2> "$work/stdin.err" \
   | grep -q "^rendered 44100 frames"
-[ ! -s "$work/stdin.err" ]
+[ ! -s "$work/stdin.err" ] && [ ! -s "$work/again.err" ]
 head -c 100000 "$work/out.wav" > "$work/cut.wav"
 "$render" "$plugin" --program 0 --input "$work/cut.wav" --output "$work/cut-out.wav" 2> "$work/cut.err" > /dev/null
 grep -q "warning: .*cut.wav ends before the length its header announces" "$work/cut.err"

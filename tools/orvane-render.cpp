@@ -400,6 +400,7 @@ struct TemporarySlot {
     char path[PATH_MAX];
     volatile sig_atomic_t used;
 };
+// One for each output: --output, --save-bank and --save-program.
 TemporarySlot temporarySlots[3];
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
