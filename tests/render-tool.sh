@@ -1,7 +1,8 @@
 #!/bin/sh
-# orvane-render renders through a program named on the command line, writes
-# and reloads chunks, renders tails, writes the format its output's name asks
-# for, and refuses what it cannot do before rendering, writing nothing.
+# orvane-render renders through a program named on the command line, applies
+# its options in one order, writes and reloads chunks, renders tails, writes
+# the format its output's name asks for, replaces outputs only in full, and
+# refuses what it cannot do before rendering, writing nothing.
 set -eu
 render=$1
 plugin=$2
@@ -21,9 +22,43 @@ grep -q "^rendered 44100 frames at 44100 Hz" "$work/render.txt"
 [ "$(stat -c %s "$work/program.orv")" -eq 2544 ]
 
 "$render" "$plugin" --input "$work/out.wav" --rate 44100 --tail 0 --load-bank "$work/bank.orv" \
-  --load-program "$work/program.orv" --output "$work/again.aiff" > "$work/again.txt"
+  --load-program "$work/program.orv" --output "$work/again.aiff" > "$work/again.txt" 2> "$work/again.err"
 grep -q "^program $index: $name\$" "$work/again.txt"
 grep -q "^rendered 44100 frames at 44100 Hz" "$work/again.txt"
+
+# The program chunk goes into the program selected, whatever the options'
+# order, and --list lists a loaded bank; --option=value is accepted.
+"$render" "$plugin" --load-program="$work/program.orv" --program=5 --save-bank="$work/renamed.orv" > "$work/order.txt"
+grep -q "^program 5: $name\$" "$work/order.txt"
+"$render" "$plugin" --list --load-bank "$work/renamed.orv" | grep -q "^  5 $name\$"
+# A name longer than the 23 characters a host is given is found by them.
+"$render" "$plugin" --program "Psychoacoustic Bass Boost" --save-program "$work/long.orv" | grep -q "^program 87: "
+"$render" "$plugin" --version | grep -Eq "^Orvane Pro [0-9]+\.[0-9]+\.[0-9]+ "
+# A plug-in named without a folder is the file in the current one.
+(cd "$(dirname "$plugin")" && "$render" "$(basename "$plugin")" --list) | cmp -s - "$work/list.txt"
+
+# Standard input is read as --input -; an input cut short renders as far as it
+# goes, with a warning, and a whole one (or a render on no terminal) prints
+# nothing on stderr.
+"$render" "$plugin" --program 0 --input - --tail 0 --output "$work/stdin.wav" < "$work/out.wav" 2> "$work/stdin.err" \
+  | grep -q "^rendered 44100 frames"
+[ ! -s "$work/stdin.err" ] && [ ! -s "$work/again.err" ]
+head -c 100000 "$work/out.wav" > "$work/cut.wav"
+"$render" "$plugin" --program 0 --input "$work/cut.wav" --output "$work/cut-out.wav" 2> "$work/cut.err" > /dev/null
+grep -q "warning: .*cut.wav ends before the length its header announces" "$work/cut.err"
+
+# A program that silences one side silences that side of the file.
+while read -r silent sounding program; do
+  "$render" "$plugin" --program "$program" --seconds 1 --output "$work/side.wav" > /dev/null
+  for channel in $silent $sounding; do
+    rms=$(sox "$work/side.wav" -n remix "$channel" stat 2>&1 | awk '/^RMS +amplitude/ { print $3 }')
+    if [ "$channel" = "$silent" ]; then want="rms == 0"; else want="rms > 0.01"; fi
+    awk -v rms="$rms" "BEGIN { exit !($want) }" || { echo "$program: channel $channel has RMS $rms"; exit 1; }
+  done
+done <<EOF
+1 2 Zero Left Channel
+2 1 Zero Right Channel
+EOF
 
 # The input is rendered at its own rate, and a mono input feeds both inputs alike.
 sox -n -r 22050 -c 1 "$work/mono.flac" synth 0.5 sine 1000
@@ -64,44 +99,68 @@ grep -q "^usage: orvane-render PLUGIN" "$work/help.txt"
 "$render" "$plugin" --param 0=1.5 --save-program "$work/clamped.orv" 2> "$work/warning.txt" > /dev/null
 grep -q "warning: --param 0=1.5 is outside 0..1" "$work/warning.txt"
 
-# Each refusal exits 1 or 2 with its reason, before any rendering, and leaves
-# no output behind: neither a new file nor a changed one.
+# Each refusal exits 1 (failed) or 2 (wrong command line, then a hint to
+# --help in place of the usage) with its reason, before any rendering, and leaves no output
+# behind: neither a new file nor a changed one.
 sox -n -r 44100 -c 6 "$work/six.wav" synth 0.1 sine 440
 echo "kept" > "$work/kept.wav"
-while IFS='|' read -r reason arguments; do
+mkdir -p "$work/linked"
+echo "kept" > "$work/linked/kept.wav"
+ln -s linked/kept.wav "$work/link.wav"
+while IFS='|' read -r expected reason arguments; do
   eval "set -- $arguments"
   if "$render" "$@" > "$work/refusal.out" 2> "$work/refusal.err"; then status=0; else status=$?; fi
-  if [ "$status" -ne 1 ] && [ "$status" -ne 2 ]; then echo "exit $status: $arguments"; exit 1; fi
+  [ "$status" -eq "$expected" ] || { echo "exit $status, not $expected: $arguments"; exit 1; }
   grep -q "^orvane-render: .*$reason" "$work/refusal.err" || { echo "not \"$reason\": $arguments"; exit 1; }
+  if [ "$status" -eq 2 ]; then
+    tail -1 "$work/refusal.err" | grep -q -- --help && ! grep -q "usage:" "$work/refusal.err" \
+      || { echo "the usage, not a hint to --help: $arguments"; exit 1; }
+  fi
   if grep -q "^program" "$work/refusal.out"; then echo "rendered first: $arguments"; exit 1; fi
   if [ -n "$(find "$work" -name 'refused*')" ] || [ "$(cat "$work/kept.wav")" != kept ]; then
     echo "output left behind: $arguments"
     exit 1
   fi
 done <<EOF
-no plug-in library given|--output "$work/refused.wav"
-nothing to do|"$plugin"
-needs an --output|"$plugin" --input "$work/out.wav"
-unknown option --frobnicate|"$plugin" --frobnicate 1 --output "$work/refused.wav"
-cannot read .*missing.wav|"$plugin" --input "$work/missing.wav" --output "$work/refused.wav"
-has 6 channels|"$plugin" --input "$work/six.wav" --output "$work/refused.wav"
---rate 48000 contradicts|"$plugin" --input "$work/out.wav" --rate 48000 --output "$work/refused.wav"
---rate 1 is outside|"$plugin" --rate 1 --output "$work/refused.wav"
---seconds 1e9 is outside|"$plugin" --seconds 1e9 --output "$work/refused.wav"
---tail -1 is outside|"$plugin" --tail -1 --output "$work/refused.wav"
---block 0 is outside|"$plugin" --block 0 --output "$work/refused.wav"
-does not hold stereo at 200000 Hz|"$plugin" --rate 200000 --output "$work/refused.ogg"
-needs a number|"$plugin" --param 0=loud --output "$work/refused.wav"
-cannot tell a format|"$plugin" --output "$work/refused.mp3"
-Not a directory|"$plugin" --output "$work/list.txt/out.wav"
-Not a directory|"$plugin" --output "$work/refused.wav" --save-bank "$work/list.txt/bank.orv"
-no program "No Such Program"|"$plugin" --program "No Such Program" --output "$work/kept.wav"
-no program "354"|"$plugin" --program 354 --output "$work/refused.wav"
-no parameter "No Such Slider"|"$plugin" --param "No Such Slider=0.5" --save-program "$work/refused.orv"
-refused the bank chunk|"$plugin" --load-bank "$work/program.orv" --output "$work/kept.wav"
-|"$work/list.txt" --list
+2|no plug-in library given|--output "$work/refused.wav"
+2|nothing to do|"$plugin"
+2|needs an --output|"$plugin" --input "$work/out.wav"
+2|unknown option --frobnicate|"$plugin" --frobnicate 1 --output "$work/refused.wav"
+2|unknown argument P|"$plugin" --list P
+2|--list takes no value|"$plugin" --list=P
+2|--output needs a value|"$plugin" --output
+1|cannot read .*missing.wav|"$plugin" --input "$work/missing.wav" --output "$work/refused.wav"
+1|has 6 channels|"$plugin" --input "$work/six.wav" --output "$work/refused.wav"
+2|--rate 48000 contradicts|"$plugin" --input "$work/out.wav" --rate 48000 --output "$work/refused.wav"
+2|--rate 1 is outside|"$plugin" --rate 1 --output "$work/refused.wav"
+2|--seconds 1e9 is outside|"$plugin" --seconds 1e9 --output "$work/refused.wav"
+2|--tail -1 is outside|"$plugin" --tail -1 --output "$work/refused.wav"
+2|--block 0 is outside|"$plugin" --block 0 --output "$work/refused.wav"
+1|does not hold stereo at 200000 Hz|"$plugin" --rate 200000 --output "$work/refused.ogg"
+1|runs past the 4 GiB a .aiff file holds|"$plugin" --rate 384000 --seconds 3600 --output "$work/refused.aiff"
+2|needs a number|"$plugin" --param 0=loud --output "$work/refused.wav"
+2|cannot tell a format|"$plugin" --output "$work/refused.mp3"
+2|--output -: outputs are written to files only|"$plugin" --output -
+2|--save-bank -: outputs are written to files only|"$plugin" --save-bank - --output "$work/refused.wav"
+2|name the same file|"$plugin" --output "$work/kept.wav" --save-bank "$work/linked/../kept.wav"
+2|name the same file|"$plugin" --output "$work/link.wav" --save-program "$work/linked/kept.wav"
+1|Not a directory|"$plugin" --output "$work/list.txt/out.wav"
+1|Not a directory|"$plugin" --output "$work/refused.wav" --save-bank "$work/list.txt/bank.orv"
+2|no program "No Such Program"|"$plugin" --program "No Such Program" --output "$work/kept.wav"
+2|no program "354"|"$plugin" --program 354 --output "$work/refused.wav"
+2|no parameter "No Such Slider"|"$plugin" --param "No Such Slider=0.5" --save-program "$work/refused.orv"
+1|refused the bank chunk|"$plugin" --load-bank "$work/program.orv" --output "$work/kept.wav"
+1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --list
+1|is a folder, not a VST 2.4 plug-in|"$work" --list
 EOF
 [ -z "$(find "$work" -name '*.??????')" ] || { echo "temporary files left behind"; exit 1; }
+
+# A name that several programs bear is refused with each and its index.
+if "$render" "$plugin" --program "VariBand EnvFol CrossPa" --output "$work/refused.wav" 2> "$work/refusal.err"; then
+  exit 1
+fi
+grep -q "is ambiguous" "$work/refusal.err" && grep -q "^  212 VariBand" "$work/refusal.err"
+grep -q "^  213 VariBand" "$work/refusal.err"
 
 # A parameter that is not found is refused with the program's parameters listed.
 if "$render" "$plugin" --program "Tone Generator" --param "Frequency=0.5" --output "$work/tone.wav" \
@@ -112,4 +171,56 @@ grep -q '^  0 "Freq" Hz$' "$work/refusal.err"
   --output "$work/tone.wav" > /dev/null
 libm=$(find /lib /usr/lib -name "libm.so.6" 2>/dev/null | head -1)
 if [ -n "$libm" ] && "$render" "$libm" --list 2> /dev/null; then echo "accepted $libm"; exit 1; fi
+
+# Replacing an output through a symbolic link replaces the file it points to
+# and keeps the link; an existing file keeps its permissions.
+chmod 640 "$work/linked/kept.wav"
+"$render" "$plugin" --seconds 0.1 --output "$work/link.wav" > /dev/null
+[ -L "$work/link.wav" ] && [ "$(head -c 4 "$work/linked/kept.wav")" = RIFF ]
+[ "$(stat -c %a "$work/linked/kept.wav")" = 640 ]
+# A writable file in a folder the user may not write to is refused with why.
+mkdir -p "$work/locked"
+echo "kept" > "$work/locked/kept.wav"
+chmod 666 "$work/locked/kept.wav"
+chmod 555 "$work/locked"
+if [ "$(id -u)" -eq 0 ]; then as_user="setpriv --reuid=65534 --regid=65534 --clear-groups"; else as_user=; fi
+if $as_user "$render" "$plugin" --seconds 0.1 --output "$work/locked/kept.wav" 2> "$work/locked.err"; then exit 1; fi
+grep -q "cannot replace .*kept.wav: its folder .*locked is not writable" "$work/locked.err"
+chmod 755 "$work/locked"
+
+# A stop signal removes the temporaries, leaves the targets untouched and
+# exits with 128 + its number. The input is a pipe that stays open, so the
+# render waits on it; a shell starts background jobs with SIGINT ignored,
+# which the renderer respects, hence env.
+echo "kept" > "$work/kept.orv"
+while read -r signal status; do
+  rm -f "$work/input.fifo" && mkfifo "$work/input.fifo"
+  exec 3<> "$work/input.fifo"
+  head -c 60000 "$work/out.wav" >&3
+  env --default-signal=INT "$render" "$plugin" --input "$work/input.fifo" --output "$work/kept.wav" \
+    --save-bank "$work/kept.orv" --save-program "$work/new.orv" > /dev/null 3>&- &
+  renderer=$!
+  tries=0
+  while [ "$(find "$work" -name '*.??????' | wc -l)" -lt 3 ] && [ $tries -lt 200 ]; do
+    sleep 0.05
+    tries=$((tries + 1))
+  done
+  [ $tries -lt 200 ] || { echo "SIG$signal: the render made no temporaries"; exit 1; }
+  kill -s "$signal" $renderer
+  if wait $renderer; then result=0; else result=$?; fi
+  [ "$result" -eq "$status" ] || { echo "SIG$signal: exit $result, not $status"; exit 1; }
+  [ -z "$(find "$work" -name '*.??????')" ] || { echo "SIG$signal: temporary files left behind"; exit 1; }
+  [ "$(cat "$work/kept.wav")" = kept ] && [ "$(cat "$work/kept.orv")" = kept ] && [ ! -e "$work/new.orv" ]
+  exec 3>&-
+done <<EOF
+INT 130
+TERM 143
+HUP 129
+EOF
+
+# On a terminal, a render that runs past a few seconds shows its progress.
+slow_input="{ head -c 30000 '$work/out.wav'; sleep 2.5; tail -c +30001 '$work/out.wav'; }"
+script -qec "$slow_input | '$render' '$plugin' --input - --output '$work/slow.wav' > /dev/null" /dev/null \
+  < /dev/null > "$work/progress.txt"
+grep -q "$(printf '\r')orvane-render: .* s" "$work/progress.txt"
 echo "render tool: all checks passed"

@@ -8,6 +8,9 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <cerrno>
 #endif
 
 namespace {
@@ -25,9 +28,20 @@ void* openLibrary(const std::string& path, std::string& error)
     if (!handle)
         error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
 #else
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // dlopen searches the library path for a name without a slash.
+    const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
+    struct stat status {};
+    if (stat(file.c_str(), &status) != 0) {
+        error = "cannot read " + path + ": " + std::strerror(errno);
+        return nullptr;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        error = path + " is a folder, not a VST 2.4 plug-in";
+        return nullptr;
+    }
+    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
-        error = dlerror();
+        error = path + " is not a VST 2.4 plug-in: " + dlerror();
 #endif
     return handle;
 }
@@ -94,7 +108,7 @@ bool VstHost::load(const std::string& path, std::string& error)
     if (!entry)
         entry = findEntry(library, "main");
     if (!entry) {
-        error = path + " is not a VST plug-in: it exports no VSTPluginMain";
+        error = path + " is not a VST 2.4 plug-in: it exports no VSTPluginMain";
         return false;
     }
     hostBeingLoaded = this;
@@ -185,16 +199,26 @@ int VstHost::findParameter(const std::string& key) const
     return -1;
 }
 
-int VstHost::findProgram(const std::string& key) const
+std::vector<int> VstHost::findPrograms(const std::string& key) const
 {
     const int number = indexFromDigits(key);
     if (number >= 0)
-        return number < plugin->numPrograms ? number : -1;
+        return number < plugin->numPrograms ? std::vector<int> {number} : std::vector<int> {};
+    const std::string wanted = trimmedLower(key);
+    std::vector<int> found;
     for (int index = 0; index < plugin->numPrograms; ++index) {
-        if (trimmedLower(programName(index)) == trimmedLower(key))
-            return index;
+        const std::string name = programName(index);
+        const bool cut = name.size() == kVstMaxProgNameLen - 1;
+        if (trimmedLower(name) == wanted || (cut && wanted.starts_with(trimmedLower(name))))
+            found.push_back(index);
     }
-    return -1;
+    return found;
+}
+
+int VstHost::findProgram(const std::string& key) const
+{
+    const std::vector<int> found = findPrograms(key);
+    return found.empty() ? -1 : found.front();
 }
 
 std::vector<uint8_t> VstHost::chunk(bool isProgram) const

@@ -16,7 +16,8 @@ public:
     VstHost& operator=(const VstHost&) = delete;
 
     // False with `error` set when the library cannot be loaded, has no entry
-    // or gives no effect.
+    // or gives no effect. A path without a slash names a file in the current
+    // folder, as any file path does.
     bool load(const std::string& path, std::string& error);
     // Opens the effect at the host's rate and block size and resumes it.
     void start();
@@ -30,6 +31,11 @@ public:
     // The parameter index whose name (leading and trailing spaces ignored,
     // any case) or number is `key`; -1 when there is none.
     int findParameter(const std::string& key) const;
+    // The programs `key` names: the one at an index given as digits, or each
+    // whose name (spaces around ignored, any case) is the key or, cut to the
+    // 23 characters a host is given, begins it.
+    std::vector<int> findPrograms(const std::string& key) const;
+    // The first program `key` names; -1 when there is none.
     int findProgram(const std::string& key) const;
 
     std::vector<uint8_t> chunk(bool isProgram) const;

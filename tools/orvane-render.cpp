@@ -9,7 +9,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
+#include <climits>
 #include <cmath>
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -34,15 +38,20 @@ constexpr double kMaxSeconds = 3600.0;
 constexpr double kMaxReportedTailSeconds = 30.0;
 
 constexpr char kUsage[] =
-    "usage: orvane-render PLUGIN [options]\n"
-    "  --list                   list the programs (index and name) and stop\n"
-    "  --program INDEX|NAME     program to render through (default: the current one)\n"
+    "usage: orvane-render PLUGIN [options]   (--option VALUE or --option=VALUE)\n"
+    "  --list                   list the programs (index and name) as loaded and stop\n"
+    "  --version                print the plug-in's name and version and stop\n"
+    "  --program INDEX|NAME     program to render through (default: the current one);\n"
+    "                           a name longer than the 23 characters a host is given\n"
+    "                           is found by its first 23\n"
     "  --param INDEX|NAME=VALUE set a parameter, VALUE 0..1 (repeatable)\n"
     "  --input FILE             mono or stereo input in any format libsndfile reads,\n"
-    "                           rendered at its own rate; mono feeds both inputs\n"
-    "  --output FILE            output, its format from the extension: .wav .aif .aiff\n"
-    "                           .caf .w64 (32-bit float), .flac (24-bit), .ogg (Vorbis,\n"
-    "                           up to 192000 Hz)\n"
+    "                           rendered at its own rate; mono feeds both inputs;\n"
+    "                           - reads standard input\n"
+    "  --output FILE            output, its format from the extension: .wav (RF64\n"
+    "                           past 4 GiB) .aif .aiff (at most 4 GiB) .caf .w64\n"
+    "                           (32-bit float), .flac (24-bit), .ogg (Vorbis, up to\n"
+    "                           192000 Hz)\n"
     "  --seconds S              length of the built-in test signal, 0..3600 (default 4)\n"
     "  --rate HZ                rate of the built-in test signal, 8000..384000 (default\n"
     "                           44100); an input is not resampled, so a --rate other\n"
@@ -53,8 +62,12 @@ constexpr char kUsage[] =
     "  --load-bank FILE, --load-program FILE    restore a chunk before rendering\n"
     "  --save-bank FILE, --save-program FILE    save a chunk after rendering\n"
     "  -h, --help               print this and stop\n"
-    "Every output is written in full or not at all: an existing file is replaced\n"
-    "only once the work succeeds. Exit status: 0 done, 1 failed, 2 wrong usage.\n";
+    "The options act in this order, wherever they stand: load the bank, select the\n"
+    "program, load the program chunk into it, set the parameters, render, save.\n"
+    "Every output is a file (- is refused), written in full or not at all: an\n"
+    "existing file is replaced only once the work succeeds, keeping its permissions\n"
+    "and any symbolic link to it, and an interrupted run leaves no file behind.\n"
+    "Exit status: 0 done, 1 failed, 2 wrong usage, 128+N stopped by signal N.\n";
 
 struct Failure {
     std::string message;
@@ -80,16 +93,26 @@ struct OutputFormat {
     const char* extension;
     int format;
     int maxRate;
+    uint64_t mostFrames;
 };
+
+constexpr uint64_t kUnbounded = UINT64_MAX;
+// AIFF keeps its sizes in 32 bits: 4 GiB of stereo 32-bit float, less room
+// for the header.
+constexpr uint64_t kAiffMostFrames = (UINT32_MAX - 4096) / 8;
 
 // Each container with the sample format it holds best. The Vorbis encoder
 // refuses high rates only once the first block comes, too late to refuse
-// before rendering, so its limit is known here.
+// before rendering, so its limit is known here. A .wav is written as RF64,
+// which libsndfile turns back into plain RIFF when it ends under 4 GiB.
 constexpr OutputFormat kOutputFormats[] = {
-    {"wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, kMaxRate},    {"aif", SF_FORMAT_AIFF | SF_FORMAT_FLOAT, kMaxRate},
-    {"aiff", SF_FORMAT_AIFF | SF_FORMAT_FLOAT, kMaxRate},  {"caf", SF_FORMAT_CAF | SF_FORMAT_FLOAT, kMaxRate},
-    {"w64", SF_FORMAT_W64 | SF_FORMAT_FLOAT, kMaxRate},    {"flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_24, kMaxRate},
-    {"ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 192000},
+    {"wav", SF_FORMAT_RF64 | SF_FORMAT_FLOAT, kMaxRate, kUnbounded},
+    {"aif", SF_FORMAT_AIFF | SF_FORMAT_FLOAT, kMaxRate, kAiffMostFrames},
+    {"aiff", SF_FORMAT_AIFF | SF_FORMAT_FLOAT, kMaxRate, kAiffMostFrames},
+    {"caf", SF_FORMAT_CAF | SF_FORMAT_FLOAT, kMaxRate, kUnbounded},
+    {"w64", SF_FORMAT_W64 | SF_FORMAT_FLOAT, kMaxRate, kUnbounded},
+    {"flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_24, kMaxRate, kUnbounded},
+    {"ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 192000, kUnbounded},
 };
 
 const OutputFormat* outputFormat(const std::string& path)
@@ -108,6 +131,7 @@ const OutputFormat* outputFormat(const std::string& path)
 
 struct Options {
     bool help = false;
+    bool version = false;
     std::string plugin;
     bool list = false;
     std::string program;
@@ -163,61 +187,109 @@ std::pair<std::string, float> parameterArgument(const std::string& text)
     return {text.substr(0, equals), float(clamped)};
 }
 
+// An output's file name; standard output is not written, as the audio file's
+// header is completed only once the render ends.
+std::string outputArgument(const std::string& option, const std::string& path)
+{
+    if (path == "-")
+        badUsage(option + " -: outputs are written to files only, not to standard output; name a file");
+    return path;
+}
+
+bool isFlag(const std::string& option, Options& options)
+{
+    if (option == "--help" || option == "-h")
+        options.help = true;
+    else if (option == "--list")
+        options.list = true;
+    else if (option == "--version")
+        options.version = true;
+    else
+        return false;
+    return true;
+}
+
+struct ValueOption {
+    const char* name;
+    void (*set)(Options& options, const std::string& option, const std::string& value);
+};
+
+constexpr ValueOption kValueOptions[] = {
+    {"--program", [](Options& options, const std::string&, const std::string& value) { options.program = value; }},
+    {"--param",
+     [](Options& options, const std::string&, const std::string& value) {
+         options.parameters.push_back(parameterArgument(value));
+     }},
+    {"--input", [](Options& options, const std::string&, const std::string& value) { options.input = value; }},
+    {"--output",
+     [](Options& options, const std::string& option, const std::string& value) {
+         options.output = outputArgument(option, value);
+         options.outputFormat = outputFormat(value);
+     }},
+    {"--seconds",
+     [](Options& options, const std::string& option, const std::string& value) {
+         options.seconds = boundedArgument(option, value, 0.0, kMaxSeconds);
+     }},
+    {"--rate",
+     [](Options& options, const std::string& option, const std::string& value) {
+         options.rate = wholeArgument(option, value, kMinRate, kMaxRate);
+     }},
+    {"--tail",
+     [](Options& options, const std::string& option, const std::string& value) {
+         options.tail = boundedArgument(option, value, 0.0, kMaxSeconds);
+     }},
+    {"--block",
+     [](Options& options, const std::string& option, const std::string& value) {
+         options.block = wholeArgument(option, value, 1, kMaxBlock);
+     }},
+    {"--load-bank", [](Options& options, const std::string&, const std::string& value) { options.loadBank = value; }},
+    {"--load-program",
+     [](Options& options, const std::string&, const std::string& value) { options.loadProgram = value; }},
+    {"--save-bank",
+     [](Options& options, const std::string& option, const std::string& value) {
+         options.saveBank = outputArgument(option, value);
+     }},
+    {"--save-program",
+     [](Options& options, const std::string& option, const std::string& value) {
+         options.saveProgram = outputArgument(option, value);
+     }},
+};
+
 Options parseOptions(int argc, char** argv)
 {
     Options options;
     for (int index = 1; index < argc; ++index) {
-        const std::string option = argv[index];
-        if (option == "--help" || option == "-h") {
-            options.help = true;
-            return options;
-        }
-        if (index == 1 && option[0] != '-') {
-            options.plugin = option;
+        const std::string argument = argv[index];
+        if (argument.size() < 2 || argument[0] != '-') {
+            if (!options.plugin.empty())
+                badUsage("unknown argument " + argument + " (the plug-in is " + options.plugin + ")");
+            options.plugin = argument;
             continue;
         }
-        if (option == "--list") {
-            options.list = true;
+        const size_t equals = argument.find('=');
+        const std::string option = argument.substr(0, equals);
+        if (isFlag(option, options)) {
+            if (equals != std::string::npos)
+                badUsage(option + " takes no value");
+            if (options.help)
+                return options;
             continue;
         }
-        if (index + 1 >= argc)
-            badUsage(option + " needs a value\n" + kUsage);
-        const std::string value = argv[++index];
-        if (option == "--program") {
-            options.program = value;
-        } else if (option == "--param") {
-            options.parameters.push_back(parameterArgument(value));
-        } else if (option == "--input") {
-            options.input = value;
-        } else if (option == "--output") {
-            options.output = value;
-            options.outputFormat = outputFormat(value);
-        } else if (option == "--seconds") {
-            options.seconds = boundedArgument(option, value, 0.0, kMaxSeconds);
-        } else if (option == "--rate") {
-            options.rate = wholeArgument(option, value, kMinRate, kMaxRate);
-        } else if (option == "--tail") {
-            options.tail = boundedArgument(option, value, 0.0, kMaxSeconds);
-        } else if (option == "--block") {
-            options.block = wholeArgument(option, value, 1, kMaxBlock);
-        } else if (option == "--load-bank") {
-            options.loadBank = value;
-        } else if (option == "--load-program") {
-            options.loadProgram = value;
-        } else if (option == "--save-bank") {
-            options.saveBank = value;
-        } else if (option == "--save-program") {
-            options.saveProgram = value;
-        } else {
-            badUsage("unknown option " + option + "\n" + kUsage);
-        }
+        const auto known = std::ranges::find_if(
+            kValueOptions, [&](const ValueOption& candidate) { return option == candidate.name; });
+        if (known == std::end(kValueOptions))
+            badUsage("unknown option " + option);
+        if (equals == std::string::npos && index + 1 >= argc)
+            badUsage(option + " needs a value");
+        known->set(options, option, equals != std::string::npos ? argument.substr(equals + 1) : argv[++index]);
     }
     if (options.plugin.empty())
-        badUsage(std::string("no plug-in library given\n") + kUsage);
+        badUsage("no plug-in library given");
     if (!options.input.empty() && options.output.empty())
         badUsage("--input " + options.input + " needs an --output to render into");
-    if (!options.list && options.output.empty() && options.saveBank.empty() && options.saveProgram.empty())
-        badUsage(std::string("nothing to do: give --list, --output, --save-bank or --save-program\n") + kUsage);
+    if (!options.list && !options.version && options.output.empty() && options.saveBank.empty() &&
+        options.saveProgram.empty())
+        badUsage("nothing to do: give --list, --version, --output, --save-bank or --save-program");
     return options;
 }
 
@@ -265,9 +337,21 @@ public:
                      "first, e.g. sox IN -r " + std::to_string(*requestedRate) + " OUT)");
         channels = info.channels;
         sampleRate = info.samplerate;
+        // A stream's header often holds a placeholder length, as its writer
+        // could not seek back to fill it in; a file's holds the true one.
+        if (info.seekable) {
+            announcedFrames = size_t(info.frames);
+            // libsndfile clips a length the file cannot hold to what it holds
+            // and notes the header's in its log.
+            std::string log(16384, '\0');
+            sf_command(file.get(), SFC_GET_LOG_INFO, log.data(), int(log.size()));
+            headerOverstates = log.find("should be") != std::string::npos;
+        }
     }
 
     int rate() const { return sampleRate; }
+    // The frames to come, when known before reading them.
+    std::optional<size_t> frames() const { return file ? announcedFrames : signalFrames; }
 
     // Fills up to `frames` frames of both channels and says how many; fewer
     // once the input has ended.
@@ -288,6 +372,13 @@ public:
             left[frame] = interleaved[frame * size_t(channels)];
             right[frame] = interleaved[frame * size_t(channels) + size_t(channels) - 1];
         }
+        position += size_t(count);
+        if (count == 0 && (headerOverstates || position < announcedFrames.value_or(0))) {
+            std::fprintf(stderr, "orvane-render: warning: %s ends before the length its header announces; the "
+                                 "%zu frames it holds are rendered\n", path.c_str(), position);
+            headerOverstates = false;
+            announcedFrames = position;
+        }
         return size_t(count);
     }
 
@@ -297,39 +388,141 @@ private:
     int channels = 2;
     int sampleRate = 44100;
     size_t signalFrames = 0;
+    std::optional<size_t> announcedFrames;
+    bool headerOverstates = false;
     size_t position = 0;
     std::vector<float> interleaved;
 };
 
-// A file written under a temporary name beside its path and renamed onto it
-// only when committed, so that a failed run leaves any file there untouched.
+// The temporaries of the outputs not yet committed, for the signal handler to
+// remove: a fixed table, as a handler may only unlink and exit.
+struct TemporarySlot {
+    char path[PATH_MAX];
+    volatile sig_atomic_t used;
+};
+// One for each output: --output, --save-bank and --save-program.
+TemporarySlot temporarySlots[3];
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void removeTemporariesAndExit(int signal)
+{
+    for (const TemporarySlot& slot : temporarySlots) {
+        if (slot.used)
+            unlink(slot.path);
+    }
+    _exit(128 + signal);
+}
+
+// Signals that were not ignored when the renderer started remove the
+// temporaries and exit; an ignored one (as nohup ignores SIGHUP) stays so.
+void handleStopSignals()
+{
+    for (const int signal : kStopSignals) {
+        struct sigaction action {};
+        sigaction(signal, nullptr, &action);
+        if (action.sa_handler == SIG_IGN)
+            continue;
+        action.sa_handler = removeTemporariesAndExit;
+        sigemptyset(&action.sa_mask);
+        for (const int other : kStopSignals)
+            sigaddset(&action.sa_mask, other);
+        action.sa_flags = 0;
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+// Holds the stop signals back while it lives, so that a temporary is never
+// unrecorded and the outputs are committed all or none.
+class StopSignalsHeld {
+public:
+    StopSignalsHeld()
+    {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signal : kStopSignals)
+            sigaddset(&held, signal);
+        sigprocmask(SIG_BLOCK, &held, &previous);
+    }
+    ~StopSignalsHeld() { sigprocmask(SIG_SETMASK, &previous, nullptr); }
+    StopSignalsHeld(const StopSignalsHeld&) = delete;
+    StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
+
+private:
+    sigset_t previous;
+};
+
+std::string folderOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a path names once symbolic links are followed, so that replacing
+// an output through a link replaces what it points to and keeps the link.
+std::string followLinks(std::string path)
+{
+    for (int depth = 0; depth < 40; ++depth) {
+        char target[PATH_MAX];
+        const ssize_t length = readlink(path.c_str(), target, sizeof target - 1);
+        if (length < 0)
+            return path;
+        const std::string next(target, size_t(length));
+        path = next[0] == '/' || path.find('/') == std::string::npos ? next : folderOf(path) + "/" + next;
+    }
+    return path;
+}
+
+// A file written under a temporary name beside its target and renamed onto it
+// only when committed, so that a failed or interrupted run leaves any file
+// there untouched.
 class PendingFile {
 public:
-    explicit PendingFile(const std::string& target) : path(target), temporary(target + ".XXXXXX")
+    explicit PendingFile(const std::string& name) : path(name), target(followLinks(name))
     {
         struct stat status {};
-        if (stat(path.c_str(), &status) == 0) {
+        const bool exists = stat(target.c_str(), &status) == 0;
+        if (exists) {
             if (S_ISDIR(status.st_mode))
                 fail("cannot write " + path + ": it is a folder");
             // A write-protected file is left alone, as writing it in place would.
-            if (access(path.c_str(), W_OK) != 0)
+            if (access(target.c_str(), W_OK) != 0)
                 fail(cannotWrite(path));
         }
-        descriptor = mkstemp(temporary.data());
+        const std::string folder = folderOf(target);
+        temporary = target + ".XXXXXX";
+        {
+            const StopSignalsHeld held;
+            descriptor = mkstemp(temporary.data());
+            if (descriptor >= 0)
+                slot = recordTemporary(temporary);
+        }
+        if (descriptor < 0 && exists && (errno == EACCES || errno == EPERM))
+            fail("cannot replace " + path + ": its folder " + folder + " is not writable, and an output is written " +
+                 "beside its file first, then renamed onto it");
         if (descriptor < 0)
             fail(cannotWrite(path));
-        // mkstemp creates the file for its owner alone; a finished output gets the usual permissions.
-        const mode_t mask = umask(0);
-        umask(mask);
-        fchmod(descriptor, 0666 & ~mask);
+        // An existing file keeps its permissions; a new one gets the usual ones,
+        // where mkstemp gives its owner alone.
+        mode_t mode = status.st_mode & 0777;
+        if (!exists) {
+            const mode_t mask = umask(0);
+            umask(mask);
+            mode = 0666 & ~mask;
+        }
+        fchmod(descriptor, mode);
+        char* resolved = realpath(folder.c_str(), nullptr);
+        identity = std::string(resolved ? resolved : folder.c_str()) + "/" + target.substr(target.rfind('/') + 1);
+        std::free(resolved);
     }
 
     ~PendingFile()
     {
         if (descriptor >= 0)
             close(descriptor);
-        if (!temporary.empty())
+        if (slot) {
             unlink(temporary.c_str());
+            slot->used = 0;
+        }
     }
 
     PendingFile(const PendingFile&) = delete;
@@ -337,6 +530,9 @@ public:
 
     int fd() const { return descriptor; }
     const std::string& name() const { return path; }
+    // The file's folder, symbolic links resolved, and name: equal for two
+    // paths that would replace the same file.
+    const std::string& file() const { return identity; }
 
     void write(const std::vector<uint8_t>& bytes) const
     {
@@ -350,24 +546,42 @@ public:
         }
     }
 
+    // To be called with the stop signals held.
     void commit()
     {
         const int closed = close(descriptor);
         descriptor = -1;
-        if (closed != 0 || std::rename(temporary.c_str(), path.c_str()) != 0)
+        if (closed != 0 || std::rename(temporary.c_str(), target.c_str()) != 0)
             fail(cannotWrite(path));
-        temporary.clear();
+        slot->used = 0;
+        slot = nullptr;
     }
 
 private:
+    static TemporarySlot* recordTemporary(const std::string& name)
+    {
+        for (TemporarySlot& free : temporarySlots) {
+            if (!free.used) {
+                std::snprintf(free.path, sizeof free.path, "%s", name.c_str());
+                free.used = 1;
+                return &free;
+            }
+        }
+        std::abort();
+    }
+
     std::string path;
+    std::string target;
     std::string temporary;
+    std::string identity;
     int descriptor = -1;
+    TemporarySlot* slot = nullptr;
 };
 
 // The rendered audio's file, ready before the render starts.
 struct AudioOutput {
-    AudioOutput(const std::string& path, const OutputFormat& format, int rate) : pending(path)
+    AudioOutput(const std::string& path, const OutputFormat& outputFormat, int rate)
+        : pending(path), format(outputFormat)
     {
         SF_INFO info {};
         info.samplerate = rate;
@@ -378,12 +592,23 @@ struct AudioOutput {
         sound.reset(sf_open_fd(pending.fd(), SFM_WRITE, &info, SF_FALSE));
         if (!sound)
             fail("cannot write " + path + " at " + std::to_string(rate) + " Hz: " + sf_strerror(nullptr));
+        sf_command(sound.get(), SFC_RF64_AUTO_DOWNGRADE, nullptr, SF_TRUE);
         // Integer formats clip what lies beyond full scale rather than wrap it.
         sf_command(sound.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
     }
 
-    void write(const float* interleaved, size_t frames) const
+    // Refuses a render of `frames` that the format cannot hold.
+    void checkLength(uint64_t frames) const
     {
+        if (frames > format.mostFrames)
+            fail("cannot write " + pending.name() + ": the render runs past the 4 GiB a ." + format.extension +
+                 " file holds; use .wav, .caf or .w64");
+    }
+
+    void write(const float* interleaved, size_t frames)
+    {
+        written += frames;
+        checkLength(written);
         if (sf_writef_float(sound.get(), interleaved, sf_count_t(frames)) != sf_count_t(frames))
             fail("cannot write " + pending.name() + ": " + sf_strerror(sound.get()));
     }
@@ -397,7 +622,9 @@ struct AudioOutput {
     }
 
     PendingFile pending;
+    const OutputFormat& format;
     SoundFile sound;
+    uint64_t written = 0;
 };
 
 struct Levels {
@@ -424,9 +651,58 @@ struct Levels {
     }
 };
 
+// The render's progress on one line of stderr, redrawn in place, once it has
+// run a few seconds and only when stderr is a terminal.
+class Progress {
+public:
+    Progress(std::optional<uint64_t> totalFrames, int rate)
+        : total(totalFrames), sampleRate(rate), shown(isatty(STDERR_FILENO) == 1), start(Clock::now())
+    {
+    }
+
+    void update(uint64_t frames)
+    {
+        const Clock::time_point now = Clock::now();
+        if (!shown || now - start < kQuietTime || now - drawn < kRedrawTime)
+            return;
+        draw(frames);
+        drawn = now;
+    }
+
+    void finish(uint64_t frames)
+    {
+        if (drawn == Clock::time_point {})
+            return;
+        draw(frames);
+        std::fputc('\n', stderr);
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::seconds kQuietTime {2};
+    static constexpr std::chrono::milliseconds kRedrawTime {250};
+
+    void draw(uint64_t frames) const
+    {
+        const double seconds = double(frames) / sampleRate;
+        if (total && *total > 0)
+            std::fprintf(stderr, "\rorvane-render: %5.1f%%, %.1f of %.1f s", 100.0 * double(frames) / double(*total),
+                         seconds, double(*total) / sampleRate);
+        else
+            std::fprintf(stderr, "\rorvane-render: %.1f s", seconds);
+    }
+
+    std::optional<uint64_t> total;
+    int sampleRate;
+    bool shown;
+    Clock::time_point start;
+    Clock::time_point drawn {};
+};
+
 // Renders the source and then `tailFrames` of silence through the plug-in into
 // the output, a block at a time.
-Levels render(const VstHost& host, Source& source, size_t tailFrames, int block, const AudioOutput& output)
+Levels render(const VstHost& host, Source& source, size_t tailFrames, int block, AudioOutput& output,
+              Progress& progress)
 {
     const size_t blockFrames = size_t(block);
     std::vector<float> inLeft(blockFrames), inRight(blockFrames), outLeft(blockFrames), outRight(blockFrames);
@@ -441,8 +717,10 @@ Levels render(const VstHost& host, Source& source, size_t tailFrames, int block,
         std::fill_n(inRight.begin() + long(frames), silence, 0.0f);
         tailFrames -= silence;
         frames += silence;
-        if (frames == 0)
+        if (frames == 0) {
+            progress.finish(levels.frames);
             return levels;
+        }
         host.processReplacing(inputs, outputs, int(frames));
         for (size_t frame = 0; frame < frames; ++frame) {
             interleaved[2 * frame] = outLeft[frame];
@@ -450,6 +728,7 @@ Levels render(const VstHost& host, Source& source, size_t tailFrames, int block,
         }
         output.write(interleaved.data(), frames);
         levels.add(interleaved.data(), frames);
+        progress.update(levels.frames);
     }
 }
 
@@ -493,6 +772,29 @@ size_t saveChunk(const VstHost& host, const std::optional<PendingFile>& file, bo
     return bytes.size();
 }
 
+std::string programLine(const VstHost& host, int index)
+{
+    char number[16];
+    std::snprintf(number, sizeof number, "%3d ", index);
+    return number + host.programName(index);
+}
+
+void selectProgram(const VstHost& host, const std::string& key)
+{
+    if (key.empty())
+        return;
+    const std::vector<int> found = host.findPrograms(key);
+    if (found.empty())
+        badUsage("no program \"" + key + "\"; --list lists them");
+    if (found.size() > 1) {
+        std::string candidates;
+        for (const int index : found)
+            candidates += "\n  " + programLine(host, index);
+        badUsage("the program name \"" + key + "\" is ambiguous; give one of these indexes:" + candidates);
+    }
+    host.dispatch(effSetProgram, 0, found.front());
+}
+
 void applyParameters(const VstHost& host, const std::vector<std::pair<std::string, float>>& parameters)
 {
     for (const auto& [key, value] : parameters) {
@@ -502,10 +804,32 @@ void applyParameters(const VstHost& host, const std::vector<std::pair<std::strin
             for (int index = 0; index < host.effect()->numParams; ++index)
                 known += "\n  " + std::to_string(index) + " \"" + host.text(effGetParamName, index) + "\" " +
                          host.text(effGetParamLabel, index);
-            fail("no parameter \"" + key + "\"; this program's parameters:" + known);
+            badUsage("no parameter \"" + key + "\"; this program's parameters:" + known);
         }
         host.effect()->setParameter(host.effect(), parameter, value);
     }
+}
+
+// Refuses two outputs that would replace the same file.
+void checkDistinct(const std::vector<std::pair<const char*, const PendingFile*>>& outputs)
+{
+    for (size_t first = 0; first < outputs.size(); ++first) {
+        for (size_t second = first + 1; second < outputs.size(); ++second) {
+            const auto& [firstOption, firstFile] = outputs[first];
+            const auto& [secondOption, secondFile] = outputs[second];
+            if (firstFile->file() == secondFile->file())
+                badUsage(std::string(firstOption) + " " + firstFile->name() + " and " + secondOption + " " +
+                         secondFile->name() + " name the same file");
+        }
+    }
+}
+
+void printVersion(const VstHost& host)
+{
+    const VstIntPtr version = host.dispatch(effGetVendorVersion);
+    // The version packs a byte each for major, minor and patch.
+    std::printf("%s %d.%d.%d (%s)\n", host.text(effGetEffectName).c_str(), int(version >> 16 & 0xFF),
+                int(version >> 8 & 0xFF), int(version & 0xFF), host.text(effGetVendorString).c_str());
 }
 
 int run(int argc, char** argv)
@@ -515,25 +839,34 @@ int run(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return 0;
     }
+    handleStopSignals();
 
     // Everything that can be refused is refused before the plug-in renders.
     std::optional<Source> source;
     std::optional<AudioOutput> output;
     std::optional<PendingFile> bank, program;
     int rate = options.rate.value_or(44100);
-    if (!options.list) {
+    if (!options.list && !options.version) {
         if (!options.input.empty())
             source.emplace(options.input, options.rate);
         else if (!options.output.empty())
             source.emplace(rate, options.seconds);
         if (source)
             rate = source->rate();
-        if (!options.output.empty())
+        std::vector<std::pair<const char*, const PendingFile*>> outputs;
+        if (!options.output.empty()) {
             output.emplace(options.output, *options.outputFormat, rate);
-        if (!options.saveBank.empty())
+            outputs.emplace_back("--output", &output->pending);
+        }
+        if (!options.saveBank.empty()) {
             bank.emplace(options.saveBank);
-        if (!options.saveProgram.empty())
+            outputs.emplace_back("--save-bank", &*bank);
+        }
+        if (!options.saveProgram.empty()) {
             program.emplace(options.saveProgram);
+            outputs.emplace_back("--save-program", &*program);
+        }
+        checkDistinct(outputs);
     }
 
     VstHost host;
@@ -542,49 +875,55 @@ int run(int argc, char** argv)
     std::string error;
     if (!host.load(options.plugin, error))
         fail(error);
+    if (options.version) {
+        printVersion(host);
+        return 0;
+    }
     host.start();
+
+    loadChunk(host, options.loadBank, false);
+    selectProgram(host, options.program);
+    loadChunk(host, options.loadProgram, true);
+    applyParameters(host, options.parameters);
 
     if (options.list) {
         for (int index = 0; index < host.effect()->numPrograms; ++index)
-            std::printf("%3d %s\n", index, host.programName(index).c_str());
+            std::printf("%s\n", programLine(host, index).c_str());
         return 0;
     }
 
-    loadChunk(host, options.loadBank, false);
-    loadChunk(host, options.loadProgram, true);
-    if (!options.program.empty()) {
-        const int index = host.findProgram(options.program);
-        if (index < 0)
-            fail("no program \"" + options.program + "\"");
-        host.dispatch(effSetProgram, 0, index);
-    }
-    applyParameters(host, options.parameters);
+    const size_t tail = output ? tailFrames(host, options.tail, rate) : 0;
+    const std::optional<size_t> inputFrames = source ? source->frames() : std::nullopt;
+    if (output && inputFrames)
+        output->checkLength(uint64_t(*inputFrames) + tail);
 
     const int current = int(host.dispatch(effGetProgram));
     std::printf("program %d: %s\n", current, host.programName(current).c_str());
     std::optional<Levels> levels;
-    size_t tail = 0;
     if (output) {
-        tail = tailFrames(host, options.tail, rate);
-        levels = render(host, *source, tail, options.block, *output);
+        Progress progress(inputFrames ? std::optional<uint64_t>(*inputFrames + tail) : std::nullopt, rate);
+        levels = render(host, *source, tail, options.block, *output, progress);
     }
     const size_t bankBytes = saveChunk(host, bank, false);
     const size_t programBytes = saveChunk(host, program, true);
 
-    if (output) {
+    // Once committing starts, it finishes: a stop signal waits until the end.
+    const StopSignalsHeld held;
+    if (output)
         output->commit();
+    if (bank)
+        bank->commit();
+    if (program)
+        program->commit();
+    if (output) {
         std::printf("rendered %zu frames at %d Hz to %s, %zu of them the tail\n", levels->frames, rate,
                     options.output.c_str(), tail);
         levels->print();
     }
-    if (bank) {
-        bank->commit();
+    if (bank)
         std::printf("saved bank chunk (%zu bytes) to %s\n", bankBytes, options.saveBank.c_str());
-    }
-    if (program) {
-        program->commit();
+    if (program)
         std::printf("saved program chunk (%zu bytes) to %s\n", programBytes, options.saveProgram.c_str());
-    }
     return 0;
 }
 
@@ -596,6 +935,8 @@ int main(int argc, char** argv)
         return run(argc, argv);
     } catch (const Failure& failure) {
         std::fprintf(stderr, "orvane-render: %s\n", failure.message.c_str());
+        if (failure.status == 2)
+            std::fputs("Try 'orvane-render --help' for the options.\n", stderr);
         return failure.status;
     } catch (const std::exception& exception) {
         std::fprintf(stderr, "orvane-render: %s\n", exception.what());
