@@ -28,9 +28,11 @@ build: configure
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# REALTIME_BENCH_FLAGS="--blocks 5000" for a quick look; "--load" adds a busy loop on every core.
+REALTIME_BENCH_FLAGS ?=
 bench: build
 	$(BUILD_DIR)/orvane_bench
-	$(BUILD_DIR)/orvane_chunk_bench
+	$(BUILD_DIR)/orvane_realtime_bench $(REALTIME_BENCH_FLAGS)
 
 # Every program must sound as it does with the engine of the reference commit.
 REFERENCE ?= 915d253
