@@ -24,6 +24,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/HostCalls.h"
 #include "tools/VstHost.h"
 
 namespace {
@@ -123,25 +124,6 @@ std::unique_ptr<VstHost> startedHost(const std::string& path)
     }
     host->start();
     return host;
-}
-
-void sendMidi(const VstHost& host, uint8_t status, uint8_t first, uint8_t second)
-{
-    VstMidiEvent event {};
-    event.type = kVstMidiType;
-    event.byteSize = sizeof event;
-    event.midiData[0] = char(status);
-    event.midiData[1] = char(first);
-    event.midiData[2] = char(second);
-    VstEvents events {};
-    events.numEvents = 1;
-    events.events[0] = reinterpret_cast<VstEvent*>(&event);
-    host.dispatch(effProcessEvents, 0, 0, &events);
-}
-
-void setParameter(const VstHost& host, int index, float value)
-{
-    host.effect()->setParameter(host.effect(), index, value);
 }
 
 void pollTexts(const VstHost& host)

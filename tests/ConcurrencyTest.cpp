@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "HostCalls.h"
 #include "plugin/OrvChunk.h"
 #include "tools/VstHost.h"
 
@@ -41,27 +42,6 @@ std::unique_ptr<VstHost> startedHost()
     host->start();
     return host;
 }
-
-void sendMidi(const VstHost& host, uint8_t status, uint8_t first, uint8_t second)
-{
-    VstMidiEvent event {};
-    event.type = kVstMidiType;
-    event.byteSize = sizeof event;
-    event.midiData[0] = char(status);
-    event.midiData[1] = char(first);
-    event.midiData[2] = char(second);
-    VstEvents events {};
-    events.numEvents = 1;
-    events.events[0] = reinterpret_cast<VstEvent*>(&event);
-    host.dispatch(effProcessEvents, 0, 0, &events);
-}
-
-void setParameter(const VstHost& host, int index, float value)
-{
-    host.effect()->setParameter(host.effect(), index, value);
-}
-
-float parameter(const VstHost& host, int index) { return host.effect()->getParameter(host.effect(), index); }
 
 void playBlock(const VstHost& host)
 {
