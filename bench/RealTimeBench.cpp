@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <random>
 #include <string>
@@ -56,7 +57,7 @@ constexpr float kLowestAutomatedValue = 0.2f;
 // before it counts as one that never outputs a silent block of its own.
 constexpr int kSoundingCheckBlocks = 150;
 
-constexpr int kHoldBursts = 4;
+constexpr int kHoldBursts = 5;
 constexpr auto kHoldBurst = std::chrono::milliseconds(200);
 constexpr auto kHoldRest = std::chrono::milliseconds(300);
 
@@ -320,17 +321,25 @@ void printBlockTimes(const char* run, const BlockTimes& times)
                 times.percentile(0.999), *std::max_element(times.ms.begin(), times.ms.end()));
 }
 
-struct LockHold {
-    const char* kind;
-    double longestUs;
+// The longest wait of a probe call in any burst, and the longest it met in
+// every burst: a hold that recurs shows in both, while the machine's own
+// spikes (a wait that blocks also costs the wake-up of the waiting thread,
+// which can take hundreds of microseconds) show in few bursts.
+struct ProbeWaits {
+    double anyBurstUs = 0.0;
+    double everyBurstUs = 0.0;
 };
 
-// The probe's own floor beside the control calls' holds. A wait that blocks
-// also costs the wake-up of the waiting thread, which the floor against a
-// second probe (a hold of a name copy) shows.
+struct LockHold {
+    const char* kind;
+    ProbeWaits waits;
+};
+
+// Beside the control calls, the probe alone and against a second probe (the
+// shortest hold there is): the floors of a wait that does not and that does block.
 struct LockHolds {
-    double aloneUs;
-    double besideProbeUs;
+    ProbeWaits alone;
+    ProbeWaits besideProbe;
     std::vector<LockHold> kinds;
 };
 
@@ -340,9 +349,9 @@ struct LockHolds {
 // Both threads run at real-time priority where permitted, so that other work
 // on the machine does not stretch a hold, in short bursts with rests between,
 // as the system stops real-time threads that run for most of a second.
-double longestProbeWhile(const VstHost& host, const std::function<void()>& call)
+ProbeWaits longestProbeWhile(const VstHost& host, const std::function<void()>& call)
 {
-    double longest = 0.0;
+    ProbeWaits waits {0.0, std::numeric_limits<double>::infinity()};
     for (int burst = 0; burst < kHoldBursts; ++burst) {
         std::atomic<bool> stopping {false};
         std::thread caller;
@@ -352,6 +361,7 @@ double longestProbeWhile(const VstHost& host, const std::function<void()>& call)
                 while (!stopping.load(std::memory_order_relaxed))
                     call();
             });
+        double longest = 0.0;
         std::thread probe([&] {
             makeThisThreadRealTime();
             char name[kVstMaxProgNameLen];
@@ -366,9 +376,11 @@ double longestProbeWhile(const VstHost& host, const std::function<void()>& call)
         stopping = true;
         if (caller.joinable())
             caller.join();
+        waits.anyBurstUs = std::max(waits.anyBurstUs, longest);
+        waits.everyBurstUs = std::min(waits.everyBurstUs, longest);
         std::this_thread::sleep_for(kHoldRest);
     }
-    return longest;
+    return waits;
 }
 
 LockHolds longestLockHolds(const VstHost& host, const std::vector<uint8_t>& bank, const std::vector<int>& programs)
@@ -505,13 +517,18 @@ int main(int argc, char** argv)
 
     host->restoreChunk(bank, false);
     const LockHolds holds = longestLockHolds(*host, bank, programs);
-    std::printf("\nlongest lock hold per kind of control call, as the longest wait of a program-name probe\n");
-    std::printf("  %-30s %10.1f us\n", "nothing else (probe noise)", holds.aloneUs);
-    std::printf("  %-30s %10.1f us  (the floor of a wait that blocks)\n", "a second probe", holds.besideProbeUs);
+    std::printf("\nlongest lock hold per kind of control call, as the longest wait of a program-name probe,\n"
+                "in %d bursts of %lld ms\n  %-30s %14s %14s\n",
+                kHoldBursts, (long long)kHoldBurst.count(), "", "in any burst", "in every burst");
+    const auto printHold = [](const char* kind, const ProbeWaits& waits) {
+        std::printf("  %-30s %11.1f us %11.1f us\n", kind, waits.anyBurstUs, waits.everyBurstUs);
+    };
+    printHold("nothing else (probe noise)", holds.alone);
+    printHold("a second probe (blocking)", holds.besideProbe);
     for (const LockHold& hold : holds.kinds)
-        std::printf("  %-30s %10.1f us\n", hold.kind, hold.longestUs);
+        printHold(hold.kind, hold.waits);
     const LockHold longest = *std::max_element(holds.kinds.begin(), holds.kinds.end(), [](const auto& a, const auto& b) {
-        return a.longestUs < b.longestUs;
+        return a.waits.everyBurstUs < b.waits.everyBurstUs;
     });
 
     const ProgramChangeCost change = programChangeCost(*host, programs);
@@ -521,9 +538,9 @@ int main(int argc, char** argv)
     const double quiet99 = quiet.percentile(0.99), busy99 = busy.percentile(0.99);
     printGoal("silent blocks under control load", busy.silent <= kGoalSilentBlocks, "%.0f (at most %.0f)",
               busy.silent, kGoalSilentBlocks);
-    const double holdAboveFloor = longest.longestUs - holds.besideProbeUs;
-    printGoal((std::string("longest lock hold above the floor (") + longest.kind + ")").c_str(),
-              holdAboveFloor <= kGoalLongestHoldUs, "%.1f us (at most %.0f)", holdAboveFloor, kGoalLongestHoldUs);
+    printGoal((std::string("longest lock hold, met in every burst (") + longest.kind + ")").c_str(),
+              longest.waits.everyBurstUs <= kGoalLongestHoldUs, "%.1f us (at most %.0f)", longest.waits.everyBurstUs,
+              kGoalLongestHoldUs);
     printGoal("99 % block time under control load over the quiet run's", busy99 <= kGoalBusyOverQuiet99 * quiet99,
               "%.2f x (at most %.0f)", busy99 / quiet99, kGoalBusyOverQuiet99);
     printGoal("program change extra cost over clearing 4 MB", change.extraMs <= kGoalChangeOverClear * change.clearMs,
