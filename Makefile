@@ -28,9 +28,11 @@ build: configure
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# REALTIME_BENCH_FLAGS="--blocks 5000" for a quick look; "--load" adds a busy loop on every core.
+REALTIME_BENCH_FLAGS ?=
 bench: build
 	$(BUILD_DIR)/orvane_bench
-	$(BUILD_DIR)/orvane_chunk_bench
+	$(BUILD_DIR)/orvane_realtime_bench $(REALTIME_BENCH_FLAGS)
 
 # Every program must sound as it does with the engine of the reference commit.
 REFERENCE ?= 915d253
@@ -43,6 +45,7 @@ clean:
 
 # The command-line host, the sanitizer suite, the Windows build and a real host.
 ASAN_BUILD_DIR ?= build-asan
+TSAN_BUILD_DIR ?= build-tsan
 WINDOWS_BUILD_DIR ?= build-windows
 ARDOUR_WORK_DIR ?= build-ardour
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine64 wine
@@ -54,8 +57,11 @@ RUN_OUTPUT ?= $(BUILD_DIR)/orvane-render.wav
 # The plug-in's folder for make install: relative to the prefix, or absolute such as $(HOME)/.vst.
 VST_DIR ?= lib/vst
 SANITIZE := -fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer -fno-sanitize-recover=all
+THREAD_SANITIZE := -fsanitize=thread -fno-omit-frame-pointer
+# A race ends the test process at once with its own exit code.
+TSAN_OPTIONS ?= halt_on_error=1 exitcode=66 second_deadlock_stack=1
 
-.PHONY: asan windows ardour qtractor
+.PHONY: asan tsan windows ardour qtractor
 
 run: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target OrvanePro orvane-render
@@ -71,6 +77,14 @@ asan: deps
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 	cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The concurrency tests under the thread sanitizer: the rest of the suite is single-threaded.
+tsan: deps
+	cmake -S . -B $(TSAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_STATIC_RUNTIME=OFF \
+	  -DCMAKE_CXX_FLAGS="$(THREAD_SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(THREAD_SANITIZE)" \
+	  -DCMAKE_SHARED_LINKER_FLAGS="$(THREAD_SANITIZE)"
+	cmake --build $(TSAN_BUILD_DIR) -j $(JOBS) --target orvane_tests
+	cd $(TSAN_BUILD_DIR) && TSAN_OPTIONS="$(TSAN_OPTIONS)" ctest --output-on-failure -R '^Concurrency\.'
 
 windows:
 	$(MAKE) deps PACKAGES="$(WINDOWS_PACKAGES)"

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "HostCalls.h"
 #include "plugin/FieldModel.h"
 #include "plugin/OrvBank.h"
 #include "tools/VstHost.h"
@@ -110,27 +111,6 @@ void loadShapedProgram(const VstHost& host)
     learnTable[2][0] = 7;
     learnTable[2][1] = 3;
     ASSERT_TRUE(host.restoreChunk(handMadeChunk({shapedProgram()}, 0, learnTable), true));
-}
-
-void sendMidi(const VstHost& host, uint8_t status, uint8_t first, uint8_t second)
-{
-    VstMidiEvent event {};
-    event.type = kVstMidiType;
-    event.byteSize = sizeof event;
-    event.midiData[0] = char(status);
-    event.midiData[1] = char(first);
-    event.midiData[2] = char(second);
-    VstEvents events {};
-    events.numEvents = 1;
-    events.events[0] = reinterpret_cast<VstEvent*>(&event);
-    EXPECT_EQ(host.dispatch(effProcessEvents, 0, 0, &events), 1);
-}
-
-float parameter(const VstHost& host, int index) { return host.effect()->getParameter(host.effect(), index); }
-
-void setParameter(const VstHost& host, int index, float value)
-{
-    host.effect()->setParameter(host.effect(), index, value);
 }
 
 void processBlock(const VstHost& host)
@@ -372,7 +352,7 @@ TEST(PluginHost, MidiSelectsProgramsAndDrivesLearnedSliders)
     auto host = loadedHost();
     loadShapedProgram(*host);
     setParameter(*host, 2, 0.0f);
-    sendMidi(*host, 0xB3, 8, 127);
+    EXPECT_EQ(sendMidi(*host, 0xB3, 8, 127), 1);
     sendMidi(*host, 0xB4, 7, 127);
     EXPECT_EQ(parameter(*host, 2), 0.0f) << "another controller or channel drives nothing";
     sendMidi(*host, 0xB3, 7, 127);

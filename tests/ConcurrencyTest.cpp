@@ -1,0 +1,306 @@
+// The plug-in library driven from several threads at once, as hosts drive it:
+// an audio thread plays blocks while control threads change parameters and
+// programs, poll texts, save and restore chunks and change the sample rate and
+// block size. Run under ThreadSanitizer by make tsan, which fails on any race.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "HostCalls.h"
+#include "plugin/OrvChunk.h"
+#include "tools/VstHost.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kBlockFrames = 64;
+constexpr auto kPlayTime = std::chrono::seconds(2);
+constexpr size_t kMostBanksKept = 40;
+constexpr uint8_t kMidiControlChange = 0xB0;
+constexpr uint8_t kMidiProgramChange = 0xC0;
+constexpr uint8_t kLearnedController = 1; // learned by parameter 0 on channel 1
+constexpr size_t kLearnTableOffset = offsetof(OrvChunkHeader, learnTable);
+
+std::unique_ptr<VstHost> startedHost()
+{
+    auto host = std::make_unique<VstHost>();
+    host->blockSize = kBlockFrames;
+    std::string error;
+    EXPECT_TRUE(host->load(ORVANE_PLUGIN_PATH, error)) << error;
+    host->start();
+    return host;
+}
+
+void playBlock(const VstHost& host)
+{
+    std::vector<float> left(kBlockFrames, 0.25f), right(kBlockFrames, -0.25f);
+    float* channels[2] = {left.data(), right.data()};
+    host.processReplacing(channels, channels, kBlockFrames);
+}
+
+// A record carries its version twice, in its name and at the other end of its
+// description, so that a record copied while it was replaced shows two.
+std::string recordText(const uint8_t* record, size_t offset, size_t size)
+{
+    const char* text = reinterpret_cast<const char*>(record + offset);
+    return std::string(text, strnlen(text, size));
+}
+
+// Writes "<kind><version>", and " <slot>" for a slot, into the record's name and description.
+void stampRecord(uint8_t* record, char kind, int version, int slot = -1)
+{
+    char stamp[sizeof OrvPreset::programName] {};
+    if (slot < 0)
+        std::snprintf(stamp, sizeof stamp, "%c%d", kind, version);
+    else
+        std::snprintf(stamp, sizeof stamp, "%c%d %d", kind, version, slot);
+    std::memset(record + offsetof(OrvPreset, description), 0, sizeof OrvPreset::description);
+    std::memcpy(record + offsetof(OrvPreset, programName), stamp, sizeof stamp);
+    std::memcpy(record + offsetof(OrvPreset, description), stamp, sizeof stamp);
+}
+
+uint8_t* recordOf(std::vector<uint8_t>& chunk, int slot)
+{
+    return chunk.data() + kChunkHeaderSize + size_t(slot) * kPresetSize;
+}
+
+// Version `version` of a bank: every record stamped "B<version> <slot>", and
+// parameter 0 learned to the controller the audio thread sends.
+std::vector<uint8_t> stampedBank(std::vector<uint8_t> bank, int version)
+{
+    for (int slot = 0; slot < kNumPrograms; ++slot)
+        stampRecord(recordOf(bank, slot), 'B', version, slot);
+    bank[kLearnTableOffset] = kLearnedController;
+    bank[kLearnTableOffset + 1] = 0;
+    return bank;
+}
+
+// Runs each loop on its own thread until `duration` has passed.
+void runTogether(std::vector<std::function<void()>> loops, Clock::duration duration)
+{
+    std::atomic<bool> stopping {false};
+    std::vector<std::thread> threads;
+    for (auto& loop : loops)
+        threads.emplace_back([&stopping, &loop] {
+            while (!stopping.load(std::memory_order_relaxed))
+                loop();
+        });
+    std::this_thread::sleep_for(duration);
+    stopping = true;
+    for (std::thread& thread : threads)
+        thread.join();
+}
+
+// A saved bank is one the plug-in held: each record whole (its two stamps
+// agree), every record from a bank restore from the same restore, in its own
+// slot; records a program restore wrote may stand in any slot.
+void expectWholeBank(std::vector<uint8_t> bank)
+{
+    int bankVersion = -1;
+    for (int slot = 0; slot < kNumPrograms; ++slot) {
+        const uint8_t* record = recordOf(bank, slot);
+        const std::string name = recordText(record, offsetof(OrvPreset, programName), sizeof OrvPreset::programName);
+        ASSERT_EQ(name, recordText(record, offsetof(OrvPreset, description), sizeof OrvPreset::description))
+            << "record " << slot << " copied while it was replaced";
+        ASSERT_TRUE(name.starts_with('B') || name.starts_with('P')) << "record " << slot << ": " << name;
+        if (name[0] == 'P')
+            continue;
+        int version = -1, stampedSlot = -1;
+        ASSERT_EQ(std::sscanf(name.c_str(), "B%d %d", &version, &stampedSlot), 2) << name;
+        EXPECT_EQ(stampedSlot, slot);
+        if (bankVersion < 0)
+            bankVersion = version;
+        ASSERT_EQ(version, bankVersion) << "slot " << slot << ": records of two bank restores in one save";
+    }
+}
+
+// The saved bank restores into a fresh instance, which saves it again as it
+// was: the header and every record but the current one, which is prepared
+// again for the fresh instance's sample rate and block size.
+void expectBankRestores(VstHost& fresh, const std::vector<uint8_t>& bank)
+{
+    ASSERT_TRUE(fresh.restoreChunk(bank, false));
+    const std::vector<uint8_t> again = fresh.chunk(false);
+    ASSERT_EQ(again.size(), bank.size());
+    EXPECT_TRUE(std::equal(bank.begin(), bank.begin() + long(kChunkHeaderSize), again.begin()));
+    const int current = int(fresh.dispatch(effGetProgram));
+    for (int slot = 0; slot < kNumPrograms; ++slot) {
+        const size_t start = kChunkHeaderSize + size_t(slot) * kPresetSize;
+        if (slot != current) {
+            ASSERT_EQ(std::memcmp(bank.data() + start, again.data() + start, kPresetSize), 0) << "record " << slot;
+        }
+    }
+}
+
+} // namespace
+
+TEST(Concurrency, EveryControlCallDuringPlayLeavesSavedBanksWhole)
+{
+    auto host = startedHost();
+    const std::vector<uint8_t> reference = host->chunk(false);
+    ASSERT_TRUE(host->restoreChunk(stampedBank(reference, 0), false));
+    const int parameters = host->effect()->numParams;
+
+    std::mutex savedLock;
+    std::vector<std::vector<uint8_t>> savedBanks;
+    std::atomic<int> bankVersion {0}, programVersion {0};
+    long blocks = 0;
+    std::mt19937 audioRandom(1), automationRandom(2), programRandom(3);
+    bool highRate = false;
+
+    runTogether(
+        {
+            [&] {
+                if (blocks % 4 == 0)
+                    setParameter(*host, int(blocks) % parameters, float(audioRandom() % 101) / 100.0f);
+                if (blocks % 4 == 1)
+                    sendMidi(*host, kMidiControlChange, kLearnedController, uint8_t(audioRandom() % 128));
+                if (blocks % 16 == 2)
+                    sendMidi(*host, kMidiProgramChange, uint8_t(audioRandom() % 128), 0);
+                playBlock(*host);
+                ++blocks;
+            },
+            [&] {
+                const int index = int(automationRandom() % unsigned(parameters));
+                setParameter(*host, index, float(automationRandom() % 101) / 100.0f);
+                parameter(*host, index);
+            },
+            [&] {
+                for (int index = 0; index < parameters; ++index) {
+                    host->text(effGetParamName, index);
+                    host->text(effGetParamLabel, index);
+                    host->text(effGetParamDisplay, index);
+                }
+                host->text(effGetProgramName);
+                host->programName(int(host->dispatch(effGetProgram)));
+                host->dispatch(effGetTailSize);
+            },
+            [&] {
+                host->dispatch(effSetProgram, 0, VstIntPtr(programRandom() % unsigned(kNumPrograms)));
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            },
+            [&] { host->restoreChunk(stampedBank(reference, ++bankVersion), false); },
+            [&] {
+                std::vector<uint8_t> saved = host->chunk(false);
+                const std::lock_guard guard(savedLock);
+                if (savedBanks.size() < kMostBanksKept)
+                    savedBanks.push_back(std::move(saved));
+            },
+            [&] {
+                std::vector<uint8_t> program = host->chunk(true);
+                stampRecord(recordOf(program, 0), 'P', ++programVersion);
+                host->restoreChunk(program, true);
+            },
+            [&] {
+                highRate = !highRate;
+                host->dispatch(effMainsChanged, 0, 0);
+                host->dispatch(effSetSampleRate, 0, 0, nullptr, highRate ? 48000.0f : 44100.0f);
+                host->dispatch(effSetBlockSize, 0, highRate ? 512 : kBlockFrames);
+                host->dispatch(effMainsChanged, 0, 1);
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            },
+        },
+        kPlayTime);
+
+    EXPECT_GT(blocks, 100);
+    EXPECT_GT(bankVersion.load(), 2);
+    EXPECT_GT(programVersion.load(), 2);
+    ASSERT_GT(savedBanks.size(), 2u);
+    auto fresh = startedHost();
+    for (const std::vector<uint8_t>& bank : savedBanks) {
+        ASSERT_EQ(bank.size(), kBankChunkSize);
+        expectWholeBank(bank);
+        expectBankRestores(*fresh, bank);
+    }
+}
+
+// Each change, made while other threads save chunks and poll texts, shows in
+// what the plug-in reports after the next block: the same as a plug-in that
+// was given the same change alone.
+TEST(Concurrency, ControlChangesTakeEffectAtTheNextBlock)
+{
+    auto host = startedHost();
+    auto alone = startedHost();
+    for (VstHost* each : {host.get(), alone.get()}) {
+        std::vector<uint8_t> bank = each->chunk(false);
+        bank[kLearnTableOffset] = kLearnedController;
+        bank[kLearnTableOffset + 1] = 0;
+        ASSERT_TRUE(each->restoreChunk(bank, false));
+        each->dispatch(effSetProgram, 0, each->findProgram("Flange 1"));
+    }
+    std::atomic<bool> stopping {false};
+    std::vector<std::thread> readers;
+    readers.emplace_back([&] {
+        while (!stopping)
+            host->chunk(false);
+    });
+    readers.emplace_back([&] {
+        while (!stopping) {
+            host->text(effGetParamDisplay, 0);
+            host->text(effGetProgramName);
+        }
+    });
+
+    struct Change {
+        int parameter;
+        float value;
+    };
+    for (const Change& change : {Change {0, 0.3f}, Change {1, 0.9f}, Change {3, 0.1f}, Change {5, 0.6f}}) {
+        std::thread([&] { setParameter(*host, change.parameter, change.value); }).join();
+        playBlock(*host);
+        setParameter(*alone, change.parameter, change.value);
+        playBlock(*alone);
+        EXPECT_EQ(host->text(effGetParamDisplay, change.parameter), alone->text(effGetParamDisplay, change.parameter))
+            << change.parameter;
+        EXPECT_EQ(parameter(*host, change.parameter), parameter(*alone, change.parameter)) << change.parameter;
+    }
+    for (int value : {20, 110}) {
+        sendMidi(*host, kMidiControlChange, kLearnedController, uint8_t(value));
+        playBlock(*host);
+        sendMidi(*alone, kMidiControlChange, kLearnedController, uint8_t(value));
+        playBlock(*alone);
+        EXPECT_EQ(host->text(effGetParamDisplay, 0), alone->text(effGetParamDisplay, 0)) << value;
+    }
+    for (int program : {7, 99, 7}) {
+        sendMidi(*host, kMidiProgramChange, uint8_t(program), 0);
+        playBlock(*host);
+        EXPECT_EQ(host->dispatch(effGetProgram), program);
+    }
+    stopping = true;
+    for (std::thread& reader : readers)
+        reader.join();
+}
+
+// Threads saving the unchanging bank and program at once each get a whole
+// copy: no call rewrites the chunk another call returned.
+TEST(Concurrency, ChunksSavedAtOnceAreIntact)
+{
+    auto host = startedHost();
+    host->dispatch(effSetProgram, 0, 42);
+    const std::vector<uint8_t> bank = host->chunk(false);
+    const std::vector<uint8_t> program = host->chunk(true);
+    std::atomic<int> copies {0}, torn {0};
+    const auto saveBank = [&] {
+        torn += host->chunk(false) != bank;
+        ++copies;
+    };
+    const auto saveProgram = [&] {
+        torn += host->chunk(true) != program;
+        ++copies;
+    };
+    runTogether({saveBank, saveBank, saveProgram}, std::chrono::seconds(1));
+    EXPECT_GT(copies.load(), 10);
+    EXPECT_EQ(torn.load(), 0) << "of " << copies.load() << " copies";
+}
