@@ -84,7 +84,7 @@ tsan: deps
 	  -DCMAKE_CXX_FLAGS="$(THREAD_SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(THREAD_SANITIZE)" \
 	  -DCMAKE_SHARED_LINKER_FLAGS="$(THREAD_SANITIZE)"
 	cmake --build $(TSAN_BUILD_DIR) -j $(JOBS) --target orvane_tests
-	cd $(TSAN_BUILD_DIR) && TSAN_OPTIONS="$(TSAN_OPTIONS)" ctest --output-on-failure -R '^Concurrency\.'
+	cd $(TSAN_BUILD_DIR) && TSAN_OPTIONS="$(TSAN_OPTIONS)" ctest --output-on-failure -R '^(Concurrency|RealtimeControl)\.'
 
 windows:
 	$(MAKE) deps PACKAGES="$(WINDOWS_PACKAGES)"
