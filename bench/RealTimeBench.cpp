@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <random>
@@ -42,11 +43,12 @@ constexpr double kAutomationHz = 10'000.0;
 constexpr double kTextPollHz = 30.0;
 constexpr double kProgramChangeHz = 2.0;
 constexpr double kChunkTransferHz = 1.0;
-// What the audio thread sends before its blocks: a parameter every few blocks,
-// a learned MIDI control change less often, a MIDI program change every few seconds.
+// What the audio thread sends before its blocks, in both runs: a parameter every
+// few blocks, a learned MIDI control change less often, a MIDI program change
+// about once a second, so that both runs play a like mix of programs.
 constexpr int kBlocksPerAudioParameter = 8;
 constexpr int kBlocksPerMidiControl = 32;
-constexpr int kBlocksPerMidiProgram = 2048;
+constexpr int kBlocksPerMidiProgram = 512;
 constexpr uint8_t kMidiControlChange = 0xB0;
 constexpr uint8_t kMidiProgramChange = 0xC0;
 constexpr uint8_t kLearnedController = 1; // learned by parameter 0 on channel 1
@@ -286,10 +288,37 @@ struct ControlCounts {
     long automation = 0, textPolls = 0, programChanges = 0, chunkTransfers = 0;
 };
 
+// The calls a host makes on its audio thread before a block, the same in every run.
+class AudioThreadCalls {
+public:
+    AudioThreadCalls(const VstHost& host, const std::vector<int>& programs) : host_(host)
+    {
+        std::copy_if(programs.begin(), programs.end(), std::back_inserter(midiPrograms_),
+                     [](int program) { return program < 128; });
+    }
+
+    void operator()(int number)
+    {
+        if (number % kBlocksPerAudioParameter == 0)
+            setParameter(host_, parameter_(random_), value_(random_));
+        if (number % kBlocksPerMidiControl == 0)
+            sendMidi(host_, kMidiControlChange, kLearnedController, uint8_t(127.0f * value_(random_)));
+        if (number % kBlocksPerMidiProgram == kBlocksPerMidiProgram - 1 && !midiPrograms_.empty())
+            sendMidi(host_, kMidiProgramChange, uint8_t(midiPrograms_[random_() % midiPrograms_.size()]), 0);
+    }
+
+private:
+    const VstHost& host_;
+    std::vector<int> midiPrograms_; // the sounding programs a MIDI program change reaches
+    std::mt19937 random_ {1};
+    std::uniform_real_distribution<float> value_ {kLowestAutomatedValue, 1.0f};
+    std::uniform_int_distribution<int> parameter_ {0, host_.effect()->numParams - 1};
+};
+
 BlockTimes playUnderControlLoad(const VstHost& host, int blocks, const std::vector<uint8_t>& bank,
                                 const std::vector<int>& programs, ControlCounts& counts)
 {
-    std::mt19937 audioRandom(1), controlRandom(2), automationRandom(3);
+    std::mt19937 controlRandom(2), automationRandom(3);
     std::uniform_real_distribution<float> value(kLowestAutomatedValue, 1.0f);
     std::uniform_int_distribution<size_t> pick(0, programs.size() - 1);
     const int parameters = host.effect()->numParams;
@@ -303,14 +332,7 @@ BlockTimes playUnderControlLoad(const VstHost& host, int blocks, const std::vect
         host.restoreChunk(bank, false);
         host.restoreChunk(host.chunk(true), true);
     });
-    const BlockTimes times = playInRealTime(host, blocks, [&](int number) {
-        if (number % kBlocksPerAudioParameter == 0)
-            setParameter(host, parameter(audioRandom), value(audioRandom));
-        if (number % kBlocksPerMidiControl == 0)
-            sendMidi(host, kMidiControlChange, kLearnedController, uint8_t(127.0f * value(audioRandom)));
-        if (number % kBlocksPerMidiProgram == kBlocksPerMidiProgram - 1)
-            sendMidi(host, kMidiProgramChange, uint8_t(programs[pick(audioRandom)] % 128), 0);
-    });
+    const BlockTimes times = playInRealTime(host, blocks, AudioThreadCalls(host, programs));
     counts = {automation.count(), texts.count(), programChanges.count(), chunks.count()};
     return times;
 }
@@ -501,8 +523,9 @@ int main(int argc, char** argv)
         const CoreLoad load(options.loadEveryCore);
         {
             const PeriodicThread texts(kTextPollHz, [&] { pollTexts(*host); });
-            quiet = playInRealTime(*host, options.blocks, [](int) {});
+            quiet = playInRealTime(*host, options.blocks, AudioThreadCalls(*host, programs));
         }
+        host->restoreChunk(bank, false);
         busy = playUnderControlLoad(*host, options.blocks, bank, programs, counts);
     }
     std::printf("\nblock times in ms (with the calls the audio thread makes before a block)\n");
@@ -510,8 +533,8 @@ int main(int argc, char** argv)
     printBlockTimes("quiet (texts polled)", quiet);
     printBlockTimes("under control load", busy);
     std::printf("  control load: %ld parameter changes, %ld text polls, %ld program changes, %ld chunk rounds\n"
-                "  (bank save, bank restore, program save and restore); on the audio thread a parameter every\n"
-                "  %d blocks, a learned MIDI control every %d, a MIDI program change every %d\n",
+                "  (bank save, bank restore, program save and restore); in both runs, on the audio thread, a\n"
+                "  parameter every %d blocks, a learned MIDI control every %d, a MIDI program change every %d\n",
                 counts.automation, counts.textPolls, counts.programChanges, counts.chunkTransfers,
                 kBlocksPerAudioParameter, kBlocksPerMidiControl, kBlocksPerMidiProgram);
 

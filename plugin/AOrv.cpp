@@ -23,7 +23,7 @@ constexpr char kRefreshingHostVendor[] = "Ableton";
 // Program names get the interface's 24, as some hosts allocate exactly that.
 constexpr size_t kParameterTextRoom = 32;
 
-// A block waits for the lock at most a quarter of its own duration, within these
+// A block waits for the lock at most half its own duration, within these
 // bounds, and plays silence if it is still held by then.
 constexpr std::chrono::microseconds kShortestLockWait {150};
 constexpr std::chrono::microseconds kLongestLockWait {1000};
@@ -352,16 +352,15 @@ void AOrv::processFrames(float** inputs, float** outputs, VstInt32 sampleFrames,
     const float bpm = readHostTempo();
     // Control calls hold the lock for microseconds; one the system suspended while
     // holding it costs this block, which plays silence rather than arrive late.
-    const auto blockDuration = std::chrono::duration<double>(sampleFrames / double(hostSampleRate.load(std::memory_order_relaxed)));
-    const auto wait = std::clamp(std::chrono::duration_cast<std::chrono::nanoseconds>(blockDuration / 4),
+    const std::chrono::duration<double> halfBlock(0.5 * sampleFrames / hostSampleRate.load(std::memory_order_relaxed));
+    const auto wait = std::clamp(std::chrono::duration_cast<std::chrono::nanoseconds>(halfBlock),
                                  std::chrono::nanoseconds(kShortestLockWait), std::chrono::nanoseconds(kLongestLockWait));
-    std::unique_lock guard(lock, std::defer_lock);
     if (!lock.tryLockFor(wait)) {
         for (int c = 0; c < kNumChannels && replace; ++c)
             std::fill_n(outputs[c], sampleFrames, 0.0f);
         return;
     }
-    guard = std::unique_lock(lock, std::adopt_lock);
+    std::unique_lock guard(lock, std::adopt_lock);
     // What arrived on the audio thread since the last block belongs to this one: a
     // program change first, then the parameter values set with it.
     const int midiProgram = pendingMidiProgram.exchange(-1, std::memory_order_acquire);
