@@ -181,17 +181,16 @@ bool AOrv::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
     return true;
 }
 
-void AOrv::setPendingParameter(int slider, float value)
+// The value waits for the next block or control step that takes the lock.
+void AOrv::setParameter(VstInt32 index, float value)
 {
-    if (slider < 0 || slider >= kNumSliders || std::isnan(value))
+    if (index < 0 || index >= kNumSliders || std::isnan(value))
         return;
     value = std::clamp(value, 0.0f, 1.0f);
-    pending.value[slider].store(value, std::memory_order_relaxed);
-    parameterValue[slider].store(value, std::memory_order_relaxed);
-    pending.changed.fetch_or(1u << slider, std::memory_order_release);
+    pending.value[index].store(value, std::memory_order_relaxed);
+    parameterValue[index].store(value, std::memory_order_relaxed);
+    pending.changed.fetch_or(1u << index, std::memory_order_release);
 }
-
-void AOrv::setParameter(VstInt32 index, float value) { setPendingParameter(index, value); }
 
 float AOrv::getParameter(VstInt32 index)
 {
@@ -332,7 +331,7 @@ VstInt32 AOrv::processEvents(const VstEvents* events)
             const auto control = uint16_t(first | channel << 8);
             for (int slider = 0; slider < kNumSliders; ++slider) {
                 if (learnedControl[slider].load(std::memory_order_relaxed) == control)
-                    setPendingParameter(slider, float(second) / 127.0f);
+                    setParameter(slider, float(second) / 127.0f);
             }
         }
     }

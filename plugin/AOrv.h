@@ -80,7 +80,6 @@ private:
     // The tempo in the host's time info; 0 when it gives none.
     float readHostTempo();
     void processFrames(float** inputs, float** outputs, VstInt32 sampleFrames, bool replace);
-    void setPendingParameter(int slider, float value);
     std::vector<uint8_t>& chunkBufferOfThisThread();
     // Copies the bank a record per hold of the lock, then takes the header and
     // whatever changed meanwhile in one last hold.

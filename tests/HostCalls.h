@@ -8,7 +8,7 @@
 #include "tools/VstHost.h"
 
 // Sends one three-byte MIDI message; the plug-in's answer to effProcessEvents.
-inline VstIntPtr sendMidi(const VstHost& host, uint8_t status, uint8_t first, uint8_t second)
+inline VstIntPtr sendMidi(AEffect* effect, uint8_t status, uint8_t first, uint8_t second)
 {
     VstMidiEvent event {};
     event.type = kVstMidiType;
@@ -19,7 +19,12 @@ inline VstIntPtr sendMidi(const VstHost& host, uint8_t status, uint8_t first, ui
     VstEvents events {};
     events.numEvents = 1;
     events.events[0] = reinterpret_cast<VstEvent*>(&event);
-    return host.dispatch(effProcessEvents, 0, 0, &events);
+    return effect->dispatcher(effect, effProcessEvents, 0, 0, &events, 0.0f);
+}
+
+inline VstIntPtr sendMidi(const VstHost& host, uint8_t status, uint8_t first, uint8_t second)
+{
+    return sendMidi(host.effect(), status, first, second);
 }
 
 inline void setParameter(const VstHost& host, int index, float value)

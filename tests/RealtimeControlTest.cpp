@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "HostCalls.h"
 #include "plugin/AOrv.h"
 
 class AOrvLockHolder {
@@ -41,19 +42,6 @@ std::string parameterDisplay(AEffect* effect, int index)
     char text[64] = {};
     effect->dispatcher(effect, effGetParamDisplay, index, 0, text, 0.0f);
     return text;
-}
-
-void sendProgramChange(AEffect* effect, int program)
-{
-    VstMidiEvent event {};
-    event.type = kVstMidiType;
-    event.byteSize = sizeof event;
-    event.midiData[0] = char(0xC0);
-    event.midiData[1] = char(program);
-    VstEvents events {};
-    events.numEvents = 1;
-    events.events[0] = reinterpret_cast<VstEvent*>(&event);
-    effect->dispatcher(effect, effProcessEvents, 0, 0, &events, 0.0f);
 }
 
 std::vector<float> playBlock(AEffect* effect)
@@ -89,7 +77,7 @@ TEST(RealtimeControl, AudioThreadCallsReturnWhileTheLockIsHeldAndReachTheNextBlo
 
     AOrvLockHolder holder(*plugIn);
     auto audioThreadCalls = std::async(std::launch::async, [&] {
-        sendProgramChange(effect, program);
+        sendMidi(effect, 0xC0, uint8_t(program), 0);
         effect->setParameter(effect, 0, 0.75f);
         const float value = effect->getParameter(effect, 0);
         const std::vector<float> block = playBlock(effect);
