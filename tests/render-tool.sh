@@ -179,14 +179,21 @@ chmod 640 "$work/linked/kept.wav"
 [ -L "$work/link.wav" ] && [ "$(head -c 4 "$work/linked/kept.wav")" = RIFF ]
 [ "$(stat -c %a "$work/linked/kept.wav")" = 640 ]
 # A writable file in a folder the user may not write to is refused with why.
-mkdir -p "$work/locked"
-echo "kept" > "$work/locked/kept.wav"
-chmod 666 "$work/locked/kept.wav"
-chmod 555 "$work/locked"
+# Root writes anywhere, so as root the case runs as an unprivileged user, in a
+# folder of its own that user can reach wherever the build lies.
 if [ "$(id -u)" -eq 0 ]; then as_user="setpriv --reuid=65534 --regid=65534 --clear-groups"; else as_user=; fi
-if $as_user "$render" "$plugin" --seconds 0.1 --output "$work/locked/kept.wav" 2> "$work/locked.err"; then exit 1; fi
+reachable=$(mktemp -d)
+chmod 755 "$reachable"
+cp "$render" "$plugin" "$reachable/"
+mkdir "$reachable/locked"
+echo "kept" > "$reachable/locked/kept.wav"
+chmod 666 "$reachable/locked/kept.wav"
+chmod 555 "$reachable/locked"
+if $as_user "$reachable/$(basename "$render")" "$reachable/$(basename "$plugin")" --seconds 0.1 \
+  --output "$reachable/locked/kept.wav" 2> "$work/locked.err"; then exit 1; fi
 grep -q "cannot replace .*kept.wav: its folder .*locked is not writable" "$work/locked.err"
-chmod 755 "$work/locked"
+chmod 755 "$reachable/locked"
+rm -rf "$reachable"
 
 # A stop signal removes the temporaries, leaves the targets untouched and
 # exits with 128 + its number. The input is a pipe that stays open, so the
