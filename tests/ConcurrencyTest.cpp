@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -87,17 +88,24 @@ std::vector<uint8_t> stampedBank(std::vector<uint8_t> bank, int version)
     return bank;
 }
 
-// Runs each loop on its own thread until `duration` has passed.
+// Runs each loop on its own thread until `duration` has passed and every loop has
+// gone round a few times (a slow build, such as the thread sanitizer's, takes longer).
 void runTogether(std::vector<std::function<void()>> loops, Clock::duration duration)
 {
+    constexpr int kLeastRounds = 4;
     std::atomic<bool> stopping {false};
+    std::vector<std::atomic<int>> rounds(loops.size());
     std::vector<std::thread> threads;
-    for (auto& loop : loops)
-        threads.emplace_back([&stopping, &loop] {
-            while (!stopping.load(std::memory_order_relaxed))
+    for (size_t index = 0; index < loops.size(); ++index)
+        threads.emplace_back([&stopping, &loop = loops[index], &done = rounds[index]] {
+            while (!stopping.load(std::memory_order_relaxed)) {
                 loop();
+                ++done;
+            }
         });
     std::this_thread::sleep_for(duration);
+    while (std::any_of(rounds.begin(), rounds.end(), [](const std::atomic<int>& done) { return done < kLeastRounds; }))
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     stopping = true;
     for (std::thread& thread : threads)
         thread.join();
