@@ -151,6 +151,8 @@ VstIntPtr VstHost::answerOpcode(VstInt32 opcode, VstIntPtr, void* ptr)
         return VstIntPtr(sampleRate);
     case audioMasterGetBlockSize:
         return blockSize;
+    case audioMasterGetCurrentProcessLevel:
+        return processLevel;
     case audioMasterGetTime:
         timeInfo.sampleRate = sampleRate;
         timeInfo.tempo = tempo;

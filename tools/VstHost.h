@@ -50,6 +50,7 @@ public:
     VstInt32 blockSize = 512;
     double tempo = 120.0;
     std::string vendor = "Orvane";
+    VstInt32 processLevel = kVstProcessLevelUnknown;
     // What the plug-in asked of the host.
     int displayRefreshes = 0;
     int eventRequests = 0;

@@ -872,6 +872,7 @@ int run(int argc, char** argv)
     VstHost host;
     host.sampleRate = float(rate);
     host.blockSize = options.block;
+    host.processLevel = kVstProcessLevelOffline; // a render never has to keep pace
     std::string error;
     if (!host.load(options.plugin, error))
         fail(error);

@@ -110,8 +110,18 @@ enum AudioMasterOpcodes : VstInt32 {
     audioMasterGetTime = 7,
     audioMasterGetSampleRate = 16,
     audioMasterGetBlockSize = 17,
+    audioMasterGetCurrentProcessLevel = 23,
     audioMasterGetVendorString = 32,
     audioMasterUpdateDisplay = 42,
+};
+
+// What the host's current thread is doing, as audioMasterGetCurrentProcessLevel answers.
+enum VstProcessLevels : VstInt32 {
+    kVstProcessLevelUnknown = 0,
+    kVstProcessLevelUser = 1,
+    kVstProcessLevelRealtime = 2,
+    kVstProcessLevelPrefetch = 3,
+    kVstProcessLevelOffline = 4,
 };
 
 enum VstPlugCategory : VstInt32 { kPlugCategEffect = 1 };
