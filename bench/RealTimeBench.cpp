@@ -120,6 +120,7 @@ std::unique_ptr<VstHost> startedHost(const std::string& path)
 {
     auto host = std::make_unique<VstHost>();
     host->blockSize = kBlockFrames;
+    host->processLevel = kVstProcessLevelRealtime;
     std::string error;
     if (!host->load(path, error)) {
         std::fprintf(stderr, "realtime bench: %s\n", error.c_str());

@@ -142,8 +142,10 @@ void AOrv::setProgram(VstInt32 index)
         return;
     {
         std::lock_guard guard(lock);
-        // Values set before the change belong to the outgoing program.
+        // Values set before the change belong to the outgoing program, and the
+        // host's choice supersedes a MIDI program change that came before it.
         applyPendingParameters();
+        pendingMidiProgram.store(-1, std::memory_order_relaxed);
         selectProgramLocked(index);
     }
     refreshAfterProgramChange();
@@ -218,15 +220,20 @@ void AOrv::getParameterDisplay(VstInt32 index, char* text)
     ::getParameterDisplay(core, index, text, kParameterTextRoom);
 }
 
-std::vector<uint8_t>& AOrv::chunkBufferOfThisThread()
+uint8_t* AOrv::chunkBufferOfThisThread(size_t size)
 {
     const std::thread::id thisThread = std::this_thread::get_id();
-    for (ThreadChunkBuffer& buffer : chunkBuffers) {
-        if (buffer.owner == thisThread)
-            return buffer.bytes;
+    auto buffer = std::find_if(chunkBuffers.begin(), chunkBuffers.end(),
+                               [&](const ChunkBuffer& each) { return each.owner == thisThread; });
+    if (buffer == chunkBuffers.end()) {
+        buffer = std::min_element(chunkBuffers.begin(), chunkBuffers.end(),
+                                  [](const ChunkBuffer& a, const ChunkBuffer& b) { return a.lastSave < b.lastSave; });
+        buffer->owner = thisThread;
     }
-    chunkBuffers.push_back({thisThread, std::vector<uint8_t>(kBankChunkSize)});
-    return chunkBuffers.back().bytes;
+    buffer->lastSave = ++chunkSaves;
+    if (buffer->bytes.size() != size)
+        buffer->bytes = std::vector<uint8_t>(size);
+    return buffer->bytes.data();
 }
 
 void AOrv::copyBankForSave(uint8_t* out)
@@ -262,14 +269,16 @@ void AOrv::copyBankForSave(uint8_t* out)
     }
 }
 
-// Each thread gets its own buffer, and the records are encoded outside the playing lock.
+// The chunk a thread is given stays as it is until that thread saves again, or
+// until threads that saved since have taken every buffer; the records are
+// encoded outside the playing lock.
 VstInt32 AOrv::getChunk(void** data, bool isPreset)
 {
     if (!data)
         return 0;
     const ChunkKind kind = isPreset ? ChunkKind::Program : ChunkKind::Bank;
     std::lock_guard chunkGuard(chunkLock);
-    uint8_t* out = chunkBufferOfThisThread().data();
+    uint8_t* out = chunkBufferOfThisThread(chunkSize(kind));
     if (isPreset) {
         {
             std::lock_guard guard(lock);
@@ -301,6 +310,7 @@ VstInt32 AOrv::setChunk(void* data, VstInt32 byteSize, bool isPreset)
             return 0;
         std::lock_guard guard(lock);
         applyPendingParameters();
+        pendingMidiProgram.store(-1, std::memory_order_relaxed);
         installChunk(core, chunk);
         markRecordChanged(core.currentIndex);
         publishSliderState();
@@ -349,15 +359,21 @@ void AOrv::processFrames(float** inputs, float** outputs, VstInt32 sampleFrames,
     if (sampleFrames <= 0 || !inputs || !outputs)
         return;
     const float bpm = readHostTempo();
-    // Control calls hold the lock for microseconds; one the system suspended while
-    // holding it costs this block, which plays silence rather than arrive late.
-    const std::chrono::duration<double> halfBlock(0.5 * sampleFrames / hostSampleRate.load(std::memory_order_relaxed));
-    const auto wait = std::clamp(std::chrono::duration_cast<std::chrono::nanoseconds>(halfBlock),
-                                 std::chrono::nanoseconds(kShortestLockWait), std::chrono::nanoseconds(kLongestLockWait));
-    if (!lock.tryLockFor(wait)) {
-        for (int c = 0; c < kNumChannels && replace; ++c)
-            std::fill_n(outputs[c], sampleFrames, 0.0f);
-        return;
+    // Control calls hold the lock for microseconds; in a real-time stream one the
+    // system suspended while holding it costs this block, which plays silence
+    // rather than arrive late. Offline, nothing is late: the block waits.
+    if (getCurrentProcessLevel() == kVstProcessLevelOffline) {
+        lock.lock();
+    } else {
+        const std::chrono::duration<double> halfBlock(0.5 * sampleFrames / sampleRate.load(std::memory_order_relaxed));
+        const auto wait = std::clamp(std::chrono::duration_cast<std::chrono::nanoseconds>(halfBlock),
+                                     std::chrono::nanoseconds(kShortestLockWait),
+                                     std::chrono::nanoseconds(kLongestLockWait));
+        if (!lock.tryLockFor(wait)) {
+            for (int c = 0; c < kNumChannels && replace; ++c)
+                std::fill_n(outputs[c], sampleFrames, 0.0f);
+            return;
+        }
     }
     std::unique_lock guard(lock, std::adopt_lock);
     // What arrived on the audio thread since the last block belongs to this one: a
@@ -403,7 +419,6 @@ void AOrv::setSampleRate(float rate)
     if (!(rate > 0.0f))
         return;
     AudioEffectX::setSampleRate(rate);
-    hostSampleRate.store(rate, std::memory_order_relaxed);
     std::lock_guard guard(lock);
     applyPendingParameters();
     setHostAudioSettings(core, rate, core.blockSize);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -61,11 +62,15 @@ private:
         std::atomic<float> value[kNumSliders] {};
         std::atomic<uint32_t> changed {0}; // a bit per slider
     };
-    // A thread's own chunk buffer: it stays valid until that thread asks again.
-    struct ThreadChunkBuffer {
-        std::thread::id owner;
+    // A chunk buffer, lent to the thread that saved into it last.
+    struct ChunkBuffer {
+        std::thread::id owner; // none until lent
+        uint64_t lastSave = 0;
         std::vector<uint8_t> bytes;
     };
+    // Threads whose last chunk stays untouched at once; a new saving thread takes
+    // the buffer of the one that saved longest ago.
+    static constexpr int kChunkBuffers = 8;
 
     // The following four run with the lock held.
     // Selects a program, noting the records it changes for a bank save under way.
@@ -80,7 +85,8 @@ private:
     // The tempo in the host's time info; 0 when it gives none.
     float readHostTempo();
     void processFrames(float** inputs, float** outputs, VstInt32 sampleFrames, bool replace);
-    std::vector<uint8_t>& chunkBufferOfThisThread();
+    // This thread's buffer, sized to hold `size` bytes; under `chunkLock`.
+    uint8_t* chunkBufferOfThisThread(size_t size);
     // Copies the bank a record per hold of the lock, then takes the header and
     // whatever changed meanwhile in one last hold.
     void copyBankForSave(uint8_t* out);
@@ -92,9 +98,9 @@ private:
     std::atomic<float> parameterValue[kNumSliders] {};    // what getParameter answers
     std::atomic<uint16_t> learnedControl[kNumSliders] {}; // per slider: controller | channel << 8
     std::atomic<int> pendingMidiProgram {-1};             // a program change the next block selects
-    std::atomic<float> hostSampleRate {44100.0f};         // sets how long a block waits for the lock
     uint64_t recordChangeCount = 0;                       // under `lock`
     std::unique_ptr<uint64_t[]> recordChangedAt;          // under `lock`: per slot, the count at its last change
     std::unique_ptr<OrvPreset[]> savedRecords;            // under `chunkLock`: the copy a save encodes
-    std::vector<ThreadChunkBuffer> chunkBuffers;          // under `chunkLock`
+    std::array<ChunkBuffer, kChunkBuffers> chunkBuffers;  // under `chunkLock`
+    uint64_t chunkSaves = 0;                              // under `chunkLock`
 };

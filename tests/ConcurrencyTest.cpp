@@ -11,9 +11,11 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <latch>
 #include <memory>
 #include <mutex>
 #include <random>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -34,10 +36,12 @@ constexpr uint8_t kMidiProgramChange = 0xC0;
 constexpr uint8_t kLearnedController = 1; // learned by parameter 0 on channel 1
 constexpr size_t kLearnTableOffset = offsetof(OrvChunkHeader, learnTable);
 
-std::unique_ptr<VstHost> startedHost()
+// A host that says it plays in real time, or offline when each block must take effect.
+std::unique_ptr<VstHost> startedHost(VstInt32 processLevel = kVstProcessLevelRealtime)
 {
     auto host = std::make_unique<VstHost>();
     host->blockSize = kBlockFrames;
+    host->processLevel = processLevel;
     std::string error;
     EXPECT_TRUE(host->load(ORVANE_PLUGIN_PATH, error)) << error;
     host->start();
@@ -236,11 +240,12 @@ TEST(Concurrency, EveryControlCallDuringPlayLeavesSavedBanksWhole)
 
 // Each change, made while other threads save chunks and poll texts, shows in
 // what the plug-in reports after the next block: the same as a plug-in that
-// was given the same change alone.
+// was given the same change alone. The host plays offline, so that no block
+// gives up on the lock.
 TEST(Concurrency, ControlChangesTakeEffectAtTheNextBlock)
 {
-    auto host = startedHost();
-    auto alone = startedHost();
+    auto host = startedHost(kVstProcessLevelOffline);
+    auto alone = startedHost(kVstProcessLevelOffline);
     for (VstHost* each : {host.get(), alone.get()}) {
         std::vector<uint8_t> bank = each->chunk(false);
         bank[kLearnTableOffset] = kLearnedController;
@@ -311,4 +316,75 @@ TEST(Concurrency, ChunksSavedAtOnceAreIntact)
     runTogether({saveBank, saveBank, saveProgram}, std::chrono::seconds(1));
     EXPECT_GT(copies.load(), 10);
     EXPECT_EQ(torn.load(), 0) << "of " << copies.load() << " copies";
+}
+
+// However many threads save chunks, the plug-in keeps a few buffers: threads
+// alive at once (so each has its own id) in waves, each saving the bank once,
+// are given at most eight buffers, as a buffer is reused where it lies. A chunk
+// stays as returned while threads that saved after it have not taken every
+// buffer.
+TEST(Concurrency, ChunkBuffersStayFewWhateverTheNumberOfSavingThreads)
+{
+    constexpr int kWaves = 6;
+    constexpr int kThreadsAtOnce = 50;
+    auto host = startedHost();
+    AEffect* effect = host->effect();
+    std::set<void*> buffers;
+    std::mutex buffersLock;
+    for (int wave = 0; wave < kWaves; ++wave) {
+        std::latch allSaved(kThreadsAtOnce);
+        std::vector<std::thread> savers;
+        for (int saver = 0; saver < kThreadsAtOnce; ++saver)
+            savers.emplace_back([&] {
+                void* chunk = nullptr;
+                effect->dispatcher(effect, effGetChunk, 0, 0, &chunk, 0.0f);
+                {
+                    const std::lock_guard guard(buffersLock);
+                    buffers.insert(chunk);
+                }
+                allSaved.arrive_and_wait();
+            });
+        for (std::thread& saver : savers)
+            saver.join();
+    }
+    EXPECT_LE(buffers.size(), 8u) << "buffers given out to " << kWaves * kThreadsAtOnce << " threads";
+
+    const std::vector<uint8_t> program = host->chunk(true);
+    void* kept = nullptr;
+    const auto size = size_t(host->dispatch(effGetChunk, 1, 0, &kept));
+    host->dispatch(effSetProgram, 0, 42);
+    for (int other = 0; other < 7; ++other)
+        std::thread([&] { host->chunk(other % 2 != 0); }).join();
+    ASSERT_EQ(size, program.size());
+    EXPECT_EQ(std::memcmp(kept, program.data(), size), 0) << "seven other threads saved since";
+}
+
+// The sample rate and block size set from two threads at once, while blocks
+// play: no race, and the last settings hold.
+TEST(Concurrency, SampleRateAndBlockSizeSetFromTwoThreadsAtOnce)
+{
+    auto host = startedHost();
+    host->dispatch(effSetProgram, 0, host->findProgram("Simple Delay"));
+    std::mt19937 rates(4), sizes(5);
+    runTogether(
+        {
+            [&] { playBlock(*host); },
+            [&] {
+                host->dispatch(effSetSampleRate, 0, 0, nullptr, rates() % 2 ? 48000.0f : 44100.0f);
+                host->dispatch(effSetBlockSize, 0, rates() % 2 ? 256 : kBlockFrames);
+            },
+            [&] {
+                host->dispatch(effSetBlockSize, 0, sizes() % 2 ? 128 : kBlockFrames);
+                host->dispatch(effSetSampleRate, 0, 0, nullptr, sizes() % 2 ? 96000.0f : 44100.0f);
+            },
+        },
+        std::chrono::milliseconds(200));
+    host->dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
+    host->dispatch(effSetBlockSize, 0, 256);
+    auto settled = startedHost();
+    settled->dispatch(effSetProgram, 0, settled->findProgram("Simple Delay"));
+    settled->dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
+    settled->dispatch(effSetBlockSize, 0, 256);
+    EXPECT_EQ(host->dispatch(effGetTailSize), settled->dispatch(effGetTailSize));
+    EXPECT_EQ(host->chunk(true), settled->chunk(true));
 }

@@ -79,5 +79,35 @@ TEST(DelayMemory, NoProgramHearsWhatAnEarlierOneLeftInItsLines)
     EXPECT_GT(programsWithLines, 100);
 }
 
+// A Sine LFO of depth 1 sweeps its delay between no time and twice the stored
+// one, so its reads reach past the stored time from the first sweep on.
+TEST(DelayMemory, ADelaySweptByAFastDeepSineLfoHearsNothingEarlier)
+{
+    OrvPreset swept = silentRecord();
+    useModule(swept, 0, OscKind::StereoIn, ProcessKind::NoProcess);
+    silenceOutputs(swept, 0);
+    addRoute(swept, 0, 0, ModKind::Mix, 1, 1.0f);
+    useModule(swept, 1, OscKind::SineLfo, ProcessKind::Delay);
+    swept.processTime[1] = 2000.0f;
+    swept.phaseOrLfoDepth[1] = 1.0f;
+    swept.oscFrequency[1] = 20.0f;
+
+    const int frames = kSecond / 4;
+    const Stereo input {whiteNoise(0.5f, frames, 3), whiteNoise(0.5f, frames, 4)};
+    ProgramPlayer fresh(0);
+    ProgramPlayer reused(0);
+    for (ProgramPlayer* player : {&fresh, &reused})
+        player->core.bank[1] = swept;
+    const auto earlier = sine(330.0f, 0.9f, kDelayPoolSamples);
+    std::copy(earlier.begin(), earlier.end(), reused.core.engine->delayPool.get());
+    ASSERT_TRUE(selectProgram(fresh.core, 1));
+    ASSERT_TRUE(selectProgram(reused.core, 1));
+    const Stereo expected = fresh.play(input, 64);
+    const Stereo played = reused.play(input, 64);
+    EXPECT_EQ(std::memcmp(played.left.data(), expected.left.data(), sizeof(float) * size_t(frames)), 0);
+    EXPECT_EQ(std::memcmp(played.right.data(), expected.right.data(), sizeof(float) * size_t(frames)), 0);
+    EXPECT_GT(rms(expected.left), 0.05) << "the swept delay plays its input";
+}
+
 } // namespace
 } // namespace engine_test

@@ -148,8 +148,10 @@ TEST(PluginHost, AnswersItsIdentity)
     VstPinProperties pin {};
     ASSERT_EQ(host->dispatch(effGetInputProperties, 1, 0, &pin), 1);
     EXPECT_STREQ(pin.label, "Orvane input 2");
+    EXPECT_EQ(pin.flags, kVstPinIsActive | kVstPinIsStereo);
     ASSERT_EQ(host->dispatch(effGetOutputProperties, 0, 0, &pin), 1);
     EXPECT_STREQ(pin.label, "Orvane output 1");
+    EXPECT_EQ(pin.flags, kVstPinIsActive | kVstPinIsStereo);
     EXPECT_EQ(host->dispatch(effGetOutputProperties, 2, 0, &pin), 0);
 }
 
@@ -361,6 +363,95 @@ TEST(PluginHost, MidiSelectsProgramsAndDrivesLearnedSliders)
     sendMidi(*host, 0xC0, 42, 0);
     processBlock(*host);
     EXPECT_EQ(host->dispatch(effGetProgram), 42) << "the block the program change arrives with selects it";
+}
+
+// Controller 123 is the learn table's "none" (and all notes off, which hosts
+// send on stop), and a status byte's low nibble is one of 16 channels.
+TEST(PluginHost, MidiControlsReachOnlyTheSliderThatLearnedThemOnTheirChannel)
+{
+    auto host = loadedHost();
+    loadShapedProgram(*host);
+    for (int slider = 0; slider < kNumSliders; ++slider)
+        setParameter(*host, slider, 0.5f);
+    sendMidi(*host, 0xB0, 123, 0);
+    sendMidi(*host, 0xB3, 123, 127);
+    sendMidi(*host, 0xBB, 7, 127); // channel 12 is not channel 4
+    processBlock(*host);
+    for (int slider = 0; slider < kNumSliders; ++slider)
+        EXPECT_EQ(parameter(*host, slider), 0.5f) << slider;
+}
+
+// A program the host selects or restores wins over a MIDI program change that
+// came before it and waits for the next block; one that comes after still selects.
+TEST(PluginHost, TheHostsLaterChoiceOfProgramSupersedesAWaitingMidiProgramChange)
+{
+    auto host = loadedHost();
+    auto other = loadedHost();
+    other->dispatch(effSetProgram, 0, 82);
+    const std::vector<uint8_t> bankOn82 = other->chunk(false);
+    const std::vector<uint8_t> programOf82 = other->chunk(true);
+
+    sendMidi(*host, 0xC0, 100, 0);
+    host->dispatch(effSetProgram, 0, 78);
+    processBlock(*host);
+    EXPECT_EQ(host->dispatch(effGetProgram), 78);
+
+    sendMidi(*host, 0xC0, 100, 0);
+    ASSERT_TRUE(host->restoreChunk(bankOn82, false));
+    processBlock(*host);
+    EXPECT_EQ(host->dispatch(effGetProgram), 82);
+
+    sendMidi(*host, 0xC0, 100, 0);
+    ASSERT_TRUE(host->restoreChunk(programOf82, true));
+    processBlock(*host);
+    EXPECT_EQ(host->dispatch(effGetProgram), 82) << "a restored program is not replaced";
+
+    sendMidi(*host, 0xC0, 100, 0);
+    host->dispatch(effMainsChanged, 0, 0);
+    host->dispatch(effSetProgram, 0, 83);
+    host->dispatch(effMainsChanged, 0, 1);
+    processBlock(*host);
+    EXPECT_EQ(host->dispatch(effGetProgram), 83);
+
+    host->dispatch(effSetProgram, 0, 5);
+    sendMidi(*host, 0xC0, 0, 0);
+    processBlock(*host);
+    EXPECT_EQ(host->dispatch(effGetProgram), 0) << "a program change after the host's choice, to program 0";
+}
+
+// A value set just before a program change or a bank save, with no block
+// between, is the outgoing program's and is saved; it is applied once only.
+TEST(PluginHost, AParameterValueBelongsToTheProgramItWasSetOnUntilAnyBlock)
+{
+    auto host = loadedHost();
+    auto reference = loadedHost();
+    auto untouched = loadedHost();
+    const int flanger = host->findProgram("Flange 1");
+    const int delay = host->findProgram("Simple Delay");
+    for (VstHost* each : {host.get(), reference.get()}) {
+        each->dispatch(effSetProgram, 0, flanger);
+        setParameter(*each, 0, 0.125f);
+    }
+    processBlock(*reference);
+    host->dispatch(effSetProgram, 0, delay);
+    untouched->dispatch(effSetProgram, 0, delay);
+    processBlock(*host);
+    processBlock(*host);
+    EXPECT_EQ(parameter(*host, 0), parameter(*untouched, 0)) << "the incoming program keeps its own value";
+    EXPECT_EQ(host->text(effGetParamDisplay, 0), untouched->text(effGetParamDisplay, 0));
+    host->dispatch(effSetProgram, 0, flanger);
+    reference->dispatch(effSetProgram, 0, flanger);
+    EXPECT_EQ(parameter(*host, 0), parameter(*reference, 0)) << "the outgoing program kept the value";
+    EXPECT_EQ(host->text(effGetParamDisplay, 0), reference->text(effGetParamDisplay, 0));
+
+    setParameter(*host, 3, 0.875f);
+    setParameter(*reference, 3, 0.875f);
+    processBlock(*reference);
+    const std::vector<uint8_t> saved = host->chunk(false);
+    auto restored = loadedHost();
+    ASSERT_TRUE(restored->restoreChunk(saved, false));
+    EXPECT_EQ(parameter(*restored, 3), parameter(*reference, 3)) << "a bank saved before the next block";
+    EXPECT_EQ(restored->text(effGetParamDisplay, 3), reference->text(effGetParamDisplay, 3));
 }
 
 TEST(PluginHost, AskedOnlyAnAbletonHostToRefreshAfterAProgramChange)

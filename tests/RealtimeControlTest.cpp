@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <chrono>
 #include <cstring>
 #include <future>
@@ -34,6 +36,13 @@ namespace {
 
 VstIntPtr silentHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float)
 {
+    return opcode == audioMasterVersion ? kVstVersion : 0;
+}
+
+VstIntPtr offlineHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float)
+{
+    if (opcode == audioMasterGetCurrentProcessLevel)
+        return kVstProcessLevelOffline;
     return opcode == audioMasterVersion ? kVstVersion : 0;
 }
 
@@ -101,4 +110,33 @@ TEST(RealtimeControl, AudioThreadCallsReturnWhileTheLockIsHeldAndReachTheNextBlo
     const auto size = effect->dispatcher(effect, effGetChunk, 1, 0, &saved, 0.0f);
     ASSERT_EQ(expected->dispatcher(expected, effGetChunk, 1, 0, &expectedSaved, 0.0f), size);
     EXPECT_EQ(std::memcmp(saved, expectedSaved, size_t(size)), 0) << "the same program with the same slider value";
+}
+
+// Offline, as in an export, no block is late: one waits for a lock held for
+// milliseconds and then plays. In real time, a block waits at least its
+// shortest wait before it gives up and plays silence.
+TEST(RealtimeControl, OfflineBlocksWaitForTheLockAndRealTimeBlocksWaitTheirShortestWait)
+{
+    using namespace std::chrono;
+    std::unique_ptr<AOrv> exporting(static_cast<AOrv*>(createEffectInstance(offlineHost)));
+    AEffect* offline = exporting->getAeffect();
+    AOrvLockHolder offlineHolder(*exporting);
+    auto offlineBlock = std::async(std::launch::async, [&] { return playBlock(offline); });
+    const bool waited = offlineBlock.wait_for(milliseconds(5)) == std::future_status::timeout;
+    offlineHolder.release();
+    EXPECT_TRUE(waited) << "an offline block gave up on the lock";
+    const std::vector<float> played = offlineBlock.get();
+    EXPECT_TRUE(std::any_of(played.begin(), played.end(), [](float sample) { return sample != 0.0f; }))
+        << "the default program passes its input on";
+
+    std::unique_ptr<AOrv> streaming(static_cast<AOrv*>(createEffectInstance(silentHost)));
+    AEffect* realTime = streaming->getAeffect();
+    AOrvLockHolder realTimeHolder(*streaming);
+    const auto [silent, blockTime] = std::async(std::launch::async, [&] {
+        const auto start = steady_clock::now();
+        const std::vector<float> block = playBlock(realTime);
+        return std::make_pair(block, steady_clock::now() - start);
+    }).get();
+    EXPECT_EQ(silent, std::vector<float>(64, 0.0f));
+    EXPECT_GE(blockTime, microseconds(150)) << "64 frames at 44100 Hz wait the shortest wait, 150 microseconds";
 }

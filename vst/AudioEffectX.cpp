@@ -157,6 +157,11 @@ const VstTimeInfo* AudioEffectX::getTimeInfo(VstInt32 filter)
     return reinterpret_cast<const VstTimeInfo*>(callHost(audioMasterGetTime, 0, filter));
 }
 
+VstInt32 AudioEffectX::getCurrentProcessLevel()
+{
+    return VstInt32(callHost(audioMasterGetCurrentProcessLevel));
+}
+
 void AudioEffectX::wantEvents()
 {
     callHost(audioMasterWantMidi, 0, 1);

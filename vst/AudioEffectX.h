@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include "VstInterface.h"
 
 // Owns the AEffect record a host talks to and turns its dispatcher calls into
@@ -47,8 +49,9 @@ protected:
     VstIntPtr callHost(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
                        float opt = 0.0f);
 
-    float sampleRate = 44100.0f;
-    VstInt32 blockSize = 1024;
+    // Atomic, as a host may set them from two threads at once.
+    std::atomic<float> sampleRate {44100.0f};
+    std::atomic<VstInt32> blockSize {1024};
     audioMasterCallback audioMaster;
     AEffect cEffect {};
 };
@@ -79,6 +82,8 @@ public:
 protected:
     // The host's time info with the fields `filter` asks for; null when it gives none.
     const VstTimeInfo* getTimeInfo(VstInt32 filter);
+    // What the host's calling thread is doing: a kVstProcessLevel value, 0 when it does not say.
+    VstInt32 getCurrentProcessLevel();
     void wantEvents();
     bool updateDisplay();
     // The host's vendor string, empty when it gives none.
