@@ -223,7 +223,32 @@ done <<EOF
 INT 130
 TERM 143
 HUP 129
+PIPE 141
+XFSZ 153
+USR1 138
+USR2 140
+ALRM 142
 EOF
+
+# A write that meets the file-size limit or a pipe no one reads ends the run
+# with the cause and exit 1, leaving no file behind. The pipe's reader is
+# gone before the renderer starts: fd 4 writes into a FIFO whose one reader,
+# fd 3, is closed. The limit holds the audio below but not the bank.
+rm -f "$work/reader.fifo" && mkfifo "$work/reader.fifo"
+exec 3<> "$work/reader.fifo" 4> "$work/reader.fifo" 3>&-
+while IFS='|' read -r reason limit arguments; do
+  eval "set -- $arguments"
+  if (ulimit -f "$limit" && "$render" "$plugin" "$@" 2> "$work/cut-short.err" >&4); then status=0; else status=$?; fi
+  [ "$status" -eq 1 ] || { echo "exit $status, not 1: $arguments"; exit 1; }
+  [ "$(wc -l < "$work/cut-short.err")" -eq 1 ] && grep -q "^orvane-render: cannot write .*: $reason\$" "$work/cut-short.err" \
+    || { echo "not \"$reason\" alone: $(cat "$work/cut-short.err")"; exit 1; }
+  [ -z "$(find "$work" -name 'cut-short.*' ! -name '*.err')" ] || { echo "output left behind: $arguments"; exit 1; }
+done <<EOF
+File too large|800|--seconds 10 --output "$work/cut-short.wav" --save-bank "$work/cut-short.orv"
+File too large|800|--seconds 0.5 --output "$work/cut-short.flac" --save-bank "$work/cut-short.orv"
+Broken pipe|unlimited|--seconds 1 --output "$work/cut-short.ogg" --save-program "$work/cut-short.orv"
+EOF
+exec 4>&-
 
 # On a terminal, a render that runs past a few seconds shows its progress.
 slow_input="{ head -c 30000 '$work/out.wav'; sleep 2.5; tail -c +30001 '$work/out.wav'; }"

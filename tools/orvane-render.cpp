@@ -402,13 +402,47 @@ struct TemporarySlot {
 };
 // One for each output: --output, --save-bank and --save-program.
 TemporarySlot temporarySlots[3];
-constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-extern "C" void removeTemporariesAndExit(int signal)
+// Every signal that ends the process by default and can be caught.
+sigset_t stopSignals()
 {
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGILL, SIGTRAP, SIGABRT, SIGBUS, SIGFPE, SIGUSR1, SIGSEGV,
+                             SIGUSR2, SIGPIPE, SIGALRM, SIGTERM, SIGSTKFLT, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF,
+                             SIGPOLL, SIGPWR, SIGSYS})
+        sigaddset(&signals, signal);
+    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
+        sigaddset(&signals, signal);
+    return signals;
+}
+
+// What each signal did before the renderer took it over.
+struct sigaction previousActions[_NSIG];
+
+bool isFault(int signal)
+{
+    return signal == SIGILL || signal == SIGTRAP || signal == SIGBUS || signal == SIGFPE || signal == SIGSEGV ||
+           signal == SIGSYS;
+}
+
+extern "C" void removeTemporariesAndExit(int signal, siginfo_t* info, void*)
+{
+    // The kernel raises SIGPIPE and SIGXFSZ in the process whose write met a
+    // closed pipe or the file-size limit; that write then fails with EPIPE or
+    // EFBIG and is reported as any failed write.
+    const bool ownWrite = info->si_code == SI_USER && info->si_pid == getpid();
+    if ((signal == SIGPIPE || signal == SIGXFSZ) && ownWrite)
+        return;
     for (const TemporarySlot& slot : temporarySlots) {
         if (slot.used)
             unlink(slot.path);
+    }
+    // A fault of the process's own recurs once the handler returns, and ends
+    // the process as it would have: with a core dump or a sanitizer's report.
+    if (isFault(signal) && info->si_code > 0) {
+        sigaction(signal, &previousActions[signal], nullptr);
+        return;
     }
     _exit(128 + signal);
 }
@@ -417,16 +451,17 @@ extern "C" void removeTemporariesAndExit(int signal)
 // temporaries and exit; an ignored one (as nohup ignores SIGHUP) stays so.
 void handleStopSignals()
 {
-    for (const int signal : kStopSignals) {
-        struct sigaction action {};
-        sigaction(signal, nullptr, &action);
-        if (action.sa_handler == SIG_IGN)
+    const sigset_t signals = stopSignals();
+    for (int signal = 1; signal < _NSIG; ++signal) {
+        if (sigismember(&signals, signal) != 1)
             continue;
-        action.sa_handler = removeTemporariesAndExit;
-        sigemptyset(&action.sa_mask);
-        for (const int other : kStopSignals)
-            sigaddset(&action.sa_mask, other);
-        action.sa_flags = 0;
+        sigaction(signal, nullptr, &previousActions[signal]);
+        if (previousActions[signal].sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action {};
+        action.sa_sigaction = removeTemporariesAndExit;
+        action.sa_mask = signals;
+        action.sa_flags = SA_SIGINFO;
         sigaction(signal, &action, nullptr);
     }
 }
@@ -437,10 +472,7 @@ class StopSignalsHeld {
 public:
     StopSignalsHeld()
     {
-        sigset_t held;
-        sigemptyset(&held);
-        for (const int signal : kStopSignals)
-            sigaddset(&held, signal);
+        const sigset_t held = stopSignals();
         sigprocmask(SIG_BLOCK, &held, &previous);
     }
     ~StopSignalsHeld() { sigprocmask(SIG_SETMASK, &previous, nullptr); }
@@ -578,10 +610,51 @@ private:
     TemporarySlot* slot = nullptr;
 };
 
+// A descriptor as libsndfile's file, keeping the cause of the first write
+// that failed: the Vorbis writer carries on past one and reports none.
+struct DescriptorFile {
+    static sf_count_t length(void* file)
+    {
+        struct stat status {};
+        return fstat(descriptor(file), &status) == 0 ? status.st_size : -1;
+    }
+    static sf_count_t seek(sf_count_t offset, int whence, void* file)
+    {
+        return lseek(descriptor(file), offset, whence);
+    }
+    static sf_count_t read(void* bytes, sf_count_t count, void* file)
+    {
+        const ssize_t got = ::read(descriptor(file), bytes, size_t(count));
+        return got < 0 ? 0 : got;
+    }
+    static sf_count_t write(const void* bytes, sf_count_t count, void* file)
+    {
+        DescriptorFile& self = *static_cast<DescriptorFile*>(file);
+        sf_count_t written = 0;
+        while (written < count) {
+            const ssize_t put = ::write(self.fd, static_cast<const char*>(bytes) + written, size_t(count - written));
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0) {
+                if (self.error == 0)
+                    self.error = put < 0 ? errno : ENOSPC;
+                break;
+            }
+            written += put;
+        }
+        return written;
+    }
+    static sf_count_t tell(void* file) { return lseek(descriptor(file), 0, SEEK_CUR); }
+    static int descriptor(void* file) { return static_cast<DescriptorFile*>(file)->fd; }
+
+    int fd;
+    int error = 0;
+};
+
 // The rendered audio's file, ready before the render starts.
 struct AudioOutput {
     AudioOutput(const std::string& path, const OutputFormat& outputFormat, int rate)
-        : pending(path), format(outputFormat)
+        : pending(path), format(outputFormat), file {pending.fd()}
     {
         SF_INFO info {};
         info.samplerate = rate;
@@ -589,9 +662,12 @@ struct AudioOutput {
         info.format = format.format;
         if (rate > format.maxRate || !sf_format_check(&info))
             fail("cannot write " + path + ": its format does not hold stereo at " + std::to_string(rate) + " Hz");
-        sound.reset(sf_open_fd(pending.fd(), SFM_WRITE, &info, SF_FALSE));
+        SF_VIRTUAL_IO io {DescriptorFile::length, DescriptorFile::seek, DescriptorFile::read, DescriptorFile::write,
+                          DescriptorFile::tell};
+        sound.reset(sf_open_virtual(&io, SFM_WRITE, &info, &file));
         if (!sound)
-            fail("cannot write " + path + " at " + std::to_string(rate) + " Hz: " + sf_strerror(nullptr));
+            fail("cannot write " + path + " at " + std::to_string(rate) + " Hz: " +
+                 (file.error ? std::strerror(file.error) : sf_strerror(nullptr)));
         sf_command(sound.get(), SFC_RF64_AUTO_DOWNGRADE, nullptr, SF_TRUE);
         // Integer formats clip what lies beyond full scale rather than wrap it.
         sf_command(sound.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
@@ -609,22 +685,33 @@ struct AudioOutput {
     {
         written += frames;
         checkLength(written);
-        if (sf_writef_float(sound.get(), interleaved, sf_count_t(frames)) != sf_count_t(frames))
-            fail("cannot write " + pending.name() + ": " + sf_strerror(sound.get()));
+        const bool whole = sf_writef_float(sound.get(), interleaved, sf_count_t(frames)) == sf_count_t(frames);
+        checkWritten(whole, sf_strerror(sound.get()));
     }
 
     void commit()
     {
         const int closed = sf_close(sound.release());
-        if (closed != 0)
-            fail("cannot write " + pending.name() + ": " + sf_error_number(closed));
+        checkWritten(closed == 0, sf_error_number(closed));
         pending.commit();
     }
 
     PendingFile pending;
     const OutputFormat& format;
+    DescriptorFile file;
     SoundFile sound;
     uint64_t written = 0;
+
+private:
+    // Fails with the cause of a failed write, in the system's words where it
+    // has them.
+    void checkWritten(bool succeeded, const char* libraryError) const
+    {
+        if (file.error != 0)
+            fail("cannot write " + pending.name() + ": " + std::strerror(file.error));
+        if (!succeeded)
+            fail("cannot write " + pending.name() + ": " + libraryError);
+    }
 };
 
 struct Levels {
@@ -824,6 +911,14 @@ void checkDistinct(const std::vector<std::pair<const char*, const PendingFile*>>
     }
 }
 
+// Standard output's lines reach it in full, or the run fails saying why (a
+// reader that has gone, for one).
+void flushStandardOutput()
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        fail(std::string("cannot write standard output: ") + std::strerror(errno));
+}
+
 void printVersion(const VstHost& host)
 {
     const VstIntPtr version = host.dispatch(effGetVendorVersion);
@@ -908,6 +1003,7 @@ int run(int argc, char** argv)
     const size_t bankBytes = saveChunk(host, bank, false);
     const size_t programBytes = saveChunk(host, program, true);
 
+    flushStandardOutput();
     // Once committing starts, it finishes: a stop signal waits until the end.
     const StopSignalsHeld held;
     if (output)
@@ -933,7 +1029,9 @@ int run(int argc, char** argv)
 int main(int argc, char** argv)
 {
     try {
-        return run(argc, argv);
+        const int status = run(argc, argv);
+        flushStandardOutput();
+        return status;
     } catch (const Failure& failure) {
         std::fprintf(stderr, "orvane-render: %s\n", failure.message.c_str());
         if (failure.status == 2)
