@@ -3,6 +3,7 @@
 // and saves and loads chunks.
 
 #include <sndfile.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,12 +19,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <fstream>
 #include <iterator>
 #include <memory>
 #include <numbers>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -87,6 +88,37 @@ struct Failure {
 std::string cannotWrite(const std::string& path)
 {
     return "cannot write " + path + ": " + std::strerror(errno);
+}
+
+// Writes all `count` bytes; false, errno saying why, when it cannot.
+bool writeAll(int descriptor, const void* bytes, size_t count)
+{
+    for (size_t written = 0; written < count;) {
+        const ssize_t put = ::write(descriptor, static_cast<const char*>(bytes) + written, count - written);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            if (put == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        written += size_t(put);
+    }
+    return true;
+}
+
+// A file opened to be read, refused with the reason when it cannot be.
+int openForReading(const std::string& path)
+{
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    if (descriptor < 0 || fstat(descriptor, &status) != 0)
+        fail("cannot read " + path + ": " + std::strerror(errno));
+    if (S_ISDIR(status.st_mode)) {
+        close(descriptor);
+        fail("cannot read " + path + ": it is a folder");
+    }
+    return descriptor;
 }
 
 struct OutputFormat {
@@ -293,107 +325,6 @@ Options parseOptions(int argc, char** argv)
     return options;
 }
 
-struct CloseSoundFile {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
-using SoundFile = std::unique_ptr<SNDFILE, CloseSoundFile>;
-
-// A plucked harmonic tone every half second, alternating two pitches, with
-// the second voice panned right, so filters, delays and pans all show.
-void testSignalFrame(int rate, size_t frame, float& left, float& right)
-{
-    const size_t noteFrames = size_t(rate / 2);
-    const size_t note = frame / noteFrames;
-    const double time = double(frame % noteFrames) / rate;
-    const double pitch = note % 2 == 0 ? 220.0 : 329.63;
-    double tone = 0.0;
-    for (int harmonic = 1; harmonic <= 8; ++harmonic)
-        tone += std::sin(2.0 * std::numbers::pi * pitch * harmonic * time) / harmonic;
-    const float sample = float(0.3 * tone * std::exp(-6.0 * time));
-    left = note % 2 == 0 ? sample : 0.5f * sample;
-    right = sample;
-}
-
-// The render's input, read a block at a time: a sound file, or the test signal.
-class Source {
-public:
-    Source(int rate, double seconds) : sampleRate(rate), signalFrames(size_t(seconds * rate)) {}
-
-    Source(const std::string& filePath, std::optional<int> requestedRate) : path(filePath)
-    {
-        SF_INFO info {};
-        file.reset(sf_open(path.c_str(), SFM_READ, &info));
-        if (!file)
-            fail("cannot read " + path + ": " + sf_strerror(nullptr));
-        if (info.channels > 2)
-            fail(path + " has " + std::to_string(info.channels) +
-                 " channels; the plug-in takes mono or stereo (mix it down first, e.g. with sox)");
-        if (info.samplerate < kMinRate || info.samplerate > kMaxRate)
-            fail(path + " is at " + std::to_string(info.samplerate) + " Hz; rates from " + std::to_string(kMinRate) +
-                 " to " + std::to_string(kMaxRate) + " Hz are rendered");
-        if (requestedRate && *requestedRate != info.samplerate)
-            badUsage("--rate " + std::to_string(*requestedRate) + " contradicts " + path + ", which is at " +
-                     std::to_string(info.samplerate) + " Hz: an input is rendered at its own rate (resample it " +
-                     "first, e.g. sox IN -r " + std::to_string(*requestedRate) + " OUT)");
-        channels = info.channels;
-        sampleRate = info.samplerate;
-        // A stream's header often holds a placeholder length, as its writer
-        // could not seek back to fill it in; a file's holds the true one.
-        if (info.seekable) {
-            announcedFrames = size_t(info.frames);
-            // libsndfile clips a length the file cannot hold to what it holds
-            // and notes the header's in its log.
-            std::string log(16384, '\0');
-            sf_command(file.get(), SFC_GET_LOG_INFO, log.data(), int(log.size()));
-            headerOverstates = log.find("should be") != std::string::npos;
-        }
-    }
-
-    int rate() const { return sampleRate; }
-    // The frames to come, when known before reading them.
-    std::optional<size_t> frames() const { return file ? announcedFrames : signalFrames; }
-
-    // Fills up to `frames` frames of both channels and says how many; fewer
-    // once the input has ended.
-    size_t read(float* left, float* right, size_t frames)
-    {
-        if (!file) {
-            const size_t count = std::min(frames, signalFrames - position);
-            for (size_t frame = 0; frame < count; ++frame)
-                testSignalFrame(sampleRate, position + frame, left[frame], right[frame]);
-            position += count;
-            return count;
-        }
-        interleaved.resize(frames * size_t(channels));
-        const sf_count_t count = sf_readf_float(file.get(), interleaved.data(), sf_count_t(frames));
-        if (count < 0 || sf_error(file.get()) != SF_ERR_NO_ERROR)
-            fail("cannot read " + path + ": " + sf_strerror(file.get()));
-        for (size_t frame = 0; frame < size_t(count); ++frame) {
-            left[frame] = interleaved[frame * size_t(channels)];
-            right[frame] = interleaved[frame * size_t(channels) + size_t(channels) - 1];
-        }
-        position += size_t(count);
-        if (count == 0 && (headerOverstates || position < announcedFrames.value_or(0))) {
-            std::fprintf(stderr, "orvane-render: warning: %s ends before the length its header announces; the "
-                                 "%zu frames it holds are rendered\n", path.c_str(), position);
-            headerOverstates = false;
-            announcedFrames = position;
-        }
-        return size_t(count);
-    }
-
-private:
-    std::string path;
-    SoundFile file;
-    int channels = 2;
-    int sampleRate = 44100;
-    size_t signalFrames = 0;
-    std::optional<size_t> announcedFrames;
-    bool headerOverstates = false;
-    size_t position = 0;
-    std::vector<float> interleaved;
-};
-
 // The temporaries of the outputs not yet committed, for the signal handler to
 // remove: a fixed table, as a handler may only unlink and exit.
 struct TemporarySlot {
@@ -483,6 +414,204 @@ private:
     sigset_t previous;
 };
 
+struct CloseSoundFile {
+    void operator()(SNDFILE* file) const { sf_close(file); }
+};
+using SoundFile = std::unique_ptr<SNDFILE, CloseSoundFile>;
+
+// A plucked harmonic tone every half second, alternating two pitches, with
+// the second voice panned right, so filters, delays and pans all show.
+void testSignalFrame(int rate, size_t frame, float& left, float& right)
+{
+    const size_t noteFrames = size_t(rate / 2);
+    const size_t note = frame / noteFrames;
+    const double time = double(frame % noteFrames) / rate;
+    const double pitch = note % 2 == 0 ? 220.0 : 329.63;
+    double tone = 0.0;
+    for (int harmonic = 1; harmonic <= 8; ++harmonic)
+        tone += std::sin(2.0 * std::numbers::pi * pitch * harmonic * time) / harmonic;
+    const float sample = float(0.3 * tone * std::exp(-6.0 * time));
+    left = note % 2 == 0 ? sample : 0.5f * sample;
+    right = sample;
+}
+
+// How the files start that libsndfile decodes as they stream: WAV, AIFF,
+// Wave64 and AU. Others (FLAC, CAF) it reads only from a file it can seek in.
+constexpr std::string_view kStreamedStarts[] = {"RIFF", "FORM", "riff", ".snd"};
+
+// Whether the input waiting in a pipe starts as a file libsndfile decodes as
+// it streams. Its first bytes are looked at, not taken.
+bool streams(int descriptor)
+{
+    int copy[2];
+    if (pipe(copy) != 0)
+        return false;
+    ssize_t teed;
+    do
+        teed = tee(descriptor, copy[1], 4, 0);
+    while (teed < 0 && errno == EINTR);
+    char start[4] {};
+    const bool looked = teed == 4 && read(copy[0], start, 4) == 4;
+    close(copy[0]);
+    close(copy[1]);
+    return looked && std::ranges::find(kStreamedStarts, std::string_view(start, 4)) != std::end(kStreamedStarts);
+}
+
+// The rest of `input` copied into a file that no name leads to, which goes
+// once it is closed, read from its start.
+int copyToTemporaryFile(int input)
+{
+    const char* variable = std::getenv("TMPDIR");
+    const std::string folder = variable && *variable ? variable : "/tmp";
+    std::string name = folder + "/orvane-render.XXXXXX";
+    int copy;
+    {
+        const StopSignalsHeld held;
+        copy = mkstemp(name.data());
+        if (copy >= 0)
+            unlink(name.c_str());
+    }
+    if (copy < 0)
+        fail("cannot make a temporary file in " + folder + " to decode the input from: " + std::strerror(errno));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(input, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail(std::string("cannot read the input: ") + std::strerror(errno));
+        if (got == 0)
+            break;
+        if (!writeAll(copy, buffer, size_t(got)))
+            fail("cannot copy the input into a temporary file in " + folder + ": " + std::strerror(errno));
+    }
+    lseek(copy, 0, SEEK_SET);
+    return copy;
+}
+
+// Whether a stream's header holds the placeholder its writer leaves when it
+// cannot seek back to fill in the length: as much as a 32-bit size field
+// holds, or near it.
+bool holdsPlaceholderLength(const SF_INFO& info)
+{
+    int sampleBytes = 1;
+    switch (info.format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_16:
+        sampleBytes = 2;
+        break;
+    case SF_FORMAT_PCM_24:
+        sampleBytes = 3;
+        break;
+    case SF_FORMAT_PCM_32:
+    case SF_FORMAT_FLOAT:
+        sampleBytes = 4;
+        break;
+    case SF_FORMAT_DOUBLE:
+        sampleBytes = 8;
+        break;
+    default:
+        break;
+    }
+    return double(info.frames) * info.channels * sampleBytes >= double(0x7F000000);
+}
+
+// The render's input, read a block at a time: a sound file, or the test signal.
+class Source {
+public:
+    Source(int rate, double seconds) : sampleRate(rate), signalFrames(size_t(seconds * rate)) {}
+
+    Source(const std::string& filePath, std::optional<int> requestedRate) : path(filePath)
+    {
+        int descriptor = path == "-" ? STDIN_FILENO : openForReading(path);
+        if (lseek(descriptor, 0, SEEK_CUR) < 0 && !streams(descriptor)) {
+            const int copy = copyToTemporaryFile(descriptor);
+            if (descriptor != STDIN_FILENO)
+                close(descriptor);
+            descriptor = copy;
+        }
+        SF_INFO info {};
+        file.reset(sf_open_fd(descriptor, SFM_READ, &info, descriptor != STDIN_FILENO));
+        if (!file)
+            fail("cannot read " + path + ": " + sf_strerror(nullptr));
+        if (info.channels > 2)
+            fail(path + " has " + std::to_string(info.channels) +
+                 " channels; the plug-in takes mono or stereo (mix it down first, e.g. with sox)");
+        if (info.samplerate < kMinRate || info.samplerate > kMaxRate)
+            fail(path + " is at " + std::to_string(info.samplerate) + " Hz; rates from " + std::to_string(kMinRate) +
+                 " to " + std::to_string(kMaxRate) + " Hz are rendered");
+        if (requestedRate && *requestedRate != info.samplerate)
+            badUsage("--rate " + std::to_string(*requestedRate) + " contradicts " + path + ", which is at " +
+                     std::to_string(info.samplerate) + " Hz: an input is rendered at its own rate (resample it " +
+                     "first, e.g. sox IN -r " + std::to_string(*requestedRate) + " OUT)");
+        channels = info.channels;
+        sampleRate = info.samplerate;
+        if (info.seekable) {
+            announcedFrames = size_t(info.frames);
+            // libsndfile clips a length the file cannot hold to what it holds
+            // and notes the header's in its log.
+            std::string log(16384, '\0');
+            sf_command(file.get(), SFC_GET_LOG_INFO, log.data(), int(log.size()));
+            headerOverstates = log.find("should be") != std::string::npos;
+        } else if (!holdsPlaceholderLength(info)) {
+            announcedFrames = size_t(info.frames);
+        }
+    }
+
+    int rate() const { return sampleRate; }
+    // The frames to come, when known before reading them.
+    std::optional<size_t> frames() const { return file ? announcedFrames : signalFrames; }
+
+    // Fills up to `frames` frames of both channels and says how many; fewer
+    // once the input has ended.
+    size_t read(float* left, float* right, size_t frames)
+    {
+        if (!file) {
+            const size_t count = std::min(frames, signalFrames - position);
+            for (size_t frame = 0; frame < count; ++frame)
+                testSignalFrame(sampleRate, position + frame, left[frame], right[frame]);
+            position += count;
+            return count;
+        }
+        if (ended)
+            return 0;
+        interleaved.resize(frames * size_t(channels));
+        const sf_count_t count = sf_readf_float(file.get(), interleaved.data(), sf_count_t(frames));
+        // A decoder that fails partway (as FLAC's does on a file cut short)
+        // ends the input where it failed.
+        const bool failed = count < 0 || sf_error(file.get()) != SF_ERR_NO_ERROR;
+        const size_t got = size_t(std::max<sf_count_t>(count, 0));
+        if (failed && position + got == 0)
+            fail("cannot read " + path + ": " + sf_strerror(file.get()));
+        for (size_t frame = 0; frame < got; ++frame) {
+            left[frame] = interleaved[frame * size_t(channels)];
+            right[frame] = interleaved[frame * size_t(channels) + size_t(channels) - 1];
+        }
+        position += got;
+        if (got == 0 || failed) {
+            ended = true;
+            if (headerOverstates || position < announcedFrames.value_or(0))
+                std::fprintf(stderr, "orvane-render: warning: %s ends before the length its header announces; the "
+                                     "%zu frames it holds are rendered\n", path.c_str(), position);
+            else if (failed)
+                std::fprintf(stderr, "orvane-render: warning: %s cannot be decoded past its first %zu frames, "
+                                     "which are rendered: %s\n", path.c_str(), position, sf_strerror(file.get()));
+        }
+        return got;
+    }
+
+private:
+    std::string path;
+    SoundFile file;
+    int channels = 2;
+    int sampleRate = 44100;
+    size_t signalFrames = 0;
+    std::optional<size_t> announcedFrames;
+    bool headerOverstates = false;
+    size_t position = 0;
+    bool ended = false;
+    std::vector<float> interleaved;
+};
+
 std::string folderOf(const std::string& path)
 {
     const size_t slash = path.rfind('/');
@@ -568,14 +697,8 @@ public:
 
     void write(const std::vector<uint8_t>& bytes) const
     {
-        for (size_t written = 0; written < bytes.size();) {
-            const ssize_t count = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count <= 0)
-                fail(cannotWrite(path));
-            written += size_t(count);
-        }
+        if (!writeAll(descriptor, bytes.data(), bytes.size()))
+            fail(cannotWrite(path));
     }
 
     // To be called with the stop signals held.
@@ -630,19 +753,11 @@ struct DescriptorFile {
     static sf_count_t write(const void* bytes, sf_count_t count, void* file)
     {
         DescriptorFile& self = *static_cast<DescriptorFile*>(file);
-        sf_count_t written = 0;
-        while (written < count) {
-            const ssize_t put = ::write(self.fd, static_cast<const char*>(bytes) + written, size_t(count - written));
-            if (put < 0 && errno == EINTR)
-                continue;
-            if (put <= 0) {
-                if (self.error == 0)
-                    self.error = put < 0 ? errno : ENOSPC;
-                break;
-            }
-            written += put;
-        }
-        return written;
+        if (writeAll(self.fd, bytes, size_t(count)))
+            return count;
+        if (self.error == 0)
+            self.error = errno;
+        return 0;
     }
     static sf_count_t tell(void* file) { return lseek(descriptor(file), 0, SEEK_CUR); }
     static int descriptor(void* file) { return static_cast<DescriptorFile*>(file)->fd; }
@@ -833,10 +948,21 @@ size_t tailFrames(const VstHost& host, std::optional<double> seconds, int rate)
 
 std::vector<uint8_t> readFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        fail("cannot read " + path);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    const int descriptor = openForReading(path);
+    std::vector<uint8_t> bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(descriptor, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail("cannot read " + path + ": " + std::strerror(errno));
+        if (got == 0)
+            break;
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+    close(descriptor);
+    return bytes;
 }
 
 void loadChunk(const VstHost& host, const std::string& path, bool isProgram)
