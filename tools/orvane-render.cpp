@@ -457,9 +457,9 @@ bool streams(int descriptor)
     return looked && std::ranges::find(kStreamedStarts, std::string_view(start, 4)) != std::end(kStreamedStarts);
 }
 
-// The rest of `input` copied into a file that no name leads to, which goes
-// once it is closed, read from its start.
-int copyToTemporaryFile(int input)
+// The rest of the input `path` names copied into a file that no name leads
+// to, which goes once it is closed, read from its start.
+int copyToTemporaryFile(int input, const std::string& path)
 {
     const char* variable = std::getenv("TMPDIR");
     const std::string folder = variable && *variable ? variable : "/tmp";
@@ -472,18 +472,18 @@ int copyToTemporaryFile(int input)
             unlink(name.c_str());
     }
     if (copy < 0)
-        fail("cannot make a temporary file in " + folder + " to decode the input from: " + std::strerror(errno));
+        fail("cannot make a temporary file in " + folder + " to decode " + path + " from: " + std::strerror(errno));
     char buffer[65536];
     for (;;) {
         const ssize_t got = read(input, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            fail(std::string("cannot read the input: ") + std::strerror(errno));
+            fail("cannot read " + path + ": " + std::strerror(errno));
         if (got == 0)
             break;
         if (!writeAll(copy, buffer, size_t(got)))
-            fail("cannot copy the input into a temporary file in " + folder + ": " + std::strerror(errno));
+            fail("cannot copy " + path + " into a temporary file in " + folder + ": " + std::strerror(errno));
     }
     lseek(copy, 0, SEEK_SET);
     return copy;
@@ -524,7 +524,7 @@ public:
     {
         int descriptor = path == "-" ? STDIN_FILENO : openForReading(path);
         if (lseek(descriptor, 0, SEEK_CUR) < 0 && !streams(descriptor)) {
-            const int copy = copyToTemporaryFile(descriptor);
+            const int copy = copyToTemporaryFile(descriptor, path);
             if (descriptor != STDIN_FILENO)
                 close(descriptor);
             descriptor = copy;
