@@ -27,13 +27,14 @@ grep -q "^program $index: $name\$" "$work/again.txt"
 grep -q "^rendered 44100 frames at 44100 Hz" "$work/again.txt"
 
 # The program chunk goes into the program selected, whatever the options'
-# order, and --list lists a loaded bank; --option=value is accepted.
+# order, and --list lists a loaded bank; --option=value is accepted. A grep of
+# what the renderer prints reads it all, as one that stops early fails its writes.
 "$render" "$plugin" --load-program="$work/program.orv" --program=5 --save-bank="$work/renamed.orv" > "$work/order.txt"
 grep -q "^program 5: $name\$" "$work/order.txt"
-"$render" "$plugin" --list --load-bank "$work/renamed.orv" | grep -q "^  5 $name\$"
+"$render" "$plugin" --list --load-bank "$work/renamed.orv" | grep "^  5 $name\$" > /dev/null
 # A name longer than the 23 characters a host is given is found by them.
-"$render" "$plugin" --program "Psychoacoustic Bass Boost" --save-program "$work/long.orv" | grep -q "^program 87: "
-"$render" "$plugin" --version | grep -Eq "^Orvane Pro [0-9]+\.[0-9]+\.[0-9]+ "
+"$render" "$plugin" --program "Psychoacoustic Bass Boost" --save-program "$work/long.orv" | grep "^program 87: " > /dev/null
+[ "$("$render" "$plugin" --version)" = "Orvane Pro 1.5.0 (Brenlow, Inc.)" ]
 # A plug-in named without a folder is the file in the current one.
 (cd "$(dirname "$plugin")" && "$render" "$(basename "$plugin")" --list) | cmp -s - "$work/list.txt"
 
@@ -41,11 +42,43 @@ grep -q "^program 5: $name\$" "$work/order.txt"
 # goes, with a warning, and a whole one (or a render on no terminal) prints
 # nothing on stderr.
 "$render" "$plugin" --program 0 --input - --tail 0 --output "$work/stdin.wav" < "$work/out.wav" 2> "$work/stdin.err" \
-  | grep -q "^rendered 44100 frames"
+  | grep "^rendered 44100 frames" > /dev/null
 [ ! -s "$work/stdin.err" ] && [ ! -s "$work/again.err" ]
 head -c 100000 "$work/out.wav" > "$work/cut.wav"
 "$render" "$plugin" --program 0 --input "$work/cut.wav" --output "$work/cut-out.wav" 2> "$work/cut.err" > /dev/null
 grep -q "warning: .*cut.wav ends before the length its header announces" "$work/cut.err"
+
+# Standard input renders as the same file does, whatever its format: one that
+# libsndfile reads only from a file is copied into a temporary one first,
+# gone afterwards. A FLAC cut short renders as far as it decodes, as sox
+# decodes it, with one warning; a whole input warns of nothing.
+"$render" "$plugin" --seconds 3 --tail 0 --output "$work/whole.wav" > /dev/null
+for extension in aiff caf w64 au flac ogg; do sox -V1 "$work/whole.wav" "$work/whole.$extension"; done
+head -c 60000 "$work/whole.flac" > "$work/cut.flac"
+mkdir "$work/spool"
+while read -r input warnings; do
+  "$render" "$plugin" --program 0 --tail 0 --input "$work/$input" --output "$work/from-file.wav" \
+    > "$work/from-file.txt" 2> "$work/from-file.err" || { echo "$input: failed from a file"; exit 1; }
+  cat "$work/$input" | TMPDIR="$work/spool" "$render" "$plugin" --program 0 --tail 0 --input - \
+    --output "$work/from-pipe.wav" > /dev/null 2> "$work/from-pipe.err" || { echo "$input: failed from a pipe"; exit 1; }
+  cmp -s "$work/from-file.wav" "$work/from-pipe.wav" || { echo "$input: renders otherwise from a pipe"; exit 1; }
+  for err in "$work/from-file.err" "$work/from-pipe.err"; do
+    [ "$(grep -c "warning: .* ends before the length its header announces" "$err")" -eq "$warnings" ] \
+      && [ "$(wc -l < "$err")" -eq "$warnings" ] || { echo "$input: not $warnings warning: $(cat "$err")"; exit 1; }
+  done
+  [ -z "$(ls -A "$work/spool")" ] || { echo "$input: the copy of standard input is left behind"; exit 1; }
+done <<EOF
+whole.aiff 0
+whole.caf 0
+whole.w64 0
+whole.au 0
+whole.flac 0
+whole.ogg 0
+cut.wav 1
+cut.flac 1
+EOF
+decoded=$(sox "$work/cut.flac" -n stat 2>&1 | awk '/^Samples read/ { print $3 / 2 }')
+grep -q "^rendered $decoded frames" "$work/from-file.txt" || { echo "cut.flac: not the $decoded frames sox decodes"; exit 1; }
 
 # A program that silences one side silences that side of the file.
 while read -r silent sounding program; do
@@ -75,6 +108,8 @@ done <<EOF
 88200 --tail 1.5
 110250
 EOF
+# A program that reports no tail renders its input alone.
+"$render" "$plugin" --program 0 --seconds 0.5 --output "$work/no-tail.wav" | grep "^rendered 22050 frames" > /dev/null
 echo_rms=$(sox "$work/echo.wav" -n trim 0.5 stat 2>&1 | awk '/^RMS +amplitude/ { print $3 }')
 awk -v rms="$echo_rms" 'BEGIN { exit !(rms > 0.01) }' || { echo "the tail holds no echo (RMS $echo_rms)"; exit 1; }
 
@@ -103,6 +138,7 @@ grep -q "warning: --param 0=1.5 is outside 0..1" "$work/warning.txt"
 # --help in place of the usage) with its reason, before any rendering, and leaves no output
 # behind: neither a new file nor a changed one.
 sox -n -r 44100 -c 6 "$work/six.wav" synth 0.1 sine 440
+mkdir -p "$work/refusals"
 echo "kept" > "$work/kept.wav"
 mkdir -p "$work/linked"
 echo "kept" > "$work/linked/kept.wav"
@@ -150,6 +186,8 @@ done <<EOF
 2|no program "354"|"$plugin" --program 354 --output "$work/refused.wav"
 2|no parameter "No Such Slider"|"$plugin" --param "No Such Slider=0.5" --save-program "$work/refused.orv"
 1|refused the bank chunk|"$plugin" --load-bank "$work/program.orv" --output "$work/kept.wav"
+1|cannot read .*/refusals: it is a folder|"$plugin" --load-bank "$work/refusals" --output "$work/kept.wav"
+1|cannot read .*missing.bank: No such file or directory|"$plugin" --load-program "$work/missing.bank" --list
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --list
 1|is a folder, not a VST 2.4 plug-in|"$work" --list
 EOF
@@ -223,7 +261,53 @@ done <<EOF
 INT 130
 TERM 143
 HUP 129
+PIPE 141
+XFSZ 153
+USR1 138
+USR2 140
+ALRM 142
 EOF
+
+# A write that meets the file-size limit or a pipe no one reads ends the run
+# with the cause and exit 1, leaving no file behind. The pipe's reader is
+# gone before the renderer starts: fd 4 writes into a FIFO whose one reader,
+# fd 3, is closed. The limit holds the audio below but not the bank.
+rm -f "$work/reader.fifo" && mkfifo "$work/reader.fifo"
+exec 3<> "$work/reader.fifo" 4> "$work/reader.fifo" 3>&-
+while IFS='|' read -r reason limit arguments; do
+  eval "set -- $arguments"
+  if (ulimit -f "$limit" && "$render" "$plugin" "$@" 2> "$work/cut-short.err" >&4); then status=0; else status=$?; fi
+  [ "$status" -eq 1 ] || { echo "exit $status, not 1: $arguments"; exit 1; }
+  [ "$(wc -l < "$work/cut-short.err")" -eq 1 ] && grep -q "^orvane-render: cannot write .*: $reason\$" "$work/cut-short.err" \
+    || { echo "not \"$reason\" alone: $(cat "$work/cut-short.err")"; exit 1; }
+  [ -z "$(find "$work" -name 'cut-short.*' ! -name '*.err')" ] || { echo "output left behind: $arguments"; exit 1; }
+done <<EOF
+File too large|800|--seconds 10 --output "$work/cut-short.wav" --save-bank "$work/cut-short.orv"
+File too large|800|--seconds 0.5 --output "$work/cut-short.flac" --save-bank "$work/cut-short.orv"
+Broken pipe|unlimited|--seconds 1 --output "$work/cut-short.ogg" --save-program "$work/cut-short.orv"
+EOF
+exec 4>&-
+
+# A full disk fails the write with that cause in each format, leaving no file;
+# the disk is a small tmpfs, where one can be mounted.
+full=$(mktemp -d)
+if mount -t tmpfs -o size=64k tmpfs "$full" 2> /dev/null; then
+  if (
+    for extension in wav flac ogg; do
+      if "$render" "$plugin" --seconds 30 --output "$full/full.$extension" > /dev/null 2> "$work/full.err"; then
+        echo ".$extension: written to a full disk"; exit 1
+      fi
+      grep -q "^orvane-render: cannot write .*full.$extension: No space left on device\$" "$work/full.err" \
+        || { echo ".$extension: not \"No space left on device\": $(cat "$work/full.err")"; exit 1; }
+      [ -z "$(ls -A "$full")" ] || { echo ".$extension: output left on the full disk"; exit 1; }
+    done
+  ); then full_disk=passed; else full_disk=failed; fi
+  umount "$full"
+  [ "$full_disk" = passed ]
+else
+  echo "render tool: skipping the full-disk case: no tmpfs can be mounted here"
+fi
+rmdir "$full"
 
 # On a terminal, a render that runs past a few seconds shows its progress.
 slow_input="{ head -c 30000 '$work/out.wav'; sleep 2.5; tail -c +30001 '$work/out.wav'; }"

@@ -3,6 +3,7 @@
 // and saves and loads chunks.
 
 #include <sndfile.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,12 +19,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <fstream>
 #include <iterator>
 #include <memory>
 #include <numbers>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -87,6 +88,37 @@ struct Failure {
 std::string cannotWrite(const std::string& path)
 {
     return "cannot write " + path + ": " + std::strerror(errno);
+}
+
+// Writes all `count` bytes; false, errno saying why, when it cannot.
+bool writeAll(int descriptor, const void* bytes, size_t count)
+{
+    for (size_t written = 0; written < count;) {
+        const ssize_t put = ::write(descriptor, static_cast<const char*>(bytes) + written, count - written);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            if (put == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        written += size_t(put);
+    }
+    return true;
+}
+
+// A file opened to be read, refused with the reason when it cannot be.
+int openForReading(const std::string& path)
+{
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    if (descriptor < 0 || fstat(descriptor, &status) != 0)
+        fail("cannot read " + path + ": " + std::strerror(errno));
+    if (S_ISDIR(status.st_mode)) {
+        close(descriptor);
+        fail("cannot read " + path + ": it is a folder");
+    }
+    return descriptor;
 }
 
 struct OutputFormat {
@@ -293,6 +325,95 @@ Options parseOptions(int argc, char** argv)
     return options;
 }
 
+// The temporaries of the outputs not yet committed, for the signal handler to
+// remove: a fixed table, as a handler may only unlink and exit.
+struct TemporarySlot {
+    char path[PATH_MAX];
+    volatile sig_atomic_t used;
+};
+// One for each output: --output, --save-bank and --save-program.
+TemporarySlot temporarySlots[3];
+
+// Every signal that ends the process by default and can be caught.
+sigset_t stopSignals()
+{
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGILL, SIGTRAP, SIGABRT, SIGBUS, SIGFPE, SIGUSR1, SIGSEGV,
+                             SIGUSR2, SIGPIPE, SIGALRM, SIGTERM, SIGSTKFLT, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF,
+                             SIGPOLL, SIGPWR, SIGSYS})
+        sigaddset(&signals, signal);
+    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
+        sigaddset(&signals, signal);
+    return signals;
+}
+
+// What each signal did before the renderer took it over.
+struct sigaction previousActions[_NSIG];
+
+bool isFault(int signal)
+{
+    return signal == SIGILL || signal == SIGTRAP || signal == SIGBUS || signal == SIGFPE || signal == SIGSEGV ||
+           signal == SIGSYS;
+}
+
+extern "C" void removeTemporariesAndExit(int signal, siginfo_t* info, void*)
+{
+    // The kernel raises SIGPIPE and SIGXFSZ in the process whose write met a
+    // closed pipe or the file-size limit; that write then fails with EPIPE or
+    // EFBIG and is reported as any failed write.
+    const bool ownWrite = info->si_code == SI_USER && info->si_pid == getpid();
+    if ((signal == SIGPIPE || signal == SIGXFSZ) && ownWrite)
+        return;
+    for (const TemporarySlot& slot : temporarySlots) {
+        if (slot.used)
+            unlink(slot.path);
+    }
+    // A fault of the process's own recurs once the handler returns, and ends
+    // the process as it would have: with a core dump or a sanitizer's report.
+    if (isFault(signal) && info->si_code > 0) {
+        sigaction(signal, &previousActions[signal], nullptr);
+        return;
+    }
+    _exit(128 + signal);
+}
+
+// Signals that were not ignored when the renderer started remove the
+// temporaries and exit; an ignored one (as nohup ignores SIGHUP) stays so.
+void handleStopSignals()
+{
+    const sigset_t signals = stopSignals();
+    for (int signal = 1; signal < _NSIG; ++signal) {
+        if (sigismember(&signals, signal) != 1)
+            continue;
+        sigaction(signal, nullptr, &previousActions[signal]);
+        if (previousActions[signal].sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action {};
+        action.sa_sigaction = removeTemporariesAndExit;
+        action.sa_mask = signals;
+        action.sa_flags = SA_SIGINFO;
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+// Holds the stop signals back while it lives, so that a temporary is never
+// unrecorded and the outputs are committed all or none.
+class StopSignalsHeld {
+public:
+    StopSignalsHeld()
+    {
+        const sigset_t held = stopSignals();
+        sigprocmask(SIG_BLOCK, &held, &previous);
+    }
+    ~StopSignalsHeld() { sigprocmask(SIG_SETMASK, &previous, nullptr); }
+    StopSignalsHeld(const StopSignalsHeld&) = delete;
+    StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
+
+private:
+    sigset_t previous;
+};
+
 struct CloseSoundFile {
     void operator()(SNDFILE* file) const { sf_close(file); }
 };
@@ -314,6 +435,86 @@ void testSignalFrame(int rate, size_t frame, float& left, float& right)
     right = sample;
 }
 
+// How the files start that libsndfile decodes as they stream: WAV, AIFF,
+// Wave64 and AU. Others (FLAC, CAF) it reads only from a file it can seek in.
+constexpr std::string_view kStreamedStarts[] = {"RIFF", "FORM", "riff", ".snd"};
+
+// Whether the input waiting in a pipe starts as a file libsndfile decodes as
+// it streams. Its first bytes are looked at, not taken.
+bool streams(int descriptor)
+{
+    int copy[2];
+    if (pipe(copy) != 0)
+        return false;
+    ssize_t teed;
+    do
+        teed = tee(descriptor, copy[1], 4, 0);
+    while (teed < 0 && errno == EINTR);
+    char start[4] {};
+    const bool looked = teed == 4 && read(copy[0], start, 4) == 4;
+    close(copy[0]);
+    close(copy[1]);
+    return looked && std::ranges::find(kStreamedStarts, std::string_view(start, 4)) != std::end(kStreamedStarts);
+}
+
+// The rest of the input `path` names copied into a file that no name leads
+// to, which goes once it is closed, read from its start.
+int copyToTemporaryFile(int input, const std::string& path)
+{
+    const char* variable = std::getenv("TMPDIR");
+    const std::string folder = variable && *variable ? variable : "/tmp";
+    std::string name = folder + "/orvane-render.XXXXXX";
+    int copy;
+    {
+        const StopSignalsHeld held;
+        copy = mkstemp(name.data());
+        if (copy >= 0)
+            unlink(name.c_str());
+    }
+    if (copy < 0)
+        fail("cannot make a temporary file in " + folder + " to decode " + path + " from: " + std::strerror(errno));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(input, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail("cannot read " + path + ": " + std::strerror(errno));
+        if (got == 0)
+            break;
+        if (!writeAll(copy, buffer, size_t(got)))
+            fail("cannot copy " + path + " into a temporary file in " + folder + ": " + std::strerror(errno));
+    }
+    lseek(copy, 0, SEEK_SET);
+    return copy;
+}
+
+// Whether a stream's header holds the placeholder its writer leaves when it
+// cannot seek back to fill in the length: as much as a 32-bit size field
+// holds, or near it.
+bool holdsPlaceholderLength(const SF_INFO& info)
+{
+    int sampleBytes = 1;
+    switch (info.format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_16:
+        sampleBytes = 2;
+        break;
+    case SF_FORMAT_PCM_24:
+        sampleBytes = 3;
+        break;
+    case SF_FORMAT_PCM_32:
+    case SF_FORMAT_FLOAT:
+        sampleBytes = 4;
+        break;
+    case SF_FORMAT_DOUBLE:
+        sampleBytes = 8;
+        break;
+    default:
+        break;
+    }
+    return double(info.frames) * info.channels * sampleBytes >= double(0x7F000000);
+}
+
 // The render's input, read a block at a time: a sound file, or the test signal.
 class Source {
 public:
@@ -321,8 +522,15 @@ public:
 
     Source(const std::string& filePath, std::optional<int> requestedRate) : path(filePath)
     {
+        int descriptor = path == "-" ? STDIN_FILENO : openForReading(path);
+        if (lseek(descriptor, 0, SEEK_CUR) < 0 && !streams(descriptor)) {
+            const int copy = copyToTemporaryFile(descriptor, path);
+            if (descriptor != STDIN_FILENO)
+                close(descriptor);
+            descriptor = copy;
+        }
         SF_INFO info {};
-        file.reset(sf_open(path.c_str(), SFM_READ, &info));
+        file.reset(sf_open_fd(descriptor, SFM_READ, &info, descriptor != STDIN_FILENO));
         if (!file)
             fail("cannot read " + path + ": " + sf_strerror(nullptr));
         if (info.channels > 2)
@@ -337,8 +545,6 @@ public:
                      "first, e.g. sox IN -r " + std::to_string(*requestedRate) + " OUT)");
         channels = info.channels;
         sampleRate = info.samplerate;
-        // A stream's header often holds a placeholder length, as its writer
-        // could not seek back to fill it in; a file's holds the true one.
         if (info.seekable) {
             announcedFrames = size_t(info.frames);
             // libsndfile clips a length the file cannot hold to what it holds
@@ -346,6 +552,8 @@ public:
             std::string log(16384, '\0');
             sf_command(file.get(), SFC_GET_LOG_INFO, log.data(), int(log.size()));
             headerOverstates = log.find("should be") != std::string::npos;
+        } else if (!holdsPlaceholderLength(info)) {
+            announcedFrames = size_t(info.frames);
         }
     }
 
@@ -364,22 +572,31 @@ public:
             position += count;
             return count;
         }
+        if (ended)
+            return 0;
         interleaved.resize(frames * size_t(channels));
         const sf_count_t count = sf_readf_float(file.get(), interleaved.data(), sf_count_t(frames));
-        if (count < 0 || sf_error(file.get()) != SF_ERR_NO_ERROR)
+        // A decoder that fails partway (as FLAC's does on a file cut short)
+        // ends the input where it failed.
+        const bool failed = count < 0 || sf_error(file.get()) != SF_ERR_NO_ERROR;
+        const size_t got = size_t(std::max<sf_count_t>(count, 0));
+        if (failed && position + got == 0)
             fail("cannot read " + path + ": " + sf_strerror(file.get()));
-        for (size_t frame = 0; frame < size_t(count); ++frame) {
+        for (size_t frame = 0; frame < got; ++frame) {
             left[frame] = interleaved[frame * size_t(channels)];
             right[frame] = interleaved[frame * size_t(channels) + size_t(channels) - 1];
         }
-        position += size_t(count);
-        if (count == 0 && (headerOverstates || position < announcedFrames.value_or(0))) {
-            std::fprintf(stderr, "orvane-render: warning: %s ends before the length its header announces; the "
-                                 "%zu frames it holds are rendered\n", path.c_str(), position);
-            headerOverstates = false;
-            announcedFrames = position;
+        position += got;
+        if (got == 0 || failed) {
+            ended = true;
+            if (headerOverstates || position < announcedFrames.value_or(0))
+                std::fprintf(stderr, "orvane-render: warning: %s ends before the length its header announces; the "
+                                     "%zu frames it holds are rendered\n", path.c_str(), position);
+            else if (failed)
+                std::fprintf(stderr, "orvane-render: warning: %s cannot be decoded past its first %zu frames, "
+                                     "which are rendered: %s\n", path.c_str(), position, sf_strerror(file.get()));
         }
-        return size_t(count);
+        return got;
     }
 
 private:
@@ -391,64 +608,8 @@ private:
     std::optional<size_t> announcedFrames;
     bool headerOverstates = false;
     size_t position = 0;
+    bool ended = false;
     std::vector<float> interleaved;
-};
-
-// The temporaries of the outputs not yet committed, for the signal handler to
-// remove: a fixed table, as a handler may only unlink and exit.
-struct TemporarySlot {
-    char path[PATH_MAX];
-    volatile sig_atomic_t used;
-};
-// One for each output: --output, --save-bank and --save-program.
-TemporarySlot temporarySlots[3];
-constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
-
-extern "C" void removeTemporariesAndExit(int signal)
-{
-    for (const TemporarySlot& slot : temporarySlots) {
-        if (slot.used)
-            unlink(slot.path);
-    }
-    _exit(128 + signal);
-}
-
-// Signals that were not ignored when the renderer started remove the
-// temporaries and exit; an ignored one (as nohup ignores SIGHUP) stays so.
-void handleStopSignals()
-{
-    for (const int signal : kStopSignals) {
-        struct sigaction action {};
-        sigaction(signal, nullptr, &action);
-        if (action.sa_handler == SIG_IGN)
-            continue;
-        action.sa_handler = removeTemporariesAndExit;
-        sigemptyset(&action.sa_mask);
-        for (const int other : kStopSignals)
-            sigaddset(&action.sa_mask, other);
-        action.sa_flags = 0;
-        sigaction(signal, &action, nullptr);
-    }
-}
-
-// Holds the stop signals back while it lives, so that a temporary is never
-// unrecorded and the outputs are committed all or none.
-class StopSignalsHeld {
-public:
-    StopSignalsHeld()
-    {
-        sigset_t held;
-        sigemptyset(&held);
-        for (const int signal : kStopSignals)
-            sigaddset(&held, signal);
-        sigprocmask(SIG_BLOCK, &held, &previous);
-    }
-    ~StopSignalsHeld() { sigprocmask(SIG_SETMASK, &previous, nullptr); }
-    StopSignalsHeld(const StopSignalsHeld&) = delete;
-    StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
-
-private:
-    sigset_t previous;
 };
 
 std::string folderOf(const std::string& path)
@@ -536,14 +697,8 @@ public:
 
     void write(const std::vector<uint8_t>& bytes) const
     {
-        for (size_t written = 0; written < bytes.size();) {
-            const ssize_t count = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count <= 0)
-                fail(cannotWrite(path));
-            written += size_t(count);
-        }
+        if (!writeAll(descriptor, bytes.data(), bytes.size()))
+            fail(cannotWrite(path));
     }
 
     // To be called with the stop signals held.
@@ -578,10 +733,43 @@ private:
     TemporarySlot* slot = nullptr;
 };
 
+// A descriptor as libsndfile's file, keeping the cause of the first write
+// that failed: the Vorbis writer carries on past one and reports none.
+struct DescriptorFile {
+    static sf_count_t length(void* file)
+    {
+        struct stat status {};
+        return fstat(descriptor(file), &status) == 0 ? status.st_size : -1;
+    }
+    static sf_count_t seek(sf_count_t offset, int whence, void* file)
+    {
+        return lseek(descriptor(file), offset, whence);
+    }
+    static sf_count_t read(void* bytes, sf_count_t count, void* file)
+    {
+        const ssize_t got = ::read(descriptor(file), bytes, size_t(count));
+        return got < 0 ? 0 : got;
+    }
+    static sf_count_t write(const void* bytes, sf_count_t count, void* file)
+    {
+        DescriptorFile& self = *static_cast<DescriptorFile*>(file);
+        if (writeAll(self.fd, bytes, size_t(count)))
+            return count;
+        if (self.error == 0)
+            self.error = errno;
+        return 0;
+    }
+    static sf_count_t tell(void* file) { return lseek(descriptor(file), 0, SEEK_CUR); }
+    static int descriptor(void* file) { return static_cast<DescriptorFile*>(file)->fd; }
+
+    int fd;
+    int error = 0;
+};
+
 // The rendered audio's file, ready before the render starts.
 struct AudioOutput {
     AudioOutput(const std::string& path, const OutputFormat& outputFormat, int rate)
-        : pending(path), format(outputFormat)
+        : pending(path), format(outputFormat), file {pending.fd()}
     {
         SF_INFO info {};
         info.samplerate = rate;
@@ -589,9 +777,12 @@ struct AudioOutput {
         info.format = format.format;
         if (rate > format.maxRate || !sf_format_check(&info))
             fail("cannot write " + path + ": its format does not hold stereo at " + std::to_string(rate) + " Hz");
-        sound.reset(sf_open_fd(pending.fd(), SFM_WRITE, &info, SF_FALSE));
+        SF_VIRTUAL_IO io {DescriptorFile::length, DescriptorFile::seek, DescriptorFile::read, DescriptorFile::write,
+                          DescriptorFile::tell};
+        sound.reset(sf_open_virtual(&io, SFM_WRITE, &info, &file));
         if (!sound)
-            fail("cannot write " + path + " at " + std::to_string(rate) + " Hz: " + sf_strerror(nullptr));
+            fail("cannot write " + path + " at " + std::to_string(rate) + " Hz: " +
+                 (file.error ? std::strerror(file.error) : sf_strerror(nullptr)));
         sf_command(sound.get(), SFC_RF64_AUTO_DOWNGRADE, nullptr, SF_TRUE);
         // Integer formats clip what lies beyond full scale rather than wrap it.
         sf_command(sound.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
@@ -609,22 +800,33 @@ struct AudioOutput {
     {
         written += frames;
         checkLength(written);
-        if (sf_writef_float(sound.get(), interleaved, sf_count_t(frames)) != sf_count_t(frames))
-            fail("cannot write " + pending.name() + ": " + sf_strerror(sound.get()));
+        const bool whole = sf_writef_float(sound.get(), interleaved, sf_count_t(frames)) == sf_count_t(frames);
+        checkWritten(whole, sf_strerror(sound.get()));
     }
 
     void commit()
     {
         const int closed = sf_close(sound.release());
-        if (closed != 0)
-            fail("cannot write " + pending.name() + ": " + sf_error_number(closed));
+        checkWritten(closed == 0, sf_error_number(closed));
         pending.commit();
     }
 
     PendingFile pending;
     const OutputFormat& format;
+    DescriptorFile file;
     SoundFile sound;
     uint64_t written = 0;
+
+private:
+    // Fails with the cause of a failed write, in the system's words where it
+    // has them.
+    void checkWritten(bool succeeded, const char* libraryError) const
+    {
+        if (file.error != 0)
+            fail("cannot write " + pending.name() + ": " + std::strerror(file.error));
+        if (!succeeded)
+            fail("cannot write " + pending.name() + ": " + libraryError);
+    }
 };
 
 struct Levels {
@@ -746,10 +948,21 @@ size_t tailFrames(const VstHost& host, std::optional<double> seconds, int rate)
 
 std::vector<uint8_t> readFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        fail("cannot read " + path);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    const int descriptor = openForReading(path);
+    std::vector<uint8_t> bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(descriptor, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail("cannot read " + path + ": " + std::strerror(errno));
+        if (got == 0)
+            break;
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+    close(descriptor);
+    return bytes;
 }
 
 void loadChunk(const VstHost& host, const std::string& path, bool isProgram)
@@ -822,6 +1035,14 @@ void checkDistinct(const std::vector<std::pair<const char*, const PendingFile*>>
                          secondFile->name() + " name the same file");
         }
     }
+}
+
+// Standard output's lines reach it in full, or the run fails saying why (a
+// reader that has gone, for one).
+void flushStandardOutput()
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        fail(std::string("cannot write standard output: ") + std::strerror(errno));
 }
 
 void printVersion(const VstHost& host)
@@ -908,6 +1129,7 @@ int run(int argc, char** argv)
     const size_t bankBytes = saveChunk(host, bank, false);
     const size_t programBytes = saveChunk(host, program, true);
 
+    flushStandardOutput();
     // Once committing starts, it finishes: a stop signal waits until the end.
     const StopSignalsHeld held;
     if (output)
@@ -933,7 +1155,9 @@ int run(int argc, char** argv)
 int main(int argc, char** argv)
 {
     try {
-        return run(argc, argv);
+        const int status = run(argc, argv);
+        flushStandardOutput();
+        return status;
     } catch (const Failure& failure) {
         std::fprintf(stderr, "orvane-render: %s\n", failure.message.c_str());
         if (failure.status == 2)
