@@ -107,6 +107,23 @@ bool writeAll(int descriptor, const void* bytes, size_t count)
     return true;
 }
 
+// Reads `descriptor` (the input `path` names) to its end, handing each piece read to `take(bytes, count)`.
+template <typename Take>
+void readAll(int descriptor, const std::string& path, Take take)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(descriptor, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail("cannot read " + path + ": " + std::strerror(errno));
+        if (got == 0)
+            return;
+        take(buffer, size_t(got));
+    }
+}
+
 // A file opened to be read, refused with the reason when it cannot be.
 int openForReading(const std::string& path)
 {
@@ -473,18 +490,10 @@ int copyToTemporaryFile(int input, const std::string& path)
     }
     if (copy < 0)
         fail("cannot make a temporary file in " + folder + " to decode " + path + " from: " + std::strerror(errno));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = read(input, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            fail("cannot read " + path + ": " + std::strerror(errno));
-        if (got == 0)
-            break;
-        if (!writeAll(copy, buffer, size_t(got)))
+    readAll(input, path, [&](const char* bytes, size_t count) {
+        if (!writeAll(copy, bytes, count))
             fail("cannot copy " + path + " into a temporary file in " + folder + ": " + std::strerror(errno));
-    }
+    });
     lseek(copy, 0, SEEK_SET);
     return copy;
 }
@@ -950,17 +959,7 @@ std::vector<uint8_t> readFile(const std::string& path)
 {
     const int descriptor = openForReading(path);
     std::vector<uint8_t> bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = read(descriptor, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            fail("cannot read " + path + ": " + std::strerror(errno));
-        if (got == 0)
-            break;
-        bytes.insert(bytes.end(), buffer, buffer + got);
-    }
+    readAll(descriptor, path, [&](const char* piece, size_t count) { bytes.insert(bytes.end(), piece, piece + count); });
     close(descriptor);
     return bytes;
 }
