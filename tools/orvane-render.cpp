@@ -959,7 +959,8 @@ std::vector<uint8_t> readFile(const std::string& path)
 {
     const int descriptor = openForReading(path);
     std::vector<uint8_t> bytes;
-    readAll(descriptor, path, [&](const char* piece, size_t count) { bytes.insert(bytes.end(), piece, piece + count); });
+    readAll(descriptor, path,
+            [&](const char* piece, size_t count) { bytes.insert(bytes.end(), piece, piece + count); });
     close(descriptor);
     return bytes;
 }
