@@ -762,7 +762,7 @@ struct DescriptorFile {
     static sf_count_t write(const void* bytes, sf_count_t count, void* file)
     {
         DescriptorFile& self = *static_cast<DescriptorFile*>(file);
-        if (writeAll(self.fd, bytes, size_t(count)))
+        if (writeAll(descriptor(file), bytes, size_t(count)))
             return count;
         if (self.error == 0)
             self.error = errno;

@@ -118,9 +118,7 @@ enum AudioMasterOpcodes : VstInt32 {
 // What the host's current thread is doing, as audioMasterGetCurrentProcessLevel answers.
 enum VstProcessLevels : VstInt32 {
     kVstProcessLevelUnknown = 0,
-    kVstProcessLevelUser = 1,
     kVstProcessLevelRealtime = 2,
-    kVstProcessLevelPrefetch = 3,
     kVstProcessLevelOffline = 4,
 };
 
