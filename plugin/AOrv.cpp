@@ -36,6 +36,20 @@ constexpr int kBankCopyRounds = 4;
 constexpr uint8_t kMidiControlChange = 0xB0;
 constexpr uint8_t kMidiProgramChange = 0xC0;
 
+// The word of waiting changes: the sliders whose value waits (bits 0-7), those
+// whose value waits for the outgoing program (bits 8-15), the waiting MIDI
+// program plus one (bits 16-23, 0 for none) and a count of values set (bits
+// 32-63), so that a value set again changes the word too.
+constexpr uint64_t kIncomingSliders = 0xFF;
+constexpr int kOutgoingSlidersShift = 8;
+constexpr int kMidiProgramShift = 16;
+constexpr uint64_t kMidiProgramBits = uint64_t(0xFF) << kMidiProgramShift;
+constexpr uint64_t kValueSetCount = uint64_t(1) << 32;
+constexpr uint64_t kValueSetCounts = ~(kValueSetCount - 1);
+
+uint32_t outgoingSliders(uint64_t state) { return uint32_t(state >> kOutgoingSlidersShift) & kIncomingSliders; }
+int waitingMidiProgram(uint64_t state) { return int((state & kMidiProgramBits) >> kMidiProgramShift) - 1; }
+
 // Copies a program name, which may fill its field without a terminator, into the host's buffer.
 template <size_t FieldSize>
 void copyProgramName(char* to, const char (&field)[FieldSize])
@@ -105,16 +119,79 @@ void AOrv::publishSliderState()
     }
 }
 
-void AOrv::applyPendingParameters()
+AOrv::ControlLock::ControlLock(AOrv& owner) : plugIn(owner) { plugIn.lock.lock(); }
+
+AOrv::ControlLock::~ControlLock()
 {
-    uint32_t changed = pending.changed.exchange(0, std::memory_order_acquire);
-    for (int slider = 0; changed != 0; ++slider, changed >>= 1) {
-        if (changed & 1) {
-            const float value = pending.value[slider].load(std::memory_order_relaxed);
-            setSliderParameter(core, slider, value);
-            parameterValue[slider].store(value, std::memory_order_relaxed);
-        }
+    const OrvConsoleMessages messages = takeConsoleMessages(plugIn.core);
+    plugIn.lock.unlock();
+    printConsoleMessages(messages);
+}
+
+void AOrv::noteParameter(int slider, float value)
+{
+    pending.value[slider].store(value, std::memory_order_relaxed);
+    parameterValue[slider].store(value, std::memory_order_relaxed);
+    uint64_t state = pending.state.load(std::memory_order_relaxed);
+    while (!pending.state.compare_exchange_weak(state, (state | uint64_t(1) << slider) + kValueSetCount,
+                                                std::memory_order_release, std::memory_order_relaxed)) {
     }
+}
+
+void AOrv::noteMidiProgram(int program)
+{
+    uint64_t state = pending.state.load(std::memory_order_acquire);
+    uint64_t moved;
+    do {
+        // The values set so far move to the outgoing side; one set meanwhile
+        // changes the word and moves too. Of several program changes before a
+        // block only the last is selected, so values set between them stay with
+        // the program playing.
+        uint32_t incoming = uint32_t(state & kIncomingSliders);
+        for (int slider = 0; incoming != 0; ++slider, incoming >>= 1) {
+            if (incoming & 1)
+                pending.outgoingValue[slider].store(pending.value[slider].load(std::memory_order_relaxed),
+                                                    std::memory_order_relaxed);
+        }
+        const uint64_t outgoing = outgoingSliders(state) | (state & kIncomingSliders);
+        moved = (state & kValueSetCounts) | outgoing << kOutgoingSlidersShift |
+                uint64_t(program + 1) << kMidiProgramShift;
+    } while (!pending.state.compare_exchange_weak(state, moved, std::memory_order_acq_rel,
+                                                  std::memory_order_acquire));
+}
+
+bool AOrv::applyPendingChanges(MidiProgram midiProgram)
+{
+    uint64_t state = pending.state.load(std::memory_order_acquire);
+    uint64_t left;
+    bool keepsWaiting;
+    do {
+        keepsWaiting = midiProgram == MidiProgram::Keep && waitingMidiProgram(state) >= 0;
+        left = keepsWaiting ? state & ~(kIncomingSliders << kOutgoingSlidersShift) : state & kValueSetCounts;
+        if (left == state)
+            return false;
+    } while (!pending.state.compare_exchange_weak(state, left, std::memory_order_acq_rel, std::memory_order_acquire));
+
+    // A value applied is what getParameter answers, but for the outgoing
+    // program's while the host's later values wait for the incoming program.
+    const auto apply = [this](std::atomic<float>(&values)[kNumSliders], uint32_t sliders, bool answered) {
+        for (int slider = 0; sliders != 0; ++slider, sliders >>= 1) {
+            if (sliders & 1) {
+                const float value = values[slider].load(std::memory_order_relaxed);
+                setSliderParameter(core, slider, value);
+                if (answered)
+                    parameterValue[slider].store(value, std::memory_order_relaxed);
+            }
+        }
+    };
+    apply(pending.outgoingValue, outgoingSliders(state), !keepsWaiting);
+    if (keepsWaiting)
+        return false;
+    const int program = waitingMidiProgram(state);
+    if (midiProgram == MidiProgram::Select && program >= 0)
+        selectProgramLocked(program);
+    apply(pending.value, uint32_t(state & kIncomingSliders), true);
+    return midiProgram == MidiProgram::Select && program >= 0;
 }
 
 void AOrv::selectProgramLocked(int index)
@@ -141,11 +218,10 @@ void AOrv::setProgram(VstInt32 index)
     if (index < 0 || index >= kNumPrograms)
         return;
     {
-        std::lock_guard guard(lock);
+        ControlLock guard(*this);
         // Values set before the change belong to the outgoing program, and the
         // host's choice supersedes a MIDI program change that came before it.
-        applyPendingParameters();
-        pendingMidiProgram.store(-1, std::memory_order_relaxed);
+        applyPendingChanges(MidiProgram::Drop);
         selectProgramLocked(index);
     }
     refreshAfterProgramChange();
@@ -153,7 +229,7 @@ void AOrv::setProgram(VstInt32 index)
 
 VstInt32 AOrv::getProgram()
 {
-    std::lock_guard guard(lock);
+    ControlLock guard(*this);
     return core.currentIndex;
 }
 
@@ -161,7 +237,7 @@ void AOrv::setProgramName(const char* name)
 {
     if (!name)
         return;
-    std::lock_guard guard(lock);
+    ControlLock guard(*this);
     markRecordChanged(core.currentIndex);
     char* field = core.current->programName;
     std::memset(field, 0, sizeof core.current->programName);
@@ -170,7 +246,7 @@ void AOrv::setProgramName(const char* name)
 
 void AOrv::getProgramName(char* name)
 {
-    std::lock_guard guard(lock);
+    ControlLock guard(*this);
     copyProgramName(name, core.current->programName);
 }
 
@@ -178,7 +254,7 @@ bool AOrv::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
 {
     if (index < 0 || index >= kNumPrograms || !text)
         return false;
-    std::lock_guard guard(lock);
+    ControlLock guard(*this);
     copyProgramName(text, core.bank[index].programName);
     return true;
 }
@@ -188,10 +264,7 @@ void AOrv::setParameter(VstInt32 index, float value)
 {
     if (index < 0 || index >= kNumSliders || std::isnan(value))
         return;
-    value = std::clamp(value, 0.0f, 1.0f);
-    pending.value[index].store(value, std::memory_order_relaxed);
-    parameterValue[index].store(value, std::memory_order_relaxed);
-    pending.changed.fetch_or(1u << index, std::memory_order_release);
+    noteParameter(index, std::clamp(value, 0.0f, 1.0f));
 }
 
 float AOrv::getParameter(VstInt32 index)
@@ -203,24 +276,24 @@ float AOrv::getParameter(VstInt32 index)
 
 void AOrv::getParameterName(VstInt32 index, char* text)
 {
-    std::lock_guard guard(lock);
+    ControlLock guard(*this);
     ::getParameterName(core, index, text, kParameterTextRoom);
 }
 
 void AOrv::getParameterLabel(VstInt32 index, char* label)
 {
-    std::lock_guard guard(lock);
+    ControlLock guard(*this);
     ::getParameterLabel(core, index, label, kParameterTextRoom);
 }
 
 void AOrv::getParameterDisplay(VstInt32 index, char* text)
 {
-    std::lock_guard guard(lock);
-    applyPendingParameters();
+    ControlLock guard(*this);
+    applyPendingChanges(MidiProgram::Keep);
     ::getParameterDisplay(core, index, text, kParameterTextRoom);
 }
 
-uint8_t* AOrv::chunkBufferOfThisThread(size_t size)
+uint8_t* AOrv::chunkBufferOfThisThread()
 {
     const std::thread::id thisThread = std::this_thread::get_id();
     auto buffer = std::find_if(chunkBuffers.begin(), chunkBuffers.end(),
@@ -231,8 +304,8 @@ uint8_t* AOrv::chunkBufferOfThisThread(size_t size)
         buffer->owner = thisThread;
     }
     buffer->lastSave = ++chunkSaves;
-    if (buffer->bytes.size() != size)
-        buffer->bytes = std::vector<uint8_t>(size);
+    if (buffer->bytes.empty())
+        buffer->bytes.resize(kBankChunkSize);
     return buffer->bytes.data();
 }
 
@@ -260,7 +333,7 @@ void AOrv::copyBankForSave(uint8_t* out)
             since = recordChangeCount;
             continue;
         }
-        applyPendingParameters();
+        applyPendingChanges(MidiProgram::Keep);
         writeChunkHeader(core, ChunkKind::Bank, out);
         for (const int slot : slots)
             savedRecords[slot] = core.bank[slot];
@@ -278,11 +351,11 @@ VstInt32 AOrv::getChunk(void** data, bool isPreset)
         return 0;
     const ChunkKind kind = isPreset ? ChunkKind::Program : ChunkKind::Bank;
     std::lock_guard chunkGuard(chunkLock);
-    uint8_t* out = chunkBufferOfThisThread(chunkSize(kind));
+    uint8_t* out = chunkBufferOfThisThread();
     if (isPreset) {
         {
             std::lock_guard guard(lock);
-            applyPendingParameters();
+            applyPendingChanges(MidiProgram::Keep);
             writeChunkHeader(core, kind, out);
             savedRecords[0] = *core.current;
         }
@@ -304,16 +377,17 @@ VstInt32 AOrv::setChunk(void* data, VstInt32 byteSize, bool isPreset)
         return 0;
     DecodedChunk chunk;
     {
-        std::lock_guard chunkGuard(chunkLock);
+        std::unique_lock chunkGuard(chunkLock);
         if (!decodeChunk(isPreset ? ChunkKind::Program : ChunkKind::Bank, static_cast<const uint8_t*>(data),
                          size_t(byteSize), chunk))
             return 0;
-        std::lock_guard guard(lock);
-        applyPendingParameters();
-        pendingMidiProgram.store(-1, std::memory_order_relaxed);
+        ControlLock guard(*this);
+        applyPendingChanges(MidiProgram::Drop);
         installChunk(core, chunk);
         markRecordChanged(core.currentIndex);
         publishSliderState();
+        // Other chunk transfers need not wait for the console message of this one.
+        chunkGuard.unlock();
     }
     refreshAfterProgramChange();
     return 1;
@@ -336,12 +410,12 @@ VstInt32 AOrv::processEvents(const VstEvents* events)
         const int first = uint8_t(midi->midiData[1]) & 0x7F;
         const int second = uint8_t(midi->midiData[2]) & 0x7F;
         if ((status & 0xF0) == kMidiProgramChange) {
-            pendingMidiProgram.store(first, std::memory_order_release);
+            noteMidiProgram(first);
         } else if ((status & 0xF0) == kMidiControlChange && first != kNoController) {
             const auto control = uint16_t(first | channel << 8);
             for (int slider = 0; slider < kNumSliders; ++slider) {
                 if (learnedControl[slider].load(std::memory_order_relaxed) == control)
-                    setParameter(slider, float(second) / 127.0f);
+                    noteParameter(slider, float(second) / 127.0f);
             }
         }
     }
@@ -376,12 +450,9 @@ void AOrv::processFrames(float** inputs, float** outputs, VstInt32 sampleFrames,
         }
     }
     std::unique_lock guard(lock, std::adopt_lock);
-    // What arrived on the audio thread since the last block belongs to this one: a
-    // program change first, then the parameter values set with it.
-    const int midiProgram = pendingMidiProgram.exchange(-1, std::memory_order_acquire);
-    if (midiProgram >= 0)
-        selectProgramLocked(midiProgram);
-    applyPendingParameters();
+    // What arrived since the last block belongs to this one: the values set
+    // before a MIDI program change, the change, then the values set after it.
+    const bool midiProgramSelected = applyPendingChanges(MidiProgram::Select);
     if (bpm > 0.0f && bpm != core.hostTempo)
         setHostTempo(core, bpm);
     applyChangedSliders(core);
@@ -389,7 +460,7 @@ void AOrv::processFrames(float** inputs, float** outputs, VstInt32 sampleFrames,
     // There is no editor to light a lamp: the report is only acknowledged.
     core.engine->limiterEngaged = false;
     guard.unlock();
-    if (midiProgram >= 0)
+    if (midiProgramSelected)
         refreshAfterProgramChange();
 }
 
@@ -406,8 +477,8 @@ void AOrv::processReplacing(float** inputs, float** outputs, VstInt32 sampleFram
 void AOrv::resume()
 {
     {
-        std::lock_guard guard(lock);
-        applyPendingParameters();
+        ControlLock guard(*this);
+        applyPendingChanges(MidiProgram::Keep);
         prepareProgram(core);
         publishSliderState();
     }
@@ -419,8 +490,8 @@ void AOrv::setSampleRate(float rate)
     if (!(rate > 0.0f))
         return;
     AudioEffectX::setSampleRate(rate);
-    std::lock_guard guard(lock);
-    applyPendingParameters();
+    ControlLock guard(*this);
+    applyPendingChanges(MidiProgram::Keep);
     setHostAudioSettings(core, rate, core.blockSize);
     publishSliderState();
 }
@@ -430,8 +501,8 @@ void AOrv::setBlockSize(VstInt32 frames)
     if (frames <= 0)
         return;
     AudioEffectX::setBlockSize(frames);
-    std::lock_guard guard(lock);
-    applyPendingParameters();
+    ControlLock guard(*this);
+    applyPendingChanges(MidiProgram::Keep);
     setHostAudioSettings(core, core.sampleRate, frames);
     publishSliderState();
 }
@@ -439,8 +510,8 @@ void AOrv::setBlockSize(VstInt32 frames)
 VstInt32 AOrv::getGetTailSize()
 {
     // Sliders moved since the last block count, as they may have changed a delay time.
-    std::lock_guard guard(lock);
-    applyPendingParameters();
+    ControlLock guard(*this);
+    applyPendingChanges(MidiProgram::Keep);
     applyChangedSliders(core);
     return tailSamples(*core.current);
 }

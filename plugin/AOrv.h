@@ -57,12 +57,37 @@ public:
 private:
     friend class AOrvLockHolder; // tests hold the lock to show which calls never wait for it
 
-    // A parameter value the host set, waiting for the next block or control step to apply it.
-    struct PendingParameters {
-        std::atomic<float> value[kNumSliders] {};
-        std::atomic<uint32_t> changed {0}; // a bit per slider
+    // Parameter values set since the last block, waiting for the lock. A MIDI
+    // program change waiting for the next block divides them: a value set before
+    // it belongs to the outgoing program, one set after it to the incoming one.
+    // One word says which values wait on either side and which program waits, so
+    // that every thread sees the three change together.
+    struct PendingChanges {
+        std::atomic<float> value[kNumSliders] {};         // set since the waiting program change, or since the last block
+        std::atomic<float> outgoingValue[kNumSliders] {}; // set before the waiting program change
+        std::atomic<uint64_t> state {0};
     };
-    // A chunk buffer, lent to the thread that saved into it last.
+    // What becomes of a waiting MIDI program change when the waiting values are applied.
+    enum class MidiProgram {
+        Keep,   // it waits on for the next block, and with it the values set after it
+        Drop,   // the host chose a program after it: every value is the current program's
+        Select, // the block selects it, between the values set before and after it
+    };
+    // Holds the lock for a control call; console messages noted meanwhile, or on
+    // the audio thread since the last control call, are printed once it is released.
+    class ControlLock {
+    public:
+        explicit ControlLock(AOrv& owner);
+        ~ControlLock();
+        ControlLock(const ControlLock&) = delete;
+        ControlLock& operator=(const ControlLock&) = delete;
+
+    private:
+        AOrv& plugIn;
+    };
+    // A chunk buffer, lent to the thread that saved into it last. It takes a
+    // bank's size when first used and keeps it, so that a host still reading a
+    // chunk it was given reads old bytes, never freed memory.
     struct ChunkBuffer {
         std::thread::id owner; // none until lent
         uint64_t lastSave = 0;
@@ -72,11 +97,17 @@ private:
     // the buffer of the one that saved longest ago.
     static constexpr int kChunkBuffers = 8;
 
+    // Notes a value for the next block or control step that takes the lock.
+    void noteParameter(int slider, float value);
+    // Notes a MIDI program change for the next block; values set so far go to the outgoing program.
+    void noteMidiProgram(int program);
+
     // The following four run with the lock held.
     // Selects a program, noting the records it changes for a bank save under way.
     void selectProgramLocked(int index);
-    // Writes waiting parameter values into the current program.
-    void applyPendingParameters();
+    // Writes waiting parameter values into the programs they belong to; true
+    // when a MIDI program change was selected.
+    bool applyPendingChanges(MidiProgram midiProgram);
     // Makes what getParameter answers and the learned controllers match the core.
     void publishSliderState();
     void markRecordChanged(int slot);
@@ -85,8 +116,8 @@ private:
     // The tempo in the host's time info; 0 when it gives none.
     float readHostTempo();
     void processFrames(float** inputs, float** outputs, VstInt32 sampleFrames, bool replace);
-    // This thread's buffer, sized to hold `size` bytes; under `chunkLock`.
-    uint8_t* chunkBufferOfThisThread(size_t size);
+    // This thread's buffer, which holds a bank chunk; under `chunkLock`.
+    uint8_t* chunkBufferOfThisThread();
     // Copies the bank a record per hold of the lock, then takes the header and
     // whatever changed meanwhile in one last hold.
     void copyBankForSave(uint8_t* out);
@@ -94,10 +125,9 @@ private:
     OrvCore core;
     RealtimeMutex lock;   // held by the audio thread around each block
     std::mutex chunkLock; // one chunk transfer at a time; taken before `lock`, never by the audio thread
-    PendingParameters pending;
+    PendingChanges pending;
     std::atomic<float> parameterValue[kNumSliders] {};    // what getParameter answers
     std::atomic<uint16_t> learnedControl[kNumSliders] {}; // per slider: controller | channel << 8
-    std::atomic<int> pendingMidiProgram {-1};             // a program change the next block selects
     uint64_t recordChangeCount = 0;                       // under `lock`
     std::unique_ptr<uint64_t[]> recordChangedAt;          // under `lock`: per slot, the count at its last change
     std::unique_ptr<OrvPreset[]> savedRecords;            // under `chunkLock`: the copy a save encodes

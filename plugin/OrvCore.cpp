@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 #include "FieldModel.h"
 #include "Sliders.h"
@@ -15,19 +16,28 @@ constexpr int kDefaultBlockSize = 512;
 
 uint32_t wholeRate(float sampleRate) { return uint32_t(std::lround(sampleRate)); }
 
-// Puts each slider's value back into its range, reporting what was wrong.
-void clampSliderValues(OrvPreset& preset)
+void noteConsoleMessage(OrvConsoleMessages& messages, const OrvPreset& preset, bool aboveMaximum)
+{
+    if (messages.count == OrvConsoleMessages::kMostKept)
+        return;
+    OrvConsoleMessages::Message& message = messages.messages[messages.count++];
+    std::snprintf(message.programName, sizeof message.programName, "%.32s", preset.programName);
+    message.aboveMaximum = aboveMaximum;
+}
+
+// Puts each slider's value back into its range, noting what was wrong.
+void clampSliderValues(OrvPreset& preset, OrvConsoleMessages& messages)
 {
     for (int slider = 0; slider < kNumSliders; ++slider) {
         float& current = preset.sliderCurrent[slider];
         if (std::isnan(current))
             current = preset.sliderMin[slider];
         if (current > preset.sliderMax[slider]) {
-            std::printf("Orvane: preset %.32s has sliderCurrent > sliderMax\n", preset.programName);
+            noteConsoleMessage(messages, preset, true);
             current = preset.sliderMax[slider];
         }
         if (current < preset.sliderMin[slider]) {
-            std::printf("Orvane: preset %.32s has sliderCurrent < sliderMin\n", preset.programName);
+            noteConsoleMessage(messages, preset, false);
             current = preset.sliderMin[slider];
         }
     }
@@ -81,11 +91,31 @@ void prepareProgram(OrvCore& core)
         if (preset.quantizeStep[m] == 0.0f)
             preset.quantizeStep[m] = 0.05f;
     }
-    clampSliderValues(preset);
+    clampSliderValues(preset, core.consoleMessages);
     chooseSliderCurves(core);
     for (bool& changed : core.sliders.changed)
         changed = false;
     unsyncProgramFromTempo(core);
+}
+
+OrvConsoleMessages takeConsoleMessages(OrvCore& core)
+{
+    OrvConsoleMessages taken;
+    if (core.consoleMessages.count > 0)
+        std::swap(taken, core.consoleMessages);
+    return taken;
+}
+
+void printConsoleMessages(const OrvConsoleMessages& messages)
+{
+    for (int index = 0; index < messages.count; ++index) {
+        const OrvConsoleMessages::Message& message = messages.messages[index];
+        std::printf(message.aboveMaximum ? "Orvane: preset %s has sliderCurrent > sliderMax\n"
+                                         : "Orvane: preset %s has sliderCurrent < sliderMin\n",
+                    message.programName);
+    }
+    if (messages.count > 0)
+        std::fflush(stdout);
 }
 
 void resetEngineRunState(OrvCore& core)

@@ -24,6 +24,18 @@ struct OrvSliderState {
     int undoProgram = -1; // program the undo values belong to; -1: nothing to undo
 };
 
+// Problems found in programs as they were prepared, kept for the console until
+// the host glue prints them outside its lock: printing can block on a full pipe.
+struct OrvConsoleMessages {
+    static constexpr int kMostKept = 16; // two per slider of one program, and room for another
+    struct Message {
+        char programName[33];
+        bool aboveMaximum;
+    };
+    Message messages[kMostKept] {};
+    int count = 0;
+};
+
 // Everything the plug-in object holds, as plain data; the host glue adds the lock.
 struct OrvCore {
     std::unique_ptr<OrvPreset[]> bank;
@@ -36,6 +48,7 @@ struct OrvCore {
     float hostTempo = 120.0f;
     OrvSliderState sliders;
     std::unique_ptr<OrvEngine> engine;
+    OrvConsoleMessages consoleMessages; // beyond the most kept, further messages are dropped
 };
 
 // Allocates the bank and the engine, fills the bank with the factory programs
@@ -49,6 +62,12 @@ bool selectProgram(OrvCore& core, int index);
 // Readies the current program for playing: run state, flags, sample rate,
 // delay lines, unit words, slider ranges and curves, then the sliders' fields.
 void prepareProgram(OrvCore& core);
+
+// Moves the console messages out of the core, leaving none.
+OrvConsoleMessages takeConsoleMessages(OrvCore& core);
+
+// Prints each message on standard output, as "Orvane: preset <name> has sliderCurrent > sliderMax".
+void printConsoleMessages(const OrvConsoleMessages& messages);
 
 // Restarts the oscillators at their initial phases and clears the engine's run state.
 void resetEngineRunState(OrvCore& core);

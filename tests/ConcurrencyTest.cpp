@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <latch>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <random>
@@ -349,14 +350,118 @@ TEST(Concurrency, ChunkBuffersStayFewWhateverTheNumberOfSavingThreads)
     }
     EXPECT_LE(buffers.size(), 8u) << "buffers given out to " << kWaves * kThreadsAtOnce << " threads";
 
+    // On an instance whose buffers no thread has used, seven threads alive at
+    // once save after a program chunk and leave it intact. Its thread saves again
+    // and is the latest to save: an eighth thread takes the buffer of the one of
+    // the seven that saved first.
+    host = startedHost();
+    const auto keptProgram = [&host] {
+        void* kept = nullptr;
+        const auto size = size_t(host->dispatch(effGetChunk, 1, 0, &kept));
+        return std::make_pair(static_cast<const uint8_t*>(kept), size);
+    };
     const std::vector<uint8_t> program = host->chunk(true);
-    void* kept = nullptr;
-    const auto size = size_t(host->dispatch(effGetChunk, 1, 0, &kept));
+    const auto [kept, size] = keptProgram();
     host->dispatch(effSetProgram, 0, 42);
+    std::latch othersSaved(7), othersMayEnd(1);
+    std::vector<std::thread> others;
     for (int other = 0; other < 7; ++other)
-        std::thread([&] { host->chunk(other % 2 != 0); }).join();
+        others.emplace_back([&, other] {
+            host->chunk(other % 2 != 0);
+            othersSaved.count_down();
+            othersMayEnd.wait();
+        });
+    othersSaved.wait();
     ASSERT_EQ(size, program.size());
     EXPECT_EQ(std::memcmp(kept, program.data(), size), 0) << "seven other threads saved since";
+    const std::vector<uint8_t> programOf42 = host->chunk(true);
+    const auto [keptAgain, sizeAgain] = keptProgram();
+    std::thread([&] { host->chunk(false); }).join();
+    othersMayEnd.count_down();
+    for (std::thread& other : others)
+        other.join();
+    ASSERT_EQ(sizeAgain, programOf42.size());
+    EXPECT_EQ(std::memcmp(keptAgain, programOf42.data(), sizeAgain), 0) << "an eighth thread saved after the seven";
+}
+
+// A bank saved while automation sets a value and switches on through three
+// programs holds them as they stood at one moment. Each program takes the value
+// set as it is left, so their values are three steps in a row: the current
+// program's is the oldest, or the newest once the save has applied a value
+// that waits for the next switch. The three sit in the first slots, which a
+// save copies first, and the switches come at a random pace, so that many a
+// save sees one or two switches.
+TEST(Concurrency, BankSavedWhileAutomationSwitchesProgramsHoldsThemAsAtOneMoment)
+{
+    constexpr int kSteps = 64;
+    constexpr int kPrograms = 3;
+    const auto stepValue = [](int step) { return float(step) / float(kSteps - 1); };
+    const auto wordAt = [](const uint8_t* bytes) {
+        return uint32_t(bytes[0]) << 24 | uint32_t(bytes[1]) << 16 | uint32_t(bytes[2]) << 8 | bytes[3];
+    };
+    const auto sliderWord = [&](const uint8_t* record) { return wordAt(record + offsetof(OrvPreset, sliderCurrent)); };
+    auto source = startedHost();
+    source->dispatch(effSetProgram, 0, source->findProgram("Auto-Wah"));
+    const std::vector<uint8_t> wah = source->chunk(true);
+    std::map<uint32_t, int> stepOfWord;
+    for (int step = 0; step < kSteps; ++step) {
+        setParameter(*source, 0, stepValue(step));
+        std::vector<uint8_t> program = source->chunk(true);
+        stepOfWord[sliderWord(recordOf(program, 0))] = step;
+    }
+    ASSERT_EQ(stepOfWord.size(), size_t(kSteps));
+
+    auto host = startedHost();
+    for (int slot = 0; slot < kPrograms; ++slot) {
+        host->dispatch(effSetProgram, 0, slot);
+        ASSERT_TRUE(host->restoreChunk(wah, true));
+    }
+    int step = 0;
+    int current = kPrograms - 1;
+    const auto stepAndSwitch = [&] {
+        step = (step + 1) % kSteps;
+        setParameter(*host, 0, stepValue(step));
+        current = (current + 1) % kPrograms;
+        host->dispatch(effSetProgram, 0, current);
+    };
+    for (int slot = 0; slot < kPrograms; ++slot)
+        stepAndSwitch();
+    // True when the saved programs' steps run oldest, middle, newest from some
+    // program on, and the current program's is the oldest or the newest.
+    const auto asAtOneMoment = [&](std::vector<uint8_t>& bank) {
+        int steps[kPrograms];
+        for (int slot = 0; slot < kPrograms; ++slot) {
+            const auto found = stepOfWord.find(sliderWord(recordOf(bank, slot)));
+            if (found == stepOfWord.end())
+                return false;
+            steps[slot] = found->second;
+        }
+        const auto savedCurrent = int(wordAt(bank.data() + offsetof(OrvChunkHeader, currentProgram)));
+        for (int oldest = 0; oldest < kPrograms; ++oldest) {
+            const auto stepOf = [&](int slot) { return steps[slot % kPrograms]; };
+            if (stepOf(oldest + 1) == (stepOf(oldest) + 1) % kSteps &&
+                stepOf(oldest + 2) == (stepOf(oldest) + 2) % kSteps)
+                return savedCurrent == oldest || savedCurrent == (oldest + 2) % kPrograms;
+        }
+        return false;
+    };
+    std::mt19937 pace(6);
+    std::atomic<int> saves {0}, torn {0};
+    runTogether(
+        {
+            [&] {
+                stepAndSwitch();
+                std::this_thread::sleep_for(std::chrono::microseconds(pace() % 400));
+            },
+            [&] {
+                std::vector<uint8_t> bank = host->chunk(false);
+                torn += !asAtOneMoment(bank);
+                ++saves;
+            },
+        },
+        std::chrono::seconds(1));
+    EXPECT_GT(saves.load(), 10);
+    EXPECT_EQ(torn.load(), 0) << "of " << saves.load() << " saved banks";
 }
 
 // The sample rate and block size set from two threads at once, while blocks

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -252,8 +253,16 @@ TEST(PluginHost, ChunksRestoreIntoAFreshInstanceBitForBit)
     loadShapedProgram(*original);
     original->dispatch(effSetProgram, 0, 200);
     original->dispatch(effSetProgramName, 0, 0, const_cast<char*>("Renamed"));
-    const std::vector<uint8_t> bank = original->chunk(false);
+    // One thread saves a program, the bank, then the program again: the bank it
+    // was lent between stays readable, holding what the program does not overwrite.
+    const std::vector<uint8_t> firstProgram = original->chunk(true);
+    void* lentBank = nullptr;
+    ASSERT_EQ(size_t(original->dispatch(effGetChunk, 0, 0, &lentBank)), kBankSize);
+    const auto* lentBytes = static_cast<const uint8_t*>(lentBank);
+    const std::vector<uint8_t> bank(lentBytes, lentBytes + kBankSize);
     const std::vector<uint8_t> program = original->chunk(true);
+    EXPECT_EQ(program, firstProgram);
+    EXPECT_TRUE(std::equal(bank.begin() + long(program.size()), bank.end(), lentBytes + program.size()));
 
     auto restored = loadedHost();
     ASSERT_TRUE(restored->restoreChunk(bank, false));
@@ -365,6 +374,34 @@ TEST(PluginHost, MidiSelectsProgramsAndDrivesLearnedSliders)
     EXPECT_EQ(host->dispatch(effGetProgram), 42) << "the block the program change arrives with selects it";
 }
 
+// MIDI events in one call follow the host's rule for setParameter and
+// effSetProgram: a controller before a program change is the outgoing
+// program's, one after it the incoming program's.
+TEST(PluginHost, MidiEventsInOneCallTakeEffectInTheirOrder)
+{
+    auto host = loadedHost();
+    auto reference = loadedHost();
+    loadShapedProgram(*host);
+    loadShapedProgram(*reference);
+    const int incoming = host->findProgram("Auto-Wah");
+
+    sendMidi(*host, {{0xB3, 7, 127}, {0xC0, uint8_t(incoming), 0}});
+    processBlock(*host);
+    setParameter(*reference, 2, 1.0f);
+    reference->dispatch(effSetProgram, 0, incoming);
+    processBlock(*reference);
+    ASSERT_EQ(host->dispatch(effGetProgram), incoming);
+    EXPECT_EQ(parameter(*host, 2), parameter(*reference, 2)) << "the incoming program keeps its value";
+
+    sendMidi(*host, {{0xC0, 0, 0}, {0xB3, 7, 0}});
+    processBlock(*host);
+    reference->dispatch(effSetProgram, 0, 0);
+    setParameter(*reference, 2, 0.0f);
+    processBlock(*reference);
+    EXPECT_EQ(parameter(*host, 2), 0.0f) << "the incoming program takes the value";
+    EXPECT_TRUE(host->chunk(false) == reference->chunk(false)) << "each value in the program it was sent to";
+}
+
 // Controller 123 is the learn table's "none" (and all notes off, which hosts
 // send on stop), and a status byte's low nibble is one of 16 channels.
 TEST(PluginHost, MidiControlsReachOnlyTheSliderThatLearnedThemOnTheirChannel)
@@ -417,6 +454,13 @@ TEST(PluginHost, TheHostsLaterChoiceOfProgramSupersedesAWaitingMidiProgramChange
     sendMidi(*host, 0xC0, 0, 0);
     processBlock(*host);
     EXPECT_EQ(host->dispatch(effGetProgram), 0) << "a program change after the host's choice, to program 0";
+
+    sendMidi(*host, 0xC0, 100, 0);
+    EXPECT_FALSE(host->restoreChunk(std::vector<uint8_t>(kHeaderSize), false));
+    host->dispatch(effMainsChanged, 0, 0);
+    host->dispatch(effMainsChanged, 0, 1);
+    processBlock(*host);
+    EXPECT_EQ(host->dispatch(effGetProgram), 100) << "a refused chunk and a suspend and resume are no choice";
 }
 
 // A value set just before a program change or a bank save, with no block
