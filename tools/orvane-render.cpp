@@ -1132,12 +1132,19 @@ size_t tailFrames(const VstHost& host, std::optional<double> seconds, int rate)
     return size_t(std::min(double(reported), kMaxReportedTailSeconds * rate));
 }
 
-std::vector<uint8_t> readFile(const std::string& path)
+// The bytes of the chunk file `path` names, refused unread past `mostBytes`:
+// a file that never ends (a device, a pipe) is no chunk.
+std::vector<uint8_t> readChunkFile(const std::string& path, size_t mostBytes)
 {
     const int descriptor = openForReading(path);
     std::vector<uint8_t> bytes;
-    readAll(descriptor, path,
-            [&](const char* piece, size_t count) { bytes.insert(bytes.end(), piece, piece + count); });
+    readAll(descriptor, path, [&](const char* piece, size_t count) {
+        if (bytes.size() + count > mostBytes) {
+            close(descriptor);
+            fail("cannot load " + path + ": it is larger than a bank chunk, " + std::to_string(mostBytes) + " bytes");
+        }
+        bytes.insert(bytes.end(), piece, piece + count);
+    });
     close(descriptor);
     return bytes;
 }
@@ -1146,7 +1153,8 @@ void loadChunk(const VstHost& host, const std::string& path, bool isProgram)
 {
     if (path.empty())
         return;
-    if (!host.restoreChunk(readFile(path), isProgram))
+    const size_t bankBytes = host.chunk(false).size();
+    if (!host.restoreChunk(readChunkFile(path, bankBytes), isProgram))
         fail("the plug-in refused the " + std::string(isProgram ? "program" : "bank") + " chunk in " + path);
 }
 
