@@ -48,37 +48,59 @@ head -c 100000 "$work/out.wav" > "$work/cut.wav"
 "$render" "$plugin" --program 0 --input "$work/cut.wav" --output "$work/cut-out.wav" 2> "$work/cut.err" > /dev/null
 grep -q "warning: .*cut.wav ends before the length its header announces" "$work/cut.err"
 
-# Standard input renders as the same file does, whatever its format: one that
-# libsndfile reads only from a file is copied into a temporary one first,
-# gone afterwards. A FLAC cut short renders as far as it decodes, as sox
-# decodes it, with one warning; a whole input warns of nothing.
+# Standard input renders as the same file does, whatever its format and
+# codec: one that libsndfile reads alike from a pipe and a file (PCM or float
+# in WAV, AIFF or AU) streams, and any other is copied into a temporary file
+# first, gone afterwards. An input cut short renders as far as it goes, with
+# one warning; one damaged partway, or two FLACs joined, as far as it decodes,
+# saying so. A whole input warns of nothing, nor does a length that its
+# header's writer could not fill in, nor a byte rate that is off (sox's MS
+# ADPCM).
 "$render" "$plugin" --seconds 3 --tail 0 --output "$work/whole.wav" > /dev/null
 for extension in aiff caf w64 au flac ogg; do sox -V1 "$work/whole.wav" "$work/whole.$extension"; done
 head -c 60000 "$work/whole.flac" > "$work/cut.flac"
+cat "$work/whole.flac" "$work/whole.flac" > "$work/joined.flac"
+cp "$work/whole.flac" "$work/damaged.flac"
+head -c 400 /dev/zero | tr '\0' U | dd of="$work/damaged.flac" bs=1 seek=60000 conv=notrunc 2> /dev/null
+for file in ima-adpcm.wav ms-adpcm.wav ima-adpcm.w64; do sox -V1 "$work/whole.wav" -e "${file%.*}" "$work/$file"; done
+sox -V1 "$work/whole.wav" -r 8000 -c 1 -e gsm-full-rate "$work/gsm.wav"
+head -c 60000 "$work/ima-adpcm.wav" > "$work/cut-ima-adpcm.wav"
+head -c 100000 "$work/whole.w64" > "$work/cut.w64"
+sox -V1 -n -r 44100 -c 2 -b 24 -t aiff - synth 1 sine 440 | cat > "$work/placeholder-24.aiff"
+sox -V1 -n -r 44100 -c 2 -b 16 -t wav - synth 1 sine 440 | cat > "$work/placeholder-16.wav"
 mkdir "$work/spool"
-while read -r input warnings; do
+while read -r input warning; do
   "$render" "$plugin" --program 0 --tail 0 --input "$work/$input" --output "$work/from-file.wav" \
     > "$work/from-file.txt" 2> "$work/from-file.err" || { echo "$input: failed from a file"; exit 1; }
   cat "$work/$input" | TMPDIR="$work/spool" "$render" "$plugin" --program 0 --tail 0 --input - \
     --output "$work/from-pipe.wav" > /dev/null 2> "$work/from-pipe.err" || { echo "$input: failed from a pipe"; exit 1; }
   cmp -s "$work/from-file.wav" "$work/from-pipe.wav" || { echo "$input: renders otherwise from a pipe"; exit 1; }
   for err in "$work/from-file.err" "$work/from-pipe.err"; do
-    [ "$(grep -c "warning: .* ends before the length its header announces" "$err")" -eq "$warnings" ] \
-      && [ "$(wc -l < "$err")" -eq "$warnings" ] || { echo "$input: not $warnings warning: $(cat "$err")"; exit 1; }
+    if [ "$warning" = - ]; then [ ! -s "$err" ]; else [ "$(wc -l < "$err")" -eq 1 ] && grep -q "warning: .* $warning" "$err"; fi \
+      || { echo "$input: not \"$warning\": $(cat "$err")"; exit 1; }
   done
   [ -z "$(ls -A "$work/spool")" ] || { echo "$input: the copy of standard input is left behind"; exit 1; }
 done <<EOF
-whole.aiff 0
-whole.caf 0
-whole.w64 0
-whole.au 0
-whole.flac 0
-whole.ogg 0
-cut.wav 1
-cut.flac 1
+whole.aiff -
+whole.caf -
+whole.w64 -
+whole.au -
+whole.flac -
+whole.ogg -
+ms-adpcm.wav -
+gsm.wav -
+ima-adpcm.w64 -
+placeholder-24.aiff -
+placeholder-16.wav -
+cut.wav ends before the length its header announces
+cut.flac ends before the length its header announces
+cut-ima-adpcm.wav ends before the length its header announces
+cut.w64 ends before the length its header announces
+damaged.flac cannot be decoded past its first
+joined.flac cannot be decoded past its first 132300 frames
 EOF
-decoded=$(sox "$work/cut.flac" -n stat 2>&1 | awk '/^Samples read/ { print $3 / 2 }')
-grep -q "^rendered $decoded frames" "$work/from-file.txt" || { echo "cut.flac: not the $decoded frames sox decodes"; exit 1; }
+decoded=$(sox "$work/damaged.flac" -n stat 2>&1 | awk '/^Samples read/ { print $3 / 2 }')
+grep -q "^rendered $decoded frames" "$work/from-file.txt" || { echo "damaged.flac: not the $decoded frames sox decodes"; exit 1; }
 
 # A program that silences one side silences that side of the file.
 while read -r silent sounding program; do
