@@ -549,9 +549,9 @@ bool isPlainAudio(const SF_INFO& info)
 constexpr std::string_view kStreamedStarts[] = {"RIFF", "FORM", ".snd"};
 
 // Whether the input waiting in a pipe is plain audio, which libsndfile
-// decodes from a pipe as from a file. Other codecs and
-// containers it decodes otherwise or not at all from a pipe, so they are read
-// from a copy. The header is looked at, not taken, waiting while it comes.
+// decodes from a pipe as from a file. Other codecs and containers it decodes
+// otherwise or not at all from a pipe, so they are read from a copy. The
+// header is looked at, not taken, waiting while it comes.
 bool streams(int descriptor)
 {
     std::string start = peek(descriptor, 4);
