@@ -39,46 +39,94 @@ grep -q "^program 5: $name\$" "$work/order.txt"
 (cd "$(dirname "$plugin")" && "$render" "$(basename "$plugin")" --list) | cmp -s - "$work/list.txt"
 
 # Standard input is read as --input -; an input cut short renders as far as it
-# goes, with a warning, and a whole one (or a render on no terminal) prints
-# nothing on stderr.
+# goes, with one warning however long the tail after it, and a whole one (or a
+# render on no terminal) prints nothing on stderr.
 "$render" "$plugin" --program 0 --input - --tail 0 --output "$work/stdin.wav" < "$work/out.wav" 2> "$work/stdin.err" \
   | grep "^rendered 44100 frames" > /dev/null
 [ ! -s "$work/stdin.err" ] && [ ! -s "$work/again.err" ]
 head -c 100000 "$work/out.wav" > "$work/cut.wav"
-"$render" "$plugin" --program 0 --input "$work/cut.wav" --output "$work/cut-out.wav" 2> "$work/cut.err" > /dev/null
-grep -q "warning: .*cut.wav ends before the length its header announces" "$work/cut.err"
+"$render" "$plugin" --program "Simple Delay" --input "$work/cut.wav" --output "$work/cut-out.wav" 2> "$work/cut.err" > /dev/null
+grep -q "warning: .*cut.wav ends before the length its header announces" "$work/cut.err" && [ "$(wc -l < "$work/cut.err")" -eq 1 ]
 
-# Standard input renders as the same file does, whatever its format: one that
-# libsndfile reads only from a file is copied into a temporary one first,
-# gone afterwards. A FLAC cut short renders as far as it decodes, as sox
-# decodes it, with one warning; a whole input warns of nothing.
+# Standard input renders as the same file does, whatever its format and
+# codec: one that libsndfile reads alike from a pipe and a file (PCM or float
+# in WAV, AIFF or AU) streams, and any other is copied into a temporary file
+# first, gone afterwards. An input cut short renders as far as it goes, with
+# one warning; one damaged partway, or two FLACs joined, as far as it decodes,
+# saying so. A whole input warns of nothing, nor does a length that its
+# header's writer could not fill in, nor a byte rate that is off (sox's MS
+# ADPCM).
 "$render" "$plugin" --seconds 3 --tail 0 --output "$work/whole.wav" > /dev/null
 for extension in aiff caf w64 au flac ogg; do sox -V1 "$work/whole.wav" "$work/whole.$extension"; done
 head -c 60000 "$work/whole.flac" > "$work/cut.flac"
+cat "$work/whole.flac" "$work/whole.flac" > "$work/joined.flac"
+cp "$work/whole.flac" "$work/damaged.flac"
+head -c 400 /dev/zero | tr '\0' U | dd of="$work/damaged.flac" bs=1 seek=60000 conv=notrunc 2> /dev/null
+for file in ima-adpcm.wav ms-adpcm.wav ima-adpcm.w64; do sox -V1 "$work/whole.wav" -e "${file%.*}" "$work/$file"; done
+sox -V1 "$work/whole.wav" -r 8000 -c 1 -e gsm-full-rate "$work/gsm.wav"
+head -c 60000 "$work/ima-adpcm.wav" > "$work/cut-ima-adpcm.wav"
+head -c 100000 "$work/whole.w64" > "$work/cut.w64"
+sox -V1 -n -r 44100 -c 2 -b 24 -t aiff - synth 1 sine 440 | cat > "$work/placeholder-24.aiff"
+sox -V1 -n -r 44100 -c 2 -b 16 -t wav - synth 1 sine 440 | cat > "$work/placeholder-16.wav"
 mkdir "$work/spool"
-while read -r input warnings; do
+while read -r input warning; do
   "$render" "$plugin" --program 0 --tail 0 --input "$work/$input" --output "$work/from-file.wav" \
     > "$work/from-file.txt" 2> "$work/from-file.err" || { echo "$input: failed from a file"; exit 1; }
   cat "$work/$input" | TMPDIR="$work/spool" "$render" "$plugin" --program 0 --tail 0 --input - \
     --output "$work/from-pipe.wav" > /dev/null 2> "$work/from-pipe.err" || { echo "$input: failed from a pipe"; exit 1; }
   cmp -s "$work/from-file.wav" "$work/from-pipe.wav" || { echo "$input: renders otherwise from a pipe"; exit 1; }
   for err in "$work/from-file.err" "$work/from-pipe.err"; do
-    [ "$(grep -c "warning: .* ends before the length its header announces" "$err")" -eq "$warnings" ] \
-      && [ "$(wc -l < "$err")" -eq "$warnings" ] || { echo "$input: not $warnings warning: $(cat "$err")"; exit 1; }
+    if [ "$warning" = - ]; then [ ! -s "$err" ]; else [ "$(wc -l < "$err")" -eq 1 ] && grep -q "warning: .* $warning" "$err"; fi \
+      || { echo "$input: not \"$warning\": $(cat "$err")"; exit 1; }
   done
   [ -z "$(ls -A "$work/spool")" ] || { echo "$input: the copy of standard input is left behind"; exit 1; }
 done <<EOF
-whole.aiff 0
-whole.caf 0
-whole.w64 0
-whole.au 0
-whole.flac 0
-whole.ogg 0
-cut.wav 1
-cut.flac 1
+whole.aiff -
+whole.caf -
+whole.w64 -
+whole.au -
+whole.flac -
+whole.ogg -
+ms-adpcm.wav -
+gsm.wav -
+ima-adpcm.w64 -
+placeholder-24.aiff -
+placeholder-16.wav -
+cut.wav ends before the length its header announces
+cut.flac ends before the length its header announces
+cut-ima-adpcm.wav ends before the length its header announces
+cut.w64 ends before the length its header announces
+damaged.flac cannot be decoded past its first
+joined.flac cannot be decoded past its first 132300 frames
 EOF
-decoded=$(sox "$work/cut.flac" -n stat 2>&1 | awk '/^Samples read/ { print $3 / 2 }')
-grep -q "^rendered $decoded frames" "$work/from-file.txt" || { echo "cut.flac: not the $decoded frames sox decodes"; exit 1; }
+decoded=$(sox "$work/damaged.flac" -n stat 2>&1 | awk '/^Samples read/ { print $3 / 2 }')
+grep -q "^rendered $decoded frames" "$work/from-file.txt" || { echo "damaged.flac: not the $decoded frames sox decodes"; exit 1; }
+
+# A producer that writes in small pieces renders as the whole file does: sox
+# encoding a FLAC whose length it cannot know, no bar to an AIFF. The copy is
+# made in TMPDIR; a WAV whose header comes in pieces streams, needing none.
+sox -V1 "$work/whole.wav" -t raw - | sox -V1 -t raw -r 44100 -c 2 -e floating-point -b 32 - -t flac - \
+  | "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/from-pipe.aiff" > /dev/null 2> "$work/from-pipe.err"
+"$render" "$plugin" --program 0 --tail 0 --input "$work/whole.flac" --output "$work/from-file.aiff" > /dev/null
+cmp -s "$work/from-file.aiff" "$work/from-pipe.aiff" && [ ! -s "$work/from-pipe.err" ]
+if cat "$work/whole.flac" | TMPDIR="$work/missing" "$render" "$plugin" --input - --output "$work/spooled.wav" \
+  > /dev/null 2> "$work/spool.err"; then exit 1; fi
+grep -q "cannot make a temporary file in $work/missing" "$work/spool.err"
+{ head -c 2 "$work/out.wav"; sleep 0.2; head -c 40 "$work/out.wav" | tail -c +3; sleep 0.2; tail -c +41 "$work/out.wav"; } \
+  | TMPDIR="$work/missing" "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/pieces.wav" > "$work/pieces.txt"
+grep -q "^rendered 44100 frames" "$work/pieces.txt"
+# A stream whose header holds sox's placeholder length renders to its end,
+# past that length.
+{ sox -V1 -n -r 384000 -c 2 -e floating-point -b 64 -t wav - trim 0 0; head -c $((0x7ffff000 + 16000)) /dev/zero; } \
+  | "$render" "$plugin" --program 0 --tail 0 --block 8192 --input - --output "$work/long.flac" > "$work/long.txt"
+grep -q "^rendered 134218472 frames" "$work/long.txt"
+rm "$work/long.flac"
+# An input that decodes not at all is refused, writing nothing.
+cp "$work/whole.flac" "$work/undecodable.flac"
+head -c 20000 /dev/zero | tr '\0' U | dd of="$work/undecodable.flac" bs=1 seek=200 conv=notrunc 2> /dev/null
+if "$render" "$plugin" --input "$work/undecodable.flac" --output "$work/undecodable.wav" > /dev/null 2> "$work/undecodable.err"
+then exit 1; fi
+grep -q "cannot read .*undecodable.flac: .*lost sync" "$work/undecodable.err" && [ ! -e "$work/undecodable.wav" ]
 
 # A program that silences one side silences that side of the file.
 while read -r silent sounding program; do
@@ -186,6 +234,7 @@ done <<EOF
 2|no program "354"|"$plugin" --program 354 --output "$work/refused.wav"
 2|no parameter "No Such Slider"|"$plugin" --param "No Such Slider=0.5" --save-program "$work/refused.orv"
 1|refused the bank chunk|"$plugin" --load-bank "$work/program.orv" --output "$work/kept.wav"
+1|cannot load /dev/zero: it is larger than a bank chunk|"$plugin" --load-bank /dev/zero --output "$work/kept.wav"
 1|cannot read .*/refusals: it is a folder|"$plugin" --load-bank "$work/refusals" --output "$work/kept.wav"
 1|cannot read .*missing.bank: No such file or directory|"$plugin" --load-program "$work/missing.bank" --list
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --list

@@ -4,10 +4,13 @@
 
 #include <sndfile.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
+#include <charconv>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
@@ -452,26 +455,120 @@ void testSignalFrame(int rate, size_t frame, float& left, float& right)
     right = sample;
 }
 
-// How the files start that libsndfile decodes as they stream: WAV, AIFF,
-// Wave64 and AU. Others (FLAC, CAF) it reads only from a file it can seek in.
-constexpr std::string_view kStreamedStarts[] = {"RIFF", "FORM", "riff", ".snd"};
-
-// Whether the input waiting in a pipe starts as a file libsndfile decodes as
-// it streams. Its first bytes are looked at, not taken.
-bool streams(int descriptor)
+// The bytes waiting in a pipe, left in it: once at least `least` have come,
+// or fewer when the input ends first or the pipe holds no more; none when the
+// input is no pipe.
+std::string peek(int descriptor, size_t least)
 {
     int copy[2];
-    if (pipe(copy) != 0)
-        return false;
-    ssize_t teed;
-    do
-        teed = tee(descriptor, copy[1], 4, 0);
-    while (teed < 0 && errno == EINTR);
-    char start[4] {};
-    const bool looked = teed == 4 && read(copy[0], start, 4) == 4;
+    if (pipe2(copy, O_CLOEXEC) != 0)
+        return {};
+    const long room = std::min(fcntl(descriptor, F_GETPIPE_SZ), fcntl(copy[1], F_GETPIPE_SZ));
+    std::string bytes;
+    for (bool ended = false; room > 0;) {
+        ssize_t teed;
+        do
+            teed = tee(descriptor, copy[1], size_t(room), 0);
+        while (teed < 0 && errno == EINTR);
+        bytes.resize(size_t(std::max<ssize_t>(teed, 0)));
+        if (teed <= 0 || ::read(copy[0], bytes.data(), bytes.size()) != teed) {
+            bytes.clear();
+            break;
+        }
+        if (ended || bytes.size() >= least || teed == room)
+            break;
+        // A pipe tells when its writer has gone, not when more has come: the
+        // bytes are looked at again after a short wait, and once more at the end.
+        pollfd input {descriptor, 0, 0};
+        ended = poll(&input, 1, 10) > 0 && (input.revents & POLLHUP) != 0;
+    }
     close(copy[0]);
     close(copy[1]);
-    return looked && std::ranges::find(kStreamedStarts, std::string_view(start, 4)) != std::end(kStreamedStarts);
+    return bytes;
+}
+
+// A file in memory, for libsndfile to read a header from.
+struct MemoryFile {
+    static sf_count_t length(void* file) { return sf_count_t(self(file).bytes.size()); }
+    static sf_count_t seek(sf_count_t offset, int whence, void* file)
+    {
+        MemoryFile& memory = self(file);
+        const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? memory.position : length(file);
+        memory.position = std::clamp<sf_count_t>(base + offset, 0, length(file));
+        return memory.position;
+    }
+    static sf_count_t read(void* bytes, sf_count_t count, void* file)
+    {
+        MemoryFile& memory = self(file);
+        const sf_count_t got = std::min(count, length(file) - memory.position);
+        std::memcpy(bytes, memory.bytes.data() + memory.position, size_t(got));
+        memory.position += got;
+        return got;
+    }
+    static sf_count_t write(const void*, sf_count_t, void*) { return 0; }
+    static sf_count_t tell(void* file) { return self(file).position; }
+    static MemoryFile& self(void* file) { return *static_cast<MemoryFile*>(file); }
+
+    std::string_view bytes;
+    sf_count_t position = 0;
+};
+
+// The bytes of each sample of a PCM or float encoding; 0 for other codecs.
+int sampleBytes(int format)
+{
+    switch (format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+        return 1;
+    case SF_FORMAT_PCM_16:
+        return 2;
+    case SF_FORMAT_PCM_24:
+        return 3;
+    case SF_FORMAT_PCM_32:
+    case SF_FORMAT_FLOAT:
+        return 4;
+    case SF_FORMAT_DOUBLE:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+// Whether the input is PCM or float in WAV, AIFF or AU: these libsndfile
+// decodes from a pipe as from a file, and their headers keep the length in a
+// 32-bit field.
+bool isPlainAudio(const SF_INFO& info)
+{
+    const int container = info.format & SF_FORMAT_TYPEMASK;
+    return (container == SF_FORMAT_WAV || container == SF_FORMAT_WAVEX || container == SF_FORMAT_AIFF ||
+            container == SF_FORMAT_AU) &&
+           sampleBytes(info.format) > 0;
+}
+
+// How the files start that libsndfile decodes as they stream: WAV, AIFF and AU.
+constexpr std::string_view kStreamedStarts[] = {"RIFF", "FORM", ".snd"};
+
+// Whether the input waiting in a pipe is plain audio, which libsndfile
+// decodes from a pipe as from a file. Other codecs and containers it decodes
+// otherwise or not at all from a pipe, so they are read from a copy. The
+// header is looked at, not taken, waiting while it comes.
+bool streams(int descriptor)
+{
+    std::string start = peek(descriptor, 4);
+    while (start.size() >= 4 && std::ranges::find(kStreamedStarts, std::string_view(start).substr(0, 4)) !=
+                                    std::end(kStreamedStarts)) {
+        MemoryFile header {start};
+        SF_VIRTUAL_IO io {MemoryFile::length, MemoryFile::seek, MemoryFile::read, MemoryFile::write,
+                          MemoryFile::tell};
+        SF_INFO info {};
+        if (const SoundFile file {sf_open_virtual(&io, SFM_READ, &info, &header)})
+            return isPlainAudio(info);
+        std::string more = peek(descriptor, start.size() + 1);
+        if (more.size() <= start.size())
+            return false;
+        start = std::move(more);
+    }
+    return false;
 }
 
 // The rest of the input `path` names copied into a file that no name leads
@@ -498,48 +595,118 @@ int copyToTemporaryFile(int input, const std::string& path)
     return copy;
 }
 
-// Whether a stream's header holds the placeholder its writer leaves when it
-// cannot seek back to fill in the length: as much as a 32-bit size field
-// holds, or near it.
-bool holdsPlaceholderLength(const SF_INFO& info)
-{
-    int sampleBytes = 1;
-    switch (info.format & SF_FORMAT_SUBMASK) {
-    case SF_FORMAT_PCM_16:
-        sampleBytes = 2;
-        break;
-    case SF_FORMAT_PCM_24:
-        sampleBytes = 3;
-        break;
-    case SF_FORMAT_PCM_32:
-    case SF_FORMAT_FLOAT:
-        sampleBytes = 4;
-        break;
-    case SF_FORMAT_DOUBLE:
-        sampleBytes = 8;
-        break;
-    default:
-        break;
+// A descriptor as libsndfile's file, from `start` on, keeping the cause of
+// the first write that failed: the Vorbis writer carries on past one and
+// reports none.
+struct DescriptorFile {
+    static sf_count_t length(void* file)
+    {
+        struct stat status {};
+        return fstat(descriptor(file), &status) == 0 ? status.st_size - start(file) : -1;
     }
-    return double(info.frames) * info.channels * sampleBytes >= double(0x7F000000);
+    static sf_count_t seek(sf_count_t offset, int whence, void* file)
+    {
+        return fromStart(file, lseek(descriptor(file), whence == SEEK_SET ? start(file) + offset : offset, whence));
+    }
+    static sf_count_t read(void* bytes, sf_count_t count, void* file)
+    {
+        const ssize_t got = ::read(descriptor(file), bytes, size_t(count));
+        return got < 0 ? 0 : got;
+    }
+    static sf_count_t write(const void* bytes, sf_count_t count, void* file)
+    {
+        DescriptorFile& self = *static_cast<DescriptorFile*>(file);
+        if (writeAll(descriptor(file), bytes, size_t(count)))
+            return count;
+        if (self.error == 0)
+            self.error = errno;
+        return 0;
+    }
+    static sf_count_t tell(void* file) { return fromStart(file, lseek(descriptor(file), 0, SEEK_CUR)); }
+    static int descriptor(void* file) { return static_cast<DescriptorFile*>(file)->fd; }
+    static sf_count_t start(void* file) { return static_cast<DescriptorFile*>(file)->offset; }
+    static sf_count_t fromStart(void* file, off_t position) { return position < 0 ? -1 : position - start(file); }
+
+    int fd;
+    int error = 0;
+    sf_count_t offset = 0;
+};
+
+// Whether a header's size field holds the placeholder its writer leaves when
+// it cannot seek back to fill in the length, rounded down to whole frames: as
+// much as a 32-bit size field holds, or sox's 0x7ffff000 (WAV) and 0x7f000000
+// (AIFF), or within a frame under them.
+bool isPlaceholderSize(double bytes)
+{
+    constexpr double kMostFrameBytes = 16;
+    return (bytes >= double(0x7F000000) - kMostFrameBytes && bytes < double(0x80000000)) ||
+           bytes >= double(UINT32_MAX) - kMostFrameBytes;
 }
+
+// What libsndfile's log says of the header's size fields that overstate what
+// the file holds: it clips each to what the file holds and logs "NAME : SIZE
+// (should be HELD)". A placeholder size leaves the length unknown; any other
+// means that the file is cut short.
+struct OverstatedSizes {
+    bool cut = false;
+    bool placeholder = false;
+};
+
+OverstatedSizes overstatedSizes(SNDFILE* file)
+{
+    constexpr std::string_view kSizeFields[] = {"RIFF", "RIFX", "riff", "Riff size", "FORM",
+                                                "data", "SSND", "BODY", "Data Size"};
+    std::string log(16384, '\0');
+    sf_command(file, SFC_GET_LOG_INFO, log.data(), int(log.size()));
+    OverstatedSizes sizes;
+    std::string_view rest(log.c_str());
+    while (!rest.empty()) {
+        const std::string_view line = rest.substr(0, rest.find('\n'));
+        rest.remove_prefix(std::min(rest.size(), line.size() + 1));
+        const size_t colon = line.find(" : ");
+        const size_t name = line.find_first_not_of(' ');
+        if (colon == std::string_view::npos || line.find("(should be") == std::string_view::npos ||
+            std::ranges::find(kSizeFields, line.substr(name, colon - name)) == std::end(kSizeFields))
+            continue;
+        uint64_t size = 0;
+        std::from_chars(line.data() + colon + 3, line.data() + line.size(), size);
+        (isPlaceholderSize(double(size)) ? sizes.placeholder : sizes.cut) = true;
+    }
+    return sizes;
+}
+
+// The input's descriptor, closed when it goes; standard input stays open.
+class InputDescriptor {
+public:
+    explicit InputDescriptor(int descriptor = -1) : fd(descriptor) {}
+    ~InputDescriptor() { replace(-1); }
+    InputDescriptor(const InputDescriptor&) = delete;
+    InputDescriptor& operator=(const InputDescriptor&) = delete;
+
+    int get() const { return fd; }
+    void replace(int descriptor)
+    {
+        if (fd > STDIN_FILENO)
+            close(fd);
+        fd = descriptor;
+    }
+
+private:
+    int fd;
+};
 
 // The render's input, read a block at a time: a sound file, or the test signal.
 class Source {
 public:
     Source(int rate, double seconds) : sampleRate(rate), signalFrames(size_t(seconds * rate)) {}
 
-    Source(const std::string& filePath, std::optional<int> requestedRate) : path(filePath)
+    Source(const std::string& filePath, std::optional<int> requestedRate)
+        : path(filePath), input(path == "-" ? STDIN_FILENO : openForReading(path))
     {
-        int descriptor = path == "-" ? STDIN_FILENO : openForReading(path);
-        if (lseek(descriptor, 0, SEEK_CUR) < 0 && !streams(descriptor)) {
-            const int copy = copyToTemporaryFile(descriptor, path);
-            if (descriptor != STDIN_FILENO)
-                close(descriptor);
-            descriptor = copy;
-        }
+        if (lseek(input.get(), 0, SEEK_CUR) < 0 && !streams(input.get()))
+            input.replace(copyToTemporaryFile(input.get(), path));
         SF_INFO info {};
-        file.reset(sf_open_fd(descriptor, SFM_READ, &info, descriptor != STDIN_FILENO));
+        file.reset(sf_open_fd(input.get(), SFM_READ, &info, SF_FALSE));
         if (!file)
             fail("cannot read " + path + ": " + sf_strerror(nullptr));
         if (info.channels > 2)
@@ -554,17 +721,25 @@ public:
                      "first, e.g. sox IN -r " + std::to_string(*requestedRate) + " OUT)");
         channels = info.channels;
         sampleRate = info.samplerate;
+        const bool plain = isPlainAudio(info);
+        bool placeholder = plain && isPlaceholderSize(double(info.frames) * info.channels * sampleBytes(info.format));
         if (info.seekable) {
-            announcedFrames = size_t(info.frames);
-            // libsndfile clips a length the file cannot hold to what it holds
-            // and notes the header's in its log.
-            std::string log(16384, '\0');
-            sf_command(file.get(), SFC_GET_LOG_INFO, log.data(), int(log.size()));
-            headerOverstates = log.find("should be") != std::string::npos;
-        } else if (!holdsPlaceholderLength(info)) {
-            announcedFrames = size_t(info.frames);
+            const OverstatedSizes sizes = overstatedSizes(file.get());
+            headerOverstates = sizes.cut;
+            placeholder = placeholder || sizes.placeholder;
         }
+        // libsndfile gives an unknown length (a FLAC's written to a pipe) as
+        // the most frames, and only estimates an MP3's.
+        if (!placeholder && info.frames != SF_COUNT_MAX && (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_MPEG)
+            announcedFrames = size_t(info.frames);
+        // Past a placeholder length the audio runs on to the input's end,
+        // where libsndfile would stop at the length.
+        if (placeholder && plain)
+            readOnAsHeaderless(info);
     }
+
+    Source(const Source&) = delete;
+    Source& operator=(const Source&) = delete;
 
     int rate() const { return sampleRate; }
     // The frames to come, when known before reading them.
@@ -598,18 +773,53 @@ public:
         position += got;
         if (got == 0 || failed) {
             ended = true;
-            if (headerOverstates || position < announcedFrames.value_or(0))
-                std::fprintf(stderr, "orvane-render: warning: %s ends before the length its header announces; the "
-                                     "%zu frames it holds are rendered\n", path.c_str(), position);
-            else if (failed)
+            if (failed && !readToItsEnd())
                 std::fprintf(stderr, "orvane-render: warning: %s cannot be decoded past its first %zu frames, "
                                      "which are rendered: %s\n", path.c_str(), position, sf_strerror(file.get()));
+            else if (headerOverstates || position < announcedFrames.value_or(0))
+                std::fprintf(stderr, "orvane-render: warning: %s ends before the length its header announces; the "
+                                     "%zu frames it holds are rendered\n", path.c_str(), position);
         }
         return got;
     }
 
 private:
+    // Reads the audio from where the header ends to the input's end as
+    // headerless audio in the input's encoding.
+    void readOnAsHeaderless(const SF_INFO& info)
+    {
+        constexpr int kForeignEndian = std::endian::native == std::endian::little ? SF_ENDIAN_BIG : SF_ENDIAN_LITTLE;
+        const bool swapped = sf_command(file.get(), SFC_RAW_DATA_NEEDS_ENDSWAP, nullptr, 0) == SF_TRUE;
+        SF_INFO headerless {};
+        headerless.samplerate = info.samplerate;
+        headerless.channels = info.channels;
+        headerless.format = SF_FORMAT_RAW | (info.format & SF_FORMAT_SUBMASK) | (swapped ? kForeignEndian : 0);
+        // libsndfile reads a file from an offset only through its own calls.
+        if (info.seekable) {
+            audio.fd = input.get();
+            audio.offset = lseek(input.get(), 0, SEEK_CUR);
+            SF_VIRTUAL_IO io {DescriptorFile::length, DescriptorFile::seek, DescriptorFile::read,
+                              DescriptorFile::write, DescriptorFile::tell};
+            file.reset(sf_open_virtual(&io, SFM_READ, &headerless, &audio));
+        } else {
+            file.reset(sf_open_fd(input.get(), SFM_READ, &headerless, SF_FALSE));
+        }
+        if (!file)
+            fail("cannot read " + path + ": " + sf_strerror(nullptr));
+    }
+
+    // Whether the decoder has read the input to its end: one that fails there
+    // met an input cut short, not damaged.
+    bool readToItsEnd() const
+    {
+        struct stat status {};
+        return fstat(input.get(), &status) == 0 && S_ISREG(status.st_mode) &&
+               lseek(input.get(), 0, SEEK_CUR) >= status.st_size;
+    }
+
     std::string path;
+    InputDescriptor input;
+    DescriptorFile audio {-1};
     SoundFile file;
     int channels = 2;
     int sampleRate = 44100;
@@ -740,39 +950,6 @@ private:
     std::string identity;
     int descriptor = -1;
     TemporarySlot* slot = nullptr;
-};
-
-// A descriptor as libsndfile's file, keeping the cause of the first write
-// that failed: the Vorbis writer carries on past one and reports none.
-struct DescriptorFile {
-    static sf_count_t length(void* file)
-    {
-        struct stat status {};
-        return fstat(descriptor(file), &status) == 0 ? status.st_size : -1;
-    }
-    static sf_count_t seek(sf_count_t offset, int whence, void* file)
-    {
-        return lseek(descriptor(file), offset, whence);
-    }
-    static sf_count_t read(void* bytes, sf_count_t count, void* file)
-    {
-        const ssize_t got = ::read(descriptor(file), bytes, size_t(count));
-        return got < 0 ? 0 : got;
-    }
-    static sf_count_t write(const void* bytes, sf_count_t count, void* file)
-    {
-        DescriptorFile& self = *static_cast<DescriptorFile*>(file);
-        if (writeAll(descriptor(file), bytes, size_t(count)))
-            return count;
-        if (self.error == 0)
-            self.error = errno;
-        return 0;
-    }
-    static sf_count_t tell(void* file) { return lseek(descriptor(file), 0, SEEK_CUR); }
-    static int descriptor(void* file) { return static_cast<DescriptorFile*>(file)->fd; }
-
-    int fd;
-    int error = 0;
 };
 
 // The rendered audio's file, ready before the render starts.
@@ -955,12 +1132,19 @@ size_t tailFrames(const VstHost& host, std::optional<double> seconds, int rate)
     return size_t(std::min(double(reported), kMaxReportedTailSeconds * rate));
 }
 
-std::vector<uint8_t> readFile(const std::string& path)
+// The bytes of the chunk file `path` names, refused unread past `mostBytes`:
+// a file that never ends (a device, a pipe) is no chunk.
+std::vector<uint8_t> readChunkFile(const std::string& path, size_t mostBytes)
 {
     const int descriptor = openForReading(path);
     std::vector<uint8_t> bytes;
-    readAll(descriptor, path,
-            [&](const char* piece, size_t count) { bytes.insert(bytes.end(), piece, piece + count); });
+    readAll(descriptor, path, [&](const char* piece, size_t count) {
+        if (bytes.size() + count > mostBytes) {
+            close(descriptor);
+            fail("cannot load " + path + ": it is larger than a bank chunk, " + std::to_string(mostBytes) + " bytes");
+        }
+        bytes.insert(bytes.end(), piece, piece + count);
+    });
     close(descriptor);
     return bytes;
 }
@@ -969,7 +1153,8 @@ void loadChunk(const VstHost& host, const std::string& path, bool isProgram)
 {
     if (path.empty())
         return;
-    if (!host.restoreChunk(readFile(path), isProgram))
+    const size_t bankBytes = host.chunk(false).size();
+    if (!host.restoreChunk(readChunkFile(path, bankBytes), isProgram))
         fail("the plug-in refused the " + std::string(isProgram ? "program" : "bank") + " chunk in " + path);
 }
 
