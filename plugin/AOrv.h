@@ -16,8 +16,9 @@
 // calls into operations on the core. One lock guards the current program and
 // the engine; each block holds it, and control calls hold it only for a pointer
 // swap or a copy of a record. Parameter changes and MIDI never wait for it: they
-// leave their values for the next block. The host is never called while the
-// lock is held, so a host may call back into any opcode.
+// leave their values for the next block. Neither the host nor the console is
+// called while the lock is held, so a host may call back into any opcode, and
+// a console no one reads stalls no block.
 class AOrv : public AudioEffectX {
 public:
     explicit AOrv(audioMasterCallback hostCallback);
