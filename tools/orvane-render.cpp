@@ -4,6 +4,7 @@
 
 #include <sndfile.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <climits>
 #include <cmath>
 #include <csignal>
+#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +25,7 @@
 #include <memory>
 #include <numbers>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -83,6 +86,21 @@ struct Failure {
 [[noreturn]] void badUsage(const std::string& message)
 {
     throw Failure {message, 2};
+}
+
+// Whether the progress line is on stderr with its line not yet ended.
+bool progressLineOpen = false;
+
+// A message on stderr, on a line of its own even while the progress shows.
+__attribute__((format(printf, 1, 2))) void warn(const char* format, ...)
+{
+    if (progressLineOpen)
+        std::fputc('\n', stderr);
+    progressLineOpen = false;
+    std::va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(stderr, format, arguments);
+    va_end(arguments);
 }
 
 std::string cannotWrite(const std::string& path)
@@ -174,6 +192,10 @@ const OutputFormat* outputFormat(const std::string& path)
         if (extension == format.extension)
             return &format;
     }
+    // A device or FIFO named otherwise, as /dev/null, is written as a .wav.
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode))
+        return &kOutputFormats[0];
     badUsage("cannot tell a format from the name " + path +
              ": end it in .wav, .aif, .aiff, .caf, .w64, .flac or .ogg");
 }
@@ -392,11 +414,22 @@ extern "C" void removeTemporariesAndExit(int signal, siginfo_t* info, void*)
         sigaction(signal, &previousActions[signal], nullptr);
         return;
     }
+    // Any other ends the process as it would have, so that its parent sees
+    // it die of the signal (a shell stops a loop on Ctrl-C only then): by
+    // default, once this handler unblocks it.
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    sigaction(signal, &byDefault, nullptr);
+    raise(signal);
+    sigset_t raised;
+    sigemptyset(&raised);
+    sigaddset(&raised, signal);
+    sigprocmask(SIG_UNBLOCK, &raised, nullptr);
     _exit(128 + signal);
 }
 
 // Signals that were not ignored when the renderer started remove the
-// temporaries and exit; an ignored one (as nohup ignores SIGHUP) stays so.
+// temporaries and end it; an ignored one (as nohup ignores SIGHUP) stays so.
 void handleStopSignals()
 {
     const sigset_t signals = stopSignals();
@@ -599,10 +632,10 @@ public:
         if (got == 0 || failed) {
             ended = true;
             if (headerOverstates || position < announcedFrames.value_or(0))
-                std::fprintf(stderr, "orvane-render: warning: %s ends before the length its header announces; the "
+                warn("orvane-render: warning: %s ends before the length its header announces; the "
                                      "%zu frames it holds are rendered\n", path.c_str(), position);
             else if (failed)
-                std::fprintf(stderr, "orvane-render: warning: %s cannot be decoded past its first %zu frames, "
+                warn("orvane-render: warning: %s cannot be decoded past its first %zu frames, "
                                      "which are rendered: %s\n", path.c_str(), position, sf_strerror(file.get()));
         }
         return got;
@@ -642,25 +675,46 @@ std::string followLinks(std::string path)
     return path;
 }
 
-// A file written under a temporary name beside its target and renamed onto it
-// only when committed, so that a failed or interrupted run leaves any file
-// there untouched.
+// A file written out of sight and put in place of its target only when
+// committed, so that a failed or interrupted run leaves any file there
+// untouched: a file without a name in the target's folder, linked in, where
+// the file system makes one; elsewhere one beside the target under a
+// temporary name, renamed onto it. An existing target that is not a regular
+// file holds nothing to keep and is never replaced: a device is written in
+// place, and a FIFO gets the file once it is complete, as an audio file's
+// header is completed only at its end.
 class PendingFile {
 public:
     explicit PendingFile(const std::string& name) : path(name), target(followLinks(name))
     {
         struct stat status {};
         const bool exists = stat(target.c_str(), &status) == 0;
+        const std::string folder = folderOf(target);
         if (exists) {
             if (S_ISDIR(status.st_mode))
                 fail("cannot write " + path + ": it is a folder");
+            if (!S_ISREG(status.st_mode)) {
+                stream = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+                if (stream < 0)
+                    fail(cannotWrite(path));
+                if (lseek(stream, 0, SEEK_CUR) >= 0)
+                    std::swap(descriptor, stream);
+                else
+                    descriptor = temporaryFile();
+                identify(folder);
+                return;
+            }
             // A write-protected file is left alone, as writing it in place would.
             if (access(target.c_str(), W_OK) != 0)
                 fail(cannotWrite(path));
         }
-        const std::string folder = folderOf(target);
-        temporary = target + ".XXXXXX";
-        {
+        // The folder is held from now on, so that the file goes where it was
+        // named even if the folder is moved meanwhile.
+        folderDescriptor = open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (folderDescriptor >= 0)
+            descriptor = openUnnamed(folderDescriptor);
+        if (folderDescriptor >= 0 && descriptor < 0 && errno != EACCES && errno != EPERM) {
+            temporary = target + ".XXXXXX";
             const StopSignalsHeld held;
             descriptor = mkstemp(temporary.data());
             if (descriptor >= 0)
@@ -680,15 +734,17 @@ public:
             mode = 0666 & ~mask;
         }
         fchmod(descriptor, mode);
-        char* resolved = realpath(folder.c_str(), nullptr);
-        identity = std::string(resolved ? resolved : folder.c_str()) + "/" + target.substr(target.rfind('/') + 1);
-        std::free(resolved);
+        identify(folder);
     }
 
     ~PendingFile()
     {
         if (descriptor >= 0)
             close(descriptor);
+        if (folderDescriptor >= 0)
+            close(folderDescriptor);
+        if (stream >= 0)
+            close(stream);
         if (slot) {
             unlink(temporary.c_str());
             slot->used = 0;
@@ -713,15 +769,93 @@ public:
     // To be called with the stop signals held.
     void commit()
     {
+        if (!slot && folderDescriptor >= 0)
+            linkUnnamed();
+        if (stream >= 0)
+            copyToStream();
         const int closed = close(descriptor);
         descriptor = -1;
-        if (closed != 0 || std::rename(temporary.c_str(), target.c_str()) != 0)
+        if (closed != 0 || (slot && std::rename(temporary.c_str(), target.c_str()) != 0))
             fail(cannotWrite(path));
-        slot->used = 0;
-        slot = nullptr;
+        if (slot) {
+            slot->used = 0;
+            slot = nullptr;
+        }
     }
 
 private:
+    // A file with no name in `folder`, gone with its last descriptor unless
+    // linked in; -1 where the file system makes none, or /proc, through which
+    // it is linked, is missing.
+    static int openUnnamed(int folder)
+    {
+        const int unnamed = openat(folder, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (unnamed >= 0 && access(linkSource(unnamed).c_str(), F_OK) != 0) {
+            close(unnamed);
+            errno = EOPNOTSUPP;
+            return -1;
+        }
+        return unnamed;
+    }
+
+    static std::string linkSource(int unnamed) { return "/proc/self/fd/" + std::to_string(unnamed); }
+
+    // A file with no name in TMPDIR (or /tmp), for an output that a FIFO gets whole.
+    int temporaryFile() const
+    {
+        const char* variable = std::getenv("TMPDIR");
+        const std::string folder = variable && *variable ? variable : "/tmp";
+        const int unnamed = open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (unnamed < 0)
+            fail("cannot make a temporary file in " + folder + " to write " + path + " from: " + std::strerror(errno));
+        return unnamed;
+    }
+
+    void copyToStream()
+    {
+        lseek(descriptor, 0, SEEK_SET);
+        readAll(descriptor, path, [&](const char* bytes, size_t count) {
+            if (!writeAll(stream, bytes, count))
+                fail(cannotWrite(path));
+        });
+        const int closed = close(stream);
+        stream = -1;
+        if (closed != 0)
+            fail(cannotWrite(path));
+    }
+
+    // Links the unnamed file onto the target. A link cannot replace a name,
+    // so the file is linked under a free one first, then renamed.
+    void linkUnnamed() const
+    {
+        const std::string name = target.substr(target.rfind('/') + 1);
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            char linked[32];
+            std::snprintf(linked, sizeof linked, ".orvane-render.%08x", random());
+            if (linkat(AT_FDCWD, linkSource(descriptor).c_str(), folderDescriptor, linked, AT_SYMLINK_FOLLOW) != 0) {
+                if (errno == EEXIST)
+                    continue;
+                break;
+            }
+            if (renameat(folderDescriptor, linked, folderDescriptor, name.c_str()) == 0)
+                return;
+            const int cause = errno;
+            unlinkat(folderDescriptor, linked, 0);
+            errno = cause;
+            break;
+        }
+        fail(cannotWrite(path));
+    }
+
+    // The file's folder, symbolic links resolved, and name.
+    void identify(const std::string& folder)
+    {
+        char* resolved = realpath(folder.c_str(), nullptr);
+        identity = std::string(resolved ? resolved : folder.c_str()) + "/" + target.substr(target.rfind('/') + 1);
+        std::free(resolved);
+    }
+
     static TemporarySlot* recordTemporary(const std::string& name)
     {
         for (TemporarySlot& free : temporarySlots) {
@@ -739,6 +873,8 @@ private:
     std::string temporary;
     std::string identity;
     int descriptor = -1;
+    int folderDescriptor = -1;
+    int stream = -1;
     TemporarySlot* slot = nullptr;
 };
 
@@ -775,11 +911,17 @@ struct DescriptorFile {
     int error = 0;
 };
 
-// The rendered audio's file, ready before the render starts.
+// The rendered audio's file, ready before the render starts: opened first,
+// and started as a sound file once the rate is known.
 struct AudioOutput {
-    AudioOutput(const std::string& path, const OutputFormat& outputFormat, int rate)
+    AudioOutput(const std::string& path, const OutputFormat& outputFormat)
         : pending(path), format(outputFormat), file {pending.fd()}
     {
+    }
+
+    void start(int rate)
+    {
+        const std::string& path = pending.name();
         SF_INFO info {};
         info.samplerate = rate;
         info.channels = 2;
@@ -886,6 +1028,7 @@ public:
             return;
         draw(frames);
         std::fputc('\n', stderr);
+        progressLineOpen = false;
     }
 
 private:
@@ -901,6 +1044,7 @@ private:
                          seconds, double(*total) / sampleRate);
         else
             std::fprintf(stderr, "\rorvane-render: %.1f s", seconds);
+        progressLineOpen = true;
     }
 
     std::optional<uint64_t> total;
@@ -1037,11 +1181,39 @@ void checkDistinct(const std::vector<std::pair<const char*, const PendingFile*>>
     }
 }
 
-// Standard output's lines reach it in full, or the run fails saying why (a
-// reader that has gone, for one).
+// Whether standard output is a pipe whose reader has gone.
+bool readerHasGone()
+{
+    pollfd output {STDOUT_FILENO, POLLOUT, 0};
+    return poll(&output, 1, 0) == 1 && (output.revents & POLLERR) != 0;
+}
+
+// Whether descriptor 0 was closed when the renderer started.
+bool standardInputClosed = false;
+
+// Opens /dev/null on each of descriptors 0-2 that is closed, so that no file
+// the renderer opens later takes its number and receives what is printed.
+// False when that fails.
+bool openClosedStandardDescriptors()
+{
+    for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor) {
+        if (fcntl(descriptor, F_GETFD) >= 0)
+            continue;
+        if (descriptor == STDIN_FILENO)
+            standardInputClosed = true;
+        // The lower descriptors are open, so the lowest free one is this.
+        if (open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY) != descriptor)
+            return false;
+    }
+    return true;
+}
+
+// Standard output's lines reach it in full, or the run fails saying why. A
+// reader that has gone (as head or grep -q leave) wanted no more: the run
+// ends as it would have, had everything been read.
 void flushStandardOutput()
 {
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+    if ((std::fflush(stdout) != 0 || std::ferror(stdout)) && !readerHasGone())
         fail(std::string("cannot write standard output: ") + std::strerror(errno));
 }
 
@@ -1056,40 +1228,15 @@ void printVersion(const VstHost& host)
 int run(int argc, char** argv)
 {
     const Options options = parseOptions(argc, argv);
+    handleStopSignals();
     if (options.help) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    handleStopSignals();
+    if (options.input == "-" && standardInputClosed)
+        fail("cannot read standard input (--input -): it is closed");
 
-    // Everything that can be refused is refused before the plug-in renders.
-    std::optional<Source> source;
-    std::optional<AudioOutput> output;
-    std::optional<PendingFile> bank, program;
     int rate = options.rate.value_or(44100);
-    if (!options.list && !options.version) {
-        if (!options.input.empty())
-            source.emplace(options.input, options.rate);
-        else if (!options.output.empty())
-            source.emplace(rate, options.seconds);
-        if (source)
-            rate = source->rate();
-        std::vector<std::pair<const char*, const PendingFile*>> outputs;
-        if (!options.output.empty()) {
-            output.emplace(options.output, *options.outputFormat, rate);
-            outputs.emplace_back("--output", &output->pending);
-        }
-        if (!options.saveBank.empty()) {
-            bank.emplace(options.saveBank);
-            outputs.emplace_back("--save-bank", &*bank);
-        }
-        if (!options.saveProgram.empty()) {
-            program.emplace(options.saveProgram);
-            outputs.emplace_back("--save-program", &*program);
-        }
-        checkDistinct(outputs);
-    }
-
     VstHost host;
     host.sampleRate = float(rate);
     host.blockSize = options.block;
@@ -1113,6 +1260,40 @@ int run(int argc, char** argv)
             std::printf("%s\n", programLine(host, index).c_str());
         return 0;
     }
+
+    // Everything that can be refused is refused before the plug-in renders,
+    // and all that does not depend on the input before the input is read.
+    std::optional<AudioOutput> output;
+    std::optional<PendingFile> bank, program;
+    std::vector<std::pair<const char*, const PendingFile*>> outputs;
+    if (!options.output.empty()) {
+        output.emplace(options.output, *options.outputFormat);
+        outputs.emplace_back("--output", &output->pending);
+    }
+    if (!options.saveBank.empty()) {
+        bank.emplace(options.saveBank);
+        outputs.emplace_back("--save-bank", &*bank);
+    }
+    if (!options.saveProgram.empty()) {
+        program.emplace(options.saveProgram);
+        outputs.emplace_back("--save-program", &*program);
+    }
+    checkDistinct(outputs);
+    std::optional<Source> source;
+    if (!options.input.empty())
+        source.emplace(options.input, options.rate);
+    else if (output)
+        source.emplace(rate, options.seconds);
+    if (source && source->rate() != rate) {
+        // The plug-in takes the input's rate as a host changes it: suspended.
+        rate = source->rate();
+        host.sampleRate = float(rate);
+        host.dispatch(effMainsChanged, 0, 0);
+        host.dispatch(effSetSampleRate, 0, 0, nullptr, host.sampleRate);
+        host.dispatch(effMainsChanged, 0, 1);
+    }
+    if (output)
+        output->start(rate);
 
     const size_t tail = output ? tailFrames(host, options.tail, rate) : 0;
     const std::optional<size_t> inputFrames = source ? source->frames() : std::nullopt;
@@ -1154,6 +1335,8 @@ int run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (!openClosedStandardDescriptors())
+        return 1;
     try {
         const int status = run(argc, argv);
         flushStandardOutput();
