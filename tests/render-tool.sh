@@ -308,7 +308,7 @@ while read -r signal status started; do
   timeout 60 head -c 200000 "$work/out.wav" >&3 || { echo "SIG$signal: the render took no input"; exit 1; }
   kill -s "$signal" -- -$group
   [ "$started" != ignoring ] || kill -s TERM -- -$group
-  if wait $group; then result=0; else result=$?; fi
+  if wait $group 2> /dev/null; then result=0; else result=$?; fi
   [ "$result" -eq "$status" ] && [ ! -s "$work/signal.out" ] || { echo "SIG$signal: exit $result, not $status"; exit 1; }
   [ -z "$(find "$work" -name '*.??????')" ] || { echo "SIG$signal: temporary files left behind"; exit 1; }
   [ "$(cat "$work/kept.wav")" = kept ] && [ "$(cat "$work/kept.orv")" = kept ] && [ ! -e "$work/new.orv" ]
