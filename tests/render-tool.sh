@@ -27,8 +27,7 @@ grep -q "^program $index: $name\$" "$work/again.txt"
 grep -q "^rendered 44100 frames at 44100 Hz" "$work/again.txt"
 
 # The program chunk goes into the program selected, whatever the options'
-# order, and --list lists a loaded bank; --option=value is accepted. A grep of
-# what the renderer prints reads it all, as one that stops early fails its writes.
+# order, and --list lists a loaded bank; --option=value is accepted.
 "$render" "$plugin" --load-program="$work/program.orv" --program=5 --save-bank="$work/renamed.orv" > "$work/order.txt"
 grep -q "^program 5: $name\$" "$work/order.txt"
 "$render" "$plugin" --list --load-bank "$work/renamed.orv" | grep "^  5 $name\$" > /dev/null

@@ -636,10 +636,10 @@ public:
             ended = true;
             if (headerOverstates || position < announcedFrames.value_or(0))
                 warn("orvane-render: warning: %s ends before the length its header announces; the "
-                                     "%zu frames it holds are rendered\n", path.c_str(), position);
+                     "%zu frames it holds are rendered\n", path.c_str(), position);
             else if (failed)
                 warn("orvane-render: warning: %s cannot be decoded past its first %zu frames, "
-                                     "which are rendered: %s\n", path.c_str(), position, sf_strerror(file.get()));
+                     "which are rendered: %s\n", path.c_str(), position, sf_strerror(file.get()));
         }
         return got;
     }
