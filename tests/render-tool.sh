@@ -27,8 +27,7 @@ grep -q "^program $index: $name\$" "$work/again.txt"
 grep -q "^rendered 44100 frames at 44100 Hz" "$work/again.txt"
 
 # The program chunk goes into the program selected, whatever the options'
-# order, and --list lists a loaded bank; --option=value is accepted. A grep of
-# what the renderer prints reads it all, as one that stops early fails its writes.
+# order, and --list lists a loaded bank; --option=value is accepted.
 "$render" "$plugin" --load-program="$work/program.orv" --program=5 --save-bank="$work/renamed.orv" > "$work/order.txt"
 grep -q "^program 5: $name\$" "$work/order.txt"
 "$render" "$plugin" --list --load-bank "$work/renamed.orv" | grep "^  5 $name\$" > /dev/null
@@ -47,6 +46,15 @@ grep -q "^program 5: $name\$" "$work/order.txt"
 head -c 100000 "$work/out.wav" > "$work/cut.wav"
 "$render" "$plugin" --program "Simple Delay" --input "$work/cut.wav" --output "$work/cut-out.wav" 2> "$work/cut.err" > /dev/null
 grep -q "warning: .*cut.wav ends before the length its header announces" "$work/cut.err" && [ "$(wc -l < "$work/cut.err")" -eq 1 ]
+# With standard output and error closed, as a daemon may run it, neither the
+# program line nor the warning lands in an output; with standard input
+# closed, --input - says so.
+"$render" "$plugin" --program "Simple Delay" --input - --output "$work/closed.wav" --save-bank "$work/closed.orv" \
+  < "$work/cut.wav" >&- 2>&-
+cmp -s "$work/closed.wav" "$work/cut-out.wav" && [ "$(stat -c %s "$work/closed.orv")" -eq 885044 ] \
+  || { echo "printed into an output"; exit 1; }
+if "$render" "$plugin" --input - --output "$work/refused.wav" <&- 2> "$work/closed.err"; then exit 1; fi
+grep -q "cannot read standard input (--input -): it is closed" "$work/closed.err"
 
 # Standard input renders as the same file does, whatever its format and
 # codec: one that libsndfile reads alike from a pipe and a file (PCM or float
@@ -191,9 +199,14 @@ echo "kept" > "$work/kept.wav"
 mkdir -p "$work/linked"
 echo "kept" > "$work/linked/kept.wav"
 ln -s linked/kept.wav "$work/link.wav"
+# A FIFO that holds the start of a FLAC and never ends: an input the renderer
+# would have to read whole to decode, so what can be refused is refused first.
+rm -f "$work/pending.fifo" && mkfifo "$work/pending.fifo"
+exec 5<> "$work/pending.fifo"
+head -c 60000 "$work/whole.flac" >&5
 while IFS='|' read -r expected reason arguments; do
   eval "set -- $arguments"
-  if "$render" "$@" > "$work/refusal.out" 2> "$work/refusal.err"; then status=0; else status=$?; fi
+  if timeout 60 "$render" "$@" > "$work/refusal.out" 2> "$work/refusal.err" 5>&-; then status=0; else status=$?; fi
   [ "$status" -eq "$expected" ] || { echo "exit $status, not $expected: $arguments"; exit 1; }
   grep -q "^orvane-render: .*$reason" "$work/refusal.err" || { echo "not \"$reason\": $arguments"; exit 1; }
   if [ "$status" -eq 2 ]; then
@@ -239,7 +252,11 @@ done <<EOF
 1|cannot read .*missing.bank: No such file or directory|"$plugin" --load-program "$work/missing.bank" --list
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --list
 1|is a folder, not a VST 2.4 plug-in|"$work" --list
+2|no program "Typo"|"$plugin" --program Typo --input "$work/pending.fifo" --output "$work/refused.wav"
+1|Not a directory|"$plugin" --input "$work/pending.fifo" --output "$work/list.txt/out.wav"
+1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --input "$work/pending.fifo" --output "$work/refused.wav"
 EOF
+exec 5>&-
 [ -z "$(find "$work" -name '*.??????')" ] || { echo "temporary files left behind"; exit 1; }
 
 # A name that several programs bear is refused with each and its index.
@@ -265,6 +282,34 @@ chmod 640 "$work/linked/kept.wav"
 "$render" "$plugin" --seconds 0.1 --output "$work/link.wav" > /dev/null
 [ -L "$work/link.wav" ] && [ "$(head -c 4 "$work/linked/kept.wav")" = RIFF ]
 [ "$(stat -c %a "$work/linked/kept.wav")" = 640 ]
+# An output that is a FIFO, or a link to one, is written into, never replaced:
+# its reader gets the file a render to a file gives, once it is complete, and
+# a reader that leaves fails the run.
+mkfifo "$work/special.wav"
+ln -s special.wav "$work/special-link.wav"
+timeout 60 cat "$work/special.wav" > "$work/from-fifo.wav" &
+"$render" "$plugin" --seconds 0.5 --output "$work/special-link.wav" > /dev/null
+wait $!
+"$render" "$plugin" --seconds 0.5 --output "$work/regular.wav" > /dev/null
+cmp -s "$work/from-fifo.wav" "$work/regular.wav" && [ -p "$work/special.wav" ] && [ -L "$work/special-link.wav" ] \
+  || { echo "a FIFO output is replaced or written otherwise"; exit 1; }
+timeout 60 head -c 1000 "$work/special.wav" > /dev/null &
+if "$render" "$plugin" --seconds 1 --output "$work/special.wav" --save-program "$work/unsaved.orv" \
+  > /dev/null 2> "$work/special.err"; then exit 1; fi
+wait $!
+grep -q "^orvane-render: cannot write .*special.wav: Broken pipe$" "$work/special.err" && [ ! -e "$work/unsaved.orv" ]
+# Where the folder's file system makes files without names (O_TMPFILE | O_RDWR
+# on Linux), outputs are made so: no name is added to a target's, so any
+# legal name serves, and even SIGKILL leaves nothing behind.
+if perl -MPOSIX -e 'defined POSIX::open($ARGV[0], 020200002, 0600) or exit 1' "$work" 2> /dev/null; then
+  unnamed=yes
+  long_name=$(printf '%0251d' 0).wav
+  "$render" "$plugin" --seconds 0.1 --output "$work/$long_name" > /dev/null
+  [ "$(head -c 4 "$work/$long_name")" = RIFF ]
+else
+  unnamed=no
+  echo "render tool: skipping the unnamed-output cases: the work folder makes no files without names"
+fi
 # A writable file in a folder the user may not write to is refused with why.
 # Root writes anywhere, so as root the case runs as an unprivileged user, in a
 # folder of its own that user can reach wherever the build lies.
@@ -279,48 +324,73 @@ chmod 555 "$reachable/locked"
 if $as_user "$reachable/$(basename "$render")" "$reachable/$(basename "$plugin")" --seconds 0.1 \
   --output "$reachable/locked/kept.wav" 2> "$work/locked.err"; then exit 1; fi
 grep -q "cannot replace .*kept.wav: its folder .*locked is not writable" "$work/locked.err"
+# The same user may write /dev/null but not replace it: a device named as the
+# output is written into, as a .wav when its name says no format.
+$as_user "$reachable/$(basename "$render")" "$reachable/$(basename "$plugin")" --seconds 0.1 --output /dev/null \
+  | grep "^rendered 4410 frames" > /dev/null
+[ -c /dev/null ]
 chmod 755 "$reachable/locked"
 rm -rf "$reachable"
 
-# A stop signal removes the temporaries, leaves the targets untouched and
-# exits with 128 + its number. The input is a pipe that stays open, so the
-# render waits on it; a shell starts background jobs with SIGINT ignored,
-# which the renderer respects, hence env.
+# A stop signal removes the temporaries, leaves the targets untouched and ends
+# the renderer by itself, so that a shell sees it (and a shell script stops on
+# Ctrl-C); a signal ignored at the start, as nohup ignores SIGHUP, stays
+# ignored. The input is a pipe that stays open: the render has begun once it
+# has taken most of what it is given, and then waits on it. A shell starts
+# background jobs with SIGINT and SIGQUIT ignored, which the renderer
+# respects, hence env; setsid makes each job a group the signal is sent to.
+ulimit -c 0
 echo "kept" > "$work/kept.orv"
-while read -r signal status; do
+# Whether process $1 has a handler for signal $2: its bit in SigCgt, a hex mask.
+catches() {
+  bit=$(( $(bash -c 'kill -l "$1"' bash "$2") - 1 ))
+  digit=$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$1/status" | cut -c $(( 16 - bit / 4 )))
+  [ $(( 0x$digit >> (bit % 4) & 1 )) -eq 1 ]
+}
+while read -r signal status started; do
+  [ "$signal" != KILL ] || [ "$unnamed" = yes ] || continue
   rm -f "$work/input.fifo" && mkfifo "$work/input.fifo"
   exec 3<> "$work/input.fifo"
-  head -c 60000 "$work/out.wav" >&3
-  env --default-signal=INT "$render" "$plugin" --input "$work/input.fifo" --output "$work/kept.wav" \
-    --save-bank "$work/kept.orv" --save-program "$work/new.orv" > /dev/null 3>&- &
-  renderer=$!
-  tries=0
-  while [ "$(find "$work" -name '*.??????' | wc -l)" -lt 3 ] && [ $tries -lt 200 ]; do
-    sleep 0.05
-    tries=$((tries + 1))
-  done
-  [ $tries -lt 200 ] || { echo "SIG$signal: the render made no temporaries"; exit 1; }
-  kill -s "$signal" $renderer
-  if wait $renderer; then result=0; else result=$?; fi
-  [ "$result" -eq "$status" ] || { echo "SIG$signal: exit $result, not $status"; exit 1; }
+  set -- "$render" "$plugin" --input "$work/input.fifo" --output "$work/kept.wav" \
+    --save-bank "$work/kept.orv" --save-program "$work/new.orv"
+  case $started in
+    by-bash) set -- bash -c '"$@" > /dev/null; echo "went on"' bash "$@" ;;
+    ignoring) set -- env --ignore-signal="$signal" "$@" ;;
+  esac
+  env --default-signal=INT,QUIT setsid "$@" > "$work/signal.out" 3>&- &
+  group=$!
+  timeout 60 head -c 200000 "$work/out.wav" >&3 || { echo "SIG$signal: the render took no input"; exit 1; }
+  # Where no name is left to remove, the handler shows only in the process's table.
+  case $signal/$started in
+    KILL/*|*/by-bash) ;;
+    */ignoring) ! catches $group "$signal" || { echo "SIG$signal: an ignored signal taken over"; exit 1; } ;;
+    *) catches $group "$signal" || { echo "SIG$signal: not a stop signal"; exit 1; } ;;
+  esac
+  kill -s "$signal" -- -$group
+  [ "$started" != ignoring ] || kill -s TERM -- -$group
+  if wait $group 2> /dev/null; then result=0; else result=$?; fi
+  [ "$result" -eq "$status" ] && [ ! -s "$work/signal.out" ] || { echo "SIG$signal: exit $result, not $status"; exit 1; }
   [ -z "$(find "$work" -name '*.??????')" ] || { echo "SIG$signal: temporary files left behind"; exit 1; }
   [ "$(cat "$work/kept.wav")" = kept ] && [ "$(cat "$work/kept.orv")" = kept ] && [ ! -e "$work/new.orv" ]
   exec 3>&-
 done <<EOF
-INT 130
+INT 130 by-bash
+QUIT 131
 TERM 143
 HUP 129
+HUP 143 ignoring
 PIPE 141
 XFSZ 153
 USR1 138
 USR2 140
 ALRM 142
+KILL 137
 EOF
 
-# A write that meets the file-size limit or a pipe no one reads ends the run
-# with the cause and exit 1, leaving no file behind. The pipe's reader is
-# gone before the renderer starts: fd 4 writes into a FIFO whose one reader,
-# fd 3, is closed. The limit holds the audio below but not the bank.
+# A write that meets the file-size limit ends the run with the cause and exit
+# 1, leaving no file behind, whether anyone reads standard output or not:
+# fd 4 writes into a FIFO whose one reader, fd 3, is closed. The limit holds
+# the audio below but not the bank.
 rm -f "$work/reader.fifo" && mkfifo "$work/reader.fifo"
 exec 3<> "$work/reader.fifo" 4> "$work/reader.fifo" 3>&-
 while IFS='|' read -r reason limit arguments; do
@@ -333,9 +403,24 @@ while IFS='|' read -r reason limit arguments; do
 done <<EOF
 File too large|800|--seconds 10 --output "$work/cut-short.wav" --save-bank "$work/cut-short.orv"
 File too large|800|--seconds 0.5 --output "$work/cut-short.flac" --save-bank "$work/cut-short.orv"
-Broken pipe|unlimited|--seconds 1 --output "$work/cut-short.ogg" --save-program "$work/cut-short.orv"
 EOF
+# Standard output that no one reads fails nothing: a listing ends quietly and
+# a render keeps its files. One that cannot be written otherwise fails the
+# run with the cause, the last line written too, and keeps no file.
+for listing in --help --version --list; do
+  "$render" "$plugin" $listing >&4 2> "$work/unread.err" && [ ! -s "$work/unread.err" ] \
+    || { echo "$listing: fails with no reader: $(cat "$work/unread.err")"; exit 1; }
+done
+"$render" "$plugin" --seconds 0.1 --output "$work/unread.ogg" --save-program "$work/unread.orv" >&4
+[ -s "$work/unread.ogg" ] && [ -s "$work/unread.orv" ]
 exec 4>&-
+for arguments in --version "--seconds 0.1 --output cut-short.wav"; do
+  if (cd "$work" && "$render" "$plugin" $arguments > /dev/full 2> full.err); then
+    echo "$arguments: written to a full standard output"; exit 1
+  fi
+  grep -q "^orvane-render: cannot write standard output: No space left on device\$" "$work/full.err"
+  [ ! -e "$work/cut-short.wav" ]
+done
 
 # A full disk fails the write with that cause in each format, leaving no file;
 # the disk is a small tmpfs, where one can be mounted.
@@ -358,9 +443,13 @@ else
 fi
 rmdir "$full"
 
-# On a terminal, a render that runs past a few seconds shows its progress.
-slow_input="{ head -c 30000 '$work/out.wav'; sleep 2.5; tail -c +30001 '$work/out.wav'; }"
+# On a terminal, a render that runs past a few seconds shows its progress,
+# and a warning meanwhile starts a line of its own. The input pauses once the
+# render has taken more than a pipe holds, and then ends before its header's
+# length.
+slow_input="{ head -c 200000 '$work/out.wav'; sleep 2.5; tail -c +200001 '$work/out.wav' | head -c 50000; }"
 script -qec "$slow_input | '$render' '$plugin' --input - --output '$work/slow.wav' > /dev/null" /dev/null \
   < /dev/null > "$work/progress.txt"
 grep -q "$(printf '\r')orvane-render: .* s" "$work/progress.txt"
+grep -q "^orvane-render: warning: - ends before the length its header announces" "$work/progress.txt"
 echo "render tool: all checks passed"

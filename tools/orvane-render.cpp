@@ -17,6 +17,7 @@
 #include <climits>
 #include <cmath>
 #include <csignal>
+#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,7 @@
 #include <memory>
 #include <numbers>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -70,7 +72,10 @@ constexpr char kUsage[] =
     "program, load the program chunk into it, set the parameters, render, save.\n"
     "Every output is a file (- is refused), written in full or not at all: an\n"
     "existing file is replaced only once the work succeeds, keeping its permissions\n"
-    "and any symbolic link to it, and an interrupted run leaves no file behind.\n"
+    "and any symbolic link to it. A FIFO or device named as an output is written\n"
+    "into, not replaced, a name without a format's extension as .wav. A run stopped\n"
+    "by a signal leaves no file behind, nor does one killed outright where the file\n"
+    "system makes files without names.\n"
     "Exit status: 0 done, 1 failed, 2 wrong usage, 128+N stopped by signal N.\n";
 
 struct Failure {
@@ -86,6 +91,21 @@ struct Failure {
 [[noreturn]] void badUsage(const std::string& message)
 {
     throw Failure {message, 2};
+}
+
+// Whether the progress line is on stderr with its line not yet ended.
+bool progressLineOpen = false;
+
+// A message on stderr, on a line of its own even while the progress shows.
+__attribute__((format(printf, 1, 2))) void printMessage(const char* format, ...)
+{
+    if (progressLineOpen)
+        std::fputc('\n', stderr);
+    progressLineOpen = false;
+    std::va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(stderr, format, arguments);
+    va_end(arguments);
 }
 
 std::string cannotWrite(const std::string& path)
@@ -177,6 +197,10 @@ const OutputFormat* outputFormat(const std::string& path)
         if (extension == format.extension)
             return &format;
     }
+    // A device or FIFO named otherwise, as /dev/null, is written as a .wav.
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode))
+        return &kOutputFormats[0];
     badUsage("cannot tell a format from the name " + path +
              ": end it in .wav, .aif, .aiff, .caf, .w64, .flac or .ogg");
 }
@@ -234,8 +258,7 @@ std::pair<std::string, float> parameterArgument(const std::string& text)
     const double value = numberArgument("--param", text.substr(equals + 1));
     const double clamped = std::clamp(value, 0.0, 1.0);
     if (clamped != value)
-        std::fprintf(stderr, "orvane-render: warning: --param %s is outside 0..1; %g is used\n", text.c_str(),
-                     clamped);
+        printMessage("orvane-render: warning: --param %s is outside 0..1; %g is used\n", text.c_str(), clamped);
     return {text.substr(0, equals), float(clamped)};
 }
 
@@ -395,11 +418,22 @@ extern "C" void removeTemporariesAndExit(int signal, siginfo_t* info, void*)
         sigaction(signal, &previousActions[signal], nullptr);
         return;
     }
+    // Any other ends the process as it would have, so that its parent sees
+    // it die of the signal (a shell stops a loop on Ctrl-C only then): by
+    // default, once this handler unblocks it.
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    sigaction(signal, &byDefault, nullptr);
+    raise(signal);
+    sigset_t raised;
+    sigemptyset(&raised);
+    sigaddset(&raised, signal);
+    sigprocmask(SIG_UNBLOCK, &raised, nullptr);
     _exit(128 + signal);
 }
 
 // Signals that were not ignored when the renderer started remove the
-// temporaries and exit; an ignored one (as nohup ignores SIGHUP) stays so.
+// temporaries and end it; an ignored one (as nohup ignores SIGHUP) stays so.
 void handleStopSignals()
 {
     const sigset_t signals = stopSignals();
@@ -700,46 +734,31 @@ class Source {
 public:
     Source(int rate, double seconds) : sampleRate(rate), signalFrames(size_t(seconds * rate)) {}
 
-    Source(const std::string& filePath, std::optional<int> requestedRate)
-        : path(filePath), input(path == "-" ? STDIN_FILENO : openForReading(path))
+    // Opens the input and reads its header, but for one that libsndfile reads
+    // only from a file (a pipe in most codecs): that one is copied into a file
+    // by finishOpening(), once everything else is checked.
+    Source(const std::string& filePath, std::optional<int> rate)
+        : path(filePath), requestedRate(rate), input(path == "-" ? STDIN_FILENO : openForReading(path))
     {
-        if (lseek(input.get(), 0, SEEK_CUR) < 0 && !streams(input.get()))
-            input.replace(copyToTemporaryFile(input.get(), path));
-        SF_INFO info {};
-        file.reset(sf_open_fd(input.get(), SFM_READ, &info, SF_FALSE));
-        if (!file)
-            fail("cannot read " + path + ": " + sf_strerror(nullptr));
-        if (info.channels > 2)
-            fail(path + " has " + std::to_string(info.channels) +
-                 " channels; the plug-in takes mono or stereo (mix it down first, e.g. with sox)");
-        if (info.samplerate < kMinRate || info.samplerate > kMaxRate)
-            fail(path + " is at " + std::to_string(info.samplerate) + " Hz; rates from " + std::to_string(kMinRate) +
-                 " to " + std::to_string(kMaxRate) + " Hz are rendered");
-        if (requestedRate && *requestedRate != info.samplerate)
-            badUsage("--rate " + std::to_string(*requestedRate) + " contradicts " + path + ", which is at " +
-                     std::to_string(info.samplerate) + " Hz: an input is rendered at its own rate (resample it " +
-                     "first, e.g. sox IN -r " + std::to_string(*requestedRate) + " OUT)");
-        channels = info.channels;
-        sampleRate = info.samplerate;
-        const bool plain = isPlainAudio(info);
-        bool placeholder = plain && isPlaceholderSize(double(info.frames) * info.channels * sampleBytes(info.format));
-        if (info.seekable) {
-            const OverstatedSizes sizes = overstatedSizes(file.get());
-            headerOverstates = sizes.cut;
-            placeholder = placeholder || sizes.placeholder;
-        }
-        // libsndfile gives an unknown length (a FLAC's written to a pipe) as
-        // the most frames, and only estimates an MP3's.
-        if (!placeholder && info.frames != SF_COUNT_MAX && (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_MPEG)
-            announcedFrames = size_t(info.frames);
-        // Past a placeholder length the audio runs on to the input's end,
-        // where libsndfile would stop at the length.
-        if (placeholder && plain)
-            readOnAsHeaderless(info);
+        awaitsCopy = lseek(input.get(), 0, SEEK_CUR) < 0 && !streams(input.get());
+        if (!awaitsCopy)
+            openFile();
     }
 
     Source(const Source&) = delete;
     Source& operator=(const Source&) = delete;
+
+    // The rate, once the header is read.
+    std::optional<int> knownRate() const { return awaitsCopy ? std::nullopt : std::optional<int>(sampleRate); }
+
+    void finishOpening()
+    {
+        if (!awaitsCopy)
+            return;
+        input.replace(copyToTemporaryFile(input.get(), path));
+        awaitsCopy = false;
+        openFile();
+    }
 
     int rate() const { return sampleRate; }
     // The frames to come, when known before reading them.
@@ -774,16 +793,52 @@ public:
         if (got == 0 || failed) {
             ended = true;
             if (failed && !readToItsEnd())
-                std::fprintf(stderr, "orvane-render: warning: %s cannot be decoded past its first %zu frames, "
-                                     "which are rendered: %s\n", path.c_str(), position, sf_strerror(file.get()));
+                printMessage("orvane-render: warning: %s cannot be decoded past its first %zu frames, "
+                     "which are rendered: %s\n", path.c_str(), position, sf_strerror(file.get()));
             else if (headerOverstates || position < announcedFrames.value_or(0))
-                std::fprintf(stderr, "orvane-render: warning: %s ends before the length its header announces; the "
-                                     "%zu frames it holds are rendered\n", path.c_str(), position);
+                printMessage("orvane-render: warning: %s ends before the length its header announces; the "
+                     "%zu frames it holds are rendered\n", path.c_str(), position);
         }
         return got;
     }
 
 private:
+    // Reads the header and checks what it says.
+    void openFile()
+    {
+        SF_INFO info {};
+        file.reset(sf_open_fd(input.get(), SFM_READ, &info, SF_FALSE));
+        if (!file)
+            fail("cannot read " + path + ": " + sf_strerror(nullptr));
+        if (info.channels > 2)
+            fail(path + " has " + std::to_string(info.channels) +
+                 " channels; the plug-in takes mono or stereo (mix it down first, e.g. with sox)");
+        if (info.samplerate < kMinRate || info.samplerate > kMaxRate)
+            fail(path + " is at " + std::to_string(info.samplerate) + " Hz; rates from " + std::to_string(kMinRate) +
+                 " to " + std::to_string(kMaxRate) + " Hz are rendered");
+        if (requestedRate && *requestedRate != info.samplerate)
+            badUsage("--rate " + std::to_string(*requestedRate) + " contradicts " + path + ", which is at " +
+                     std::to_string(info.samplerate) + " Hz: an input is rendered at its own rate (resample it " +
+                     "first, e.g. sox IN -r " + std::to_string(*requestedRate) + " OUT)");
+        channels = info.channels;
+        sampleRate = info.samplerate;
+        const bool plain = isPlainAudio(info);
+        bool placeholder = plain && isPlaceholderSize(double(info.frames) * info.channels * sampleBytes(info.format));
+        if (info.seekable) {
+            const OverstatedSizes sizes = overstatedSizes(file.get());
+            headerOverstates = sizes.cut;
+            placeholder = placeholder || sizes.placeholder;
+        }
+        // libsndfile gives an unknown length (a FLAC's written to a pipe) as
+        // the most frames, and only estimates an MP3's.
+        if (!placeholder && info.frames != SF_COUNT_MAX && (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_MPEG)
+            announcedFrames = size_t(info.frames);
+        // Past a placeholder length the audio runs on to the input's end,
+        // where libsndfile would stop at the length.
+        if (placeholder && plain)
+            readOnAsHeaderless(info);
+    }
+
     // Reads the audio from where the header ends to the input's end as
     // headerless audio in the input's encoding.
     void readOnAsHeaderless(const SF_INFO& info)
@@ -818,7 +873,9 @@ private:
     }
 
     std::string path;
+    std::optional<int> requestedRate;
     InputDescriptor input;
+    bool awaitsCopy = false;
     DescriptorFile audio {-1};
     SoundFile file;
     int channels = 2;
@@ -852,25 +909,46 @@ std::string followLinks(std::string path)
     return path;
 }
 
-// A file written under a temporary name beside its target and renamed onto it
-// only when committed, so that a failed or interrupted run leaves any file
-// there untouched.
+// A file written out of sight and put in place of its target only when
+// committed, so that a failed or interrupted run leaves any file there
+// untouched: a file without a name in the target's folder, linked in, where
+// the file system makes one; elsewhere one beside the target under a
+// temporary name, renamed onto it. An existing target that is not a regular
+// file holds nothing to keep and is never replaced: a device is written in
+// place, and a FIFO gets the file once it is complete, as an audio file's
+// header is completed only at its end.
 class PendingFile {
 public:
     explicit PendingFile(const std::string& name) : path(name), target(followLinks(name))
     {
         struct stat status {};
         const bool exists = stat(target.c_str(), &status) == 0;
+        const std::string folder = folderOf(target);
         if (exists) {
             if (S_ISDIR(status.st_mode))
                 fail("cannot write " + path + ": it is a folder");
+            if (!S_ISREG(status.st_mode)) {
+                stream = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+                if (stream < 0)
+                    fail(cannotWrite(path));
+                if (lseek(stream, 0, SEEK_CUR) >= 0)
+                    std::swap(descriptor, stream);
+                else
+                    descriptor = temporaryFile();
+                identify(folder);
+                return;
+            }
             // A write-protected file is left alone, as writing it in place would.
             if (access(target.c_str(), W_OK) != 0)
                 fail(cannotWrite(path));
         }
-        const std::string folder = folderOf(target);
-        temporary = target + ".XXXXXX";
-        {
+        // The folder is held from now on, so that the file goes where it was
+        // named even if the folder is moved meanwhile.
+        folderDescriptor = open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (folderDescriptor >= 0)
+            descriptor = openUnnamed(folderDescriptor);
+        if (folderDescriptor >= 0 && descriptor < 0 && errno != EACCES && errno != EPERM) {
+            temporary = target + ".XXXXXX";
             const StopSignalsHeld held;
             descriptor = mkstemp(temporary.data());
             if (descriptor >= 0)
@@ -890,15 +968,17 @@ public:
             mode = 0666 & ~mask;
         }
         fchmod(descriptor, mode);
-        char* resolved = realpath(folder.c_str(), nullptr);
-        identity = std::string(resolved ? resolved : folder.c_str()) + "/" + target.substr(target.rfind('/') + 1);
-        std::free(resolved);
+        identify(folder);
     }
 
     ~PendingFile()
     {
         if (descriptor >= 0)
             close(descriptor);
+        if (folderDescriptor >= 0)
+            close(folderDescriptor);
+        if (stream >= 0)
+            close(stream);
         if (slot) {
             unlink(temporary.c_str());
             slot->used = 0;
@@ -923,15 +1003,93 @@ public:
     // To be called with the stop signals held.
     void commit()
     {
+        if (!slot && folderDescriptor >= 0)
+            linkUnnamed();
+        if (stream >= 0)
+            copyToStream();
         const int closed = close(descriptor);
         descriptor = -1;
-        if (closed != 0 || std::rename(temporary.c_str(), target.c_str()) != 0)
+        if (closed != 0 || (slot && std::rename(temporary.c_str(), target.c_str()) != 0))
             fail(cannotWrite(path));
-        slot->used = 0;
-        slot = nullptr;
+        if (slot) {
+            slot->used = 0;
+            slot = nullptr;
+        }
     }
 
 private:
+    // A file with no name in `folder`, gone with its last descriptor unless
+    // linked in; -1 where the file system makes none, or /proc, through which
+    // it is linked, is missing.
+    static int openUnnamed(int folder)
+    {
+        const int unnamed = openat(folder, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (unnamed >= 0 && access(linkSource(unnamed).c_str(), F_OK) != 0) {
+            close(unnamed);
+            errno = EOPNOTSUPP;
+            return -1;
+        }
+        return unnamed;
+    }
+
+    static std::string linkSource(int unnamed) { return "/proc/self/fd/" + std::to_string(unnamed); }
+
+    // A file with no name in TMPDIR (or /tmp), for an output that a FIFO gets whole.
+    int temporaryFile() const
+    {
+        const char* variable = std::getenv("TMPDIR");
+        const std::string folder = variable && *variable ? variable : "/tmp";
+        const int unnamed = open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (unnamed < 0)
+            fail("cannot make a temporary file in " + folder + " to write " + path + " from: " + std::strerror(errno));
+        return unnamed;
+    }
+
+    void copyToStream()
+    {
+        lseek(descriptor, 0, SEEK_SET);
+        readAll(descriptor, path, [&](const char* bytes, size_t count) {
+            if (!writeAll(stream, bytes, count))
+                fail(cannotWrite(path));
+        });
+        const int closed = close(stream);
+        stream = -1;
+        if (closed != 0)
+            fail(cannotWrite(path));
+    }
+
+    // Links the unnamed file onto the target. A link cannot replace a name,
+    // so the file is linked under a free one first, then renamed.
+    void linkUnnamed() const
+    {
+        const std::string name = target.substr(target.rfind('/') + 1);
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            char linked[32];
+            std::snprintf(linked, sizeof linked, ".orvane-render.%08x", random());
+            if (linkat(AT_FDCWD, linkSource(descriptor).c_str(), folderDescriptor, linked, AT_SYMLINK_FOLLOW) != 0) {
+                if (errno == EEXIST)
+                    continue;
+                break;
+            }
+            if (renameat(folderDescriptor, linked, folderDescriptor, name.c_str()) == 0)
+                return;
+            const int cause = errno;
+            unlinkat(folderDescriptor, linked, 0);
+            errno = cause;
+            break;
+        }
+        fail(cannotWrite(path));
+    }
+
+    // The file's folder, symbolic links resolved, and name.
+    void identify(const std::string& folder)
+    {
+        char* resolved = realpath(folder.c_str(), nullptr);
+        identity = std::string(resolved ? resolved : folder.c_str()) + "/" + target.substr(target.rfind('/') + 1);
+        std::free(resolved);
+    }
+
     static TemporarySlot* recordTemporary(const std::string& name)
     {
         for (TemporarySlot& free : temporarySlots) {
@@ -949,14 +1107,22 @@ private:
     std::string temporary;
     std::string identity;
     int descriptor = -1;
+    int folderDescriptor = -1;
+    int stream = -1;
     TemporarySlot* slot = nullptr;
 };
 
-// The rendered audio's file, ready before the render starts.
+// The rendered audio's file, ready before the render starts: opened first,
+// and started as a sound file once the rate is known.
 struct AudioOutput {
-    AudioOutput(const std::string& path, const OutputFormat& outputFormat, int rate)
+    AudioOutput(const std::string& path, const OutputFormat& outputFormat)
         : pending(path), format(outputFormat), file {pending.fd()}
     {
+    }
+
+    void start(int rate)
+    {
+        const std::string& path = pending.name();
         SF_INFO info {};
         info.samplerate = rate;
         info.channels = 2;
@@ -1063,6 +1229,7 @@ public:
             return;
         draw(frames);
         std::fputc('\n', stderr);
+        progressLineOpen = false;
     }
 
 private:
@@ -1078,6 +1245,7 @@ private:
                          seconds, double(*total) / sampleRate);
         else
             std::fprintf(stderr, "\rorvane-render: %.1f s", seconds);
+        progressLineOpen = true;
     }
 
     std::optional<uint64_t> total;
@@ -1222,11 +1390,39 @@ void checkDistinct(const std::vector<std::pair<const char*, const PendingFile*>>
     }
 }
 
-// Standard output's lines reach it in full, or the run fails saying why (a
-// reader that has gone, for one).
+// Whether standard output is a pipe whose reader has gone.
+bool readerHasGone()
+{
+    pollfd output {STDOUT_FILENO, POLLOUT, 0};
+    return poll(&output, 1, 0) == 1 && (output.revents & POLLERR) != 0;
+}
+
+// Whether descriptor 0 was closed when the renderer started.
+bool standardInputClosed = false;
+
+// Opens /dev/null on each of descriptors 0-2 that is closed, so that no file
+// the renderer opens later takes its number and receives what is printed.
+// False when that fails.
+bool openClosedStandardDescriptors()
+{
+    for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor) {
+        if (fcntl(descriptor, F_GETFD) >= 0)
+            continue;
+        if (descriptor == STDIN_FILENO)
+            standardInputClosed = true;
+        // The lower descriptors are open, so the lowest free one is this.
+        if (open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY) != descriptor)
+            return false;
+    }
+    return true;
+}
+
+// Standard output's lines reach it in full, or the run fails saying why. A
+// reader that has gone (as head or grep -q leave) wanted no more: the run
+// ends as it would have, had everything been read.
 void flushStandardOutput()
 {
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+    if ((std::fflush(stdout) != 0 || std::ferror(stdout)) && !readerHasGone())
         fail(std::string("cannot write standard output: ") + std::strerror(errno));
 }
 
@@ -1241,40 +1437,20 @@ void printVersion(const VstHost& host)
 int run(int argc, char** argv)
 {
     const Options options = parseOptions(argc, argv);
+    handleStopSignals();
     if (options.help) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    handleStopSignals();
+    if (options.input == "-" && standardInputClosed)
+        fail("cannot read standard input (--input -): it is closed");
 
-    // Everything that can be refused is refused before the plug-in renders.
+    // The input's header is read first, where that takes no copy of it, so that
+    // the plug-in starts at the rate it renders at.
     std::optional<Source> source;
-    std::optional<AudioOutput> output;
-    std::optional<PendingFile> bank, program;
-    int rate = options.rate.value_or(44100);
-    if (!options.list && !options.version) {
-        if (!options.input.empty())
-            source.emplace(options.input, options.rate);
-        else if (!options.output.empty())
-            source.emplace(rate, options.seconds);
-        if (source)
-            rate = source->rate();
-        std::vector<std::pair<const char*, const PendingFile*>> outputs;
-        if (!options.output.empty()) {
-            output.emplace(options.output, *options.outputFormat, rate);
-            outputs.emplace_back("--output", &output->pending);
-        }
-        if (!options.saveBank.empty()) {
-            bank.emplace(options.saveBank);
-            outputs.emplace_back("--save-bank", &*bank);
-        }
-        if (!options.saveProgram.empty()) {
-            program.emplace(options.saveProgram);
-            outputs.emplace_back("--save-program", &*program);
-        }
-        checkDistinct(outputs);
-    }
-
+    if (!options.list && !options.version && !options.input.empty())
+        source.emplace(options.input, options.rate);
+    int rate = source && source->knownRate() ? *source->knownRate() : options.rate.value_or(44100);
     VstHost host;
     host.sampleRate = float(rate);
     host.blockSize = options.block;
@@ -1298,6 +1474,39 @@ int run(int argc, char** argv)
             std::printf("%s\n", programLine(host, index).c_str());
         return 0;
     }
+
+    // Everything that can be refused is refused before the plug-in renders,
+    // and all that does not depend on the input before the input is read.
+    std::optional<AudioOutput> output;
+    std::optional<PendingFile> bank, program;
+    std::vector<std::pair<const char*, const PendingFile*>> outputs;
+    if (!options.output.empty()) {
+        output.emplace(options.output, *options.outputFormat);
+        outputs.emplace_back("--output", &output->pending);
+    }
+    if (!options.saveBank.empty()) {
+        bank.emplace(options.saveBank);
+        outputs.emplace_back("--save-bank", &*bank);
+    }
+    if (!options.saveProgram.empty()) {
+        program.emplace(options.saveProgram);
+        outputs.emplace_back("--save-program", &*program);
+    }
+    checkDistinct(outputs);
+    if (source)
+        source->finishOpening();
+    else if (output)
+        source.emplace(rate, options.seconds);
+    if (source && source->rate() != rate) {
+        // The plug-in takes the rate of an input it waited for as a host changes it: suspended.
+        rate = source->rate();
+        host.sampleRate = float(rate);
+        host.dispatch(effMainsChanged, 0, 0);
+        host.dispatch(effSetSampleRate, 0, 0, nullptr, host.sampleRate);
+        host.dispatch(effMainsChanged, 0, 1);
+    }
+    if (output)
+        output->start(rate);
 
     const size_t tail = output ? tailFrames(host, options.tail, rate) : 0;
     const std::optional<size_t> inputFrames = source ? source->frames() : std::nullopt;
@@ -1339,17 +1548,19 @@ int run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (!openClosedStandardDescriptors())
+        return 1;
     try {
         const int status = run(argc, argv);
         flushStandardOutput();
         return status;
     } catch (const Failure& failure) {
-        std::fprintf(stderr, "orvane-render: %s\n", failure.message.c_str());
+        printMessage("orvane-render: %s\n", failure.message.c_str());
         if (failure.status == 2)
             std::fputs("Try 'orvane-render --help' for the options.\n", stderr);
         return failure.status;
     } catch (const std::exception& exception) {
-        std::fprintf(stderr, "orvane-render: %s\n", exception.what());
+        printMessage("orvane-render: %s\n", exception.what());
         return 1;
     }
 }
