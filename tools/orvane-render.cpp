@@ -605,25 +605,40 @@ bool streams(int descriptor)
     return false;
 }
 
+// The folder for temporary files: TMPDIR, or /tmp.
+std::string temporaryFolder()
+{
+    const char* variable = std::getenv("TMPDIR");
+    return variable && *variable ? variable : "/tmp";
+}
+
+// A file in the temporary folder that no name leads to, gone once closed;
+// `use` says what it was for when it cannot be made.
+int unnamedTemporaryFile(const std::string& use)
+{
+    const std::string folder = temporaryFolder();
+    std::string name = folder + "/orvane-render.XXXXXX";
+    int file;
+    {
+        const StopSignalsHeld held;
+        file = mkstemp(name.data());
+        if (file >= 0)
+            unlink(name.c_str());
+    }
+    if (file < 0)
+        fail("cannot make a temporary file in " + folder + " to " + use + ": " + std::strerror(errno));
+    return file;
+}
+
 // The rest of the input `path` names copied into a file that no name leads
 // to, which goes once it is closed, read from its start.
 int copyToTemporaryFile(int input, const std::string& path)
 {
-    const char* variable = std::getenv("TMPDIR");
-    const std::string folder = variable && *variable ? variable : "/tmp";
-    std::string name = folder + "/orvane-render.XXXXXX";
-    int copy;
-    {
-        const StopSignalsHeld held;
-        copy = mkstemp(name.data());
-        if (copy >= 0)
-            unlink(name.c_str());
-    }
-    if (copy < 0)
-        fail("cannot make a temporary file in " + folder + " to decode " + path + " from: " + std::strerror(errno));
+    const int copy = unnamedTemporaryFile("decode " + path + " from");
     readAll(input, path, [&](const char* bytes, size_t count) {
         if (!writeAll(copy, bytes, count))
-            fail("cannot copy " + path + " into a temporary file in " + folder + ": " + std::strerror(errno));
+            fail("cannot copy " + path + " into a temporary file in " + temporaryFolder() + ": " +
+                 std::strerror(errno));
     });
     lseek(copy, 0, SEEK_SET);
     return copy;
@@ -934,7 +949,7 @@ public:
                 if (lseek(stream, 0, SEEK_CUR) >= 0)
                     std::swap(descriptor, stream);
                 else
-                    descriptor = temporaryFile();
+                    descriptor = unnamedTemporaryFile("write " + path + " from");
                 identify(folder);
                 return;
             }
@@ -1033,17 +1048,6 @@ private:
     }
 
     static std::string linkSource(int unnamed) { return "/proc/self/fd/" + std::to_string(unnamed); }
-
-    // A file with no name in TMPDIR (or /tmp), for an output that a FIFO gets whole.
-    int temporaryFile() const
-    {
-        const char* variable = std::getenv("TMPDIR");
-        const std::string folder = variable && *variable ? variable : "/tmp";
-        const int unnamed = open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
-        if (unnamed < 0)
-            fail("cannot make a temporary file in " + folder + " to write " + path + " from: " + std::strerror(errno));
-        return unnamed;
-    }
 
     void copyToStream()
     {
