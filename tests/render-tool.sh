@@ -4,6 +4,8 @@
 # the format its output's name asks for, replaces outputs only in full, and
 # refuses what it cannot do before rendering, writing nothing.
 set -eu
+# Every check ends with "|| fail REASON", so that each of its parts can fail it.
+fail() { echo "render tool: $*" >&2; exit 1; }
 render=$1
 plugin=$2
 work=$3
