@@ -1,6 +1,7 @@
 #include "AOrv.h"
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -36,19 +37,52 @@ constexpr int kBankCopyRounds = 4;
 constexpr uint8_t kMidiControlChange = 0xB0;
 constexpr uint8_t kMidiProgramChange = 0xC0;
 
-// The word of waiting changes: the sliders whose value waits (bits 0-7), those
-// whose value waits for the outgoing program (bits 8-15), the waiting MIDI
-// program plus one (bits 16-23, 0 for none) and a count of values set (bits
-// 32-63), so that a value set again changes the word too.
-constexpr uint64_t kIncomingSliders = 0xFF;
-constexpr int kOutgoingSlidersShift = 8;
-constexpr int kMidiProgramShift = 16;
-constexpr uint64_t kMidiProgramBits = uint64_t(0xFF) << kMidiProgramShift;
-constexpr uint64_t kValueSetCount = uint64_t(1) << 32;
-constexpr uint64_t kValueSetCounts = ~(kValueSetCount - 1);
+// A slider's word of waiting values: the value set since the program change
+// that its count names (bits 0-29), the last value set before that change
+// (bits 30-59), and the low bits of that count (bits 60-63). A value in 0..1
+// has its two top bits clear, so 30 bits hold it exactly; each is stored plus
+// one, 0 meaning that none waits.
+constexpr int kValueBits = 30;
+constexpr uint32_t kValueMask = (uint32_t(1) << kValueBits) - 1;
+constexpr uint32_t kCountMask = 0xF;
 
-uint32_t outgoingSliders(uint64_t state) { return uint32_t(state >> kOutgoingSlidersShift) & kIncomingSliders; }
-int waitingMidiProgram(uint64_t state) { return int((state & kMidiProgramBits) >> kMidiProgramShift) - 1; }
+// The state word: the count of MIDI program changes noted (bits 0-31) and the
+// waiting program plus one (bits 32-39, 0 for none).
+constexpr int kMidiProgramShift = 32;
+constexpr uint64_t kChangeCountBits = 0xFFFFFFFF;
+
+uint32_t changeCount(uint64_t state) { return uint32_t(state & kChangeCountBits); }
+int waitingMidiProgram(uint64_t state) { return int(state >> kMidiProgramShift) - 1; }
+
+uint32_t encodeValue(float value) { return (std::bit_cast<uint32_t>(value) & kValueMask) + 1; }
+float decodeValue(uint32_t encoded) { return std::bit_cast<float>(encoded - 1); }
+
+struct WaitingValues {
+    uint32_t latest = 0;  // set since the program change `count` names
+    uint32_t earlier = 0; // the last set before it
+    uint32_t count = 0;   // the low bits of that program change's count
+
+    explicit WaitingValues(uint64_t word)
+        : latest(uint32_t(word) & kValueMask), earlier(uint32_t(word >> kValueBits) & kValueMask),
+          count(uint32_t(word >> 2 * kValueBits))
+    {
+    }
+    WaitingValues(uint32_t latestValue, uint32_t earlierValue, uint32_t changes)
+        : latest(latestValue), earlier(earlierValue), count(changes & kCountMask)
+    {
+    }
+    uint64_t word() const { return latest | uint64_t(earlier) << kValueBits | uint64_t(count) << 2 * kValueBits; }
+};
+
+// A slider's waiting values as of the program change `changes` counts: a value
+// set before that change now waits on the earlier side.
+WaitingValues valuesAsOf(uint64_t word, uint32_t changes)
+{
+    const WaitingValues values(word);
+    if (values.count == (changes & kCountMask))
+        return values;
+    return {0, values.latest ? values.latest : values.earlier, changes};
+}
 
 // Copies a program name, which may fill its field without a terminator, into the host's buffer.
 template <size_t FieldSize>
@@ -109,10 +143,11 @@ void AOrv::markRecordChanged(int slot)
         recordChangedAt[slot] = ++recordChangeCount;
 }
 
-void AOrv::publishSliderState()
+void AOrv::publishSliderState(uint32_t answered)
 {
     for (int slider = 0; slider < kNumSliders; ++slider) {
-        parameterValue[slider].store(getSliderParameter(core, slider), std::memory_order_relaxed);
+        if (!(answered >> slider & 1))
+            parameterValue[slider].store(getSliderParameter(core, slider), std::memory_order_relaxed);
         learnedControl[slider].store(
             uint16_t(core.sliders.learnedController[slider] | core.sliders.learnedChannel[slider] << 8),
             std::memory_order_relaxed);
@@ -130,68 +165,94 @@ AOrv::ControlLock::~ControlLock()
 
 void AOrv::noteParameter(int slider, float value)
 {
-    pending.value[slider].store(value, std::memory_order_relaxed);
-    parameterValue[slider].store(value, std::memory_order_relaxed);
-    uint64_t state = pending.state.load(std::memory_order_relaxed);
-    while (!pending.state.compare_exchange_weak(state, (state | uint64_t(1) << slider) + kValueSetCount,
-                                                std::memory_order_release, std::memory_order_relaxed)) {
-    }
+    std::atomic<uint64_t>& word = pending.slider[slider];
+    uint64_t waiting = word.load(std::memory_order_acquire);
+    WaitingValues values(waiting);
+    do {
+        // The state is read after the word, so its count is never older than the word's.
+        values = valuesAsOf(waiting, changeCount(pending.state.load(std::memory_order_acquire)));
+        values.latest = encodeValue(value);
+    } while (!word.compare_exchange_weak(waiting, values.word(), std::memory_order_acq_rel, std::memory_order_acquire));
 }
 
 void AOrv::noteMidiProgram(int program)
 {
     uint64_t state = pending.state.load(std::memory_order_acquire);
-    uint64_t moved;
-    do {
-        // The values set so far move to the outgoing side; one set meanwhile
-        // changes the word and moves too. Of several program changes before a
-        // block only the last is selected, so values set between them stay with
-        // the program playing.
-        uint32_t incoming = uint32_t(state & kIncomingSliders);
-        for (int slider = 0; incoming != 0; ++slider, incoming >>= 1) {
-            if (incoming & 1)
-                pending.outgoingValue[slider].store(pending.value[slider].load(std::memory_order_relaxed),
-                                                    std::memory_order_relaxed);
+    while (!pending.state.compare_exchange_weak(state,
+                                                (changeCount(state) + 1) | uint64_t(program + 1) << kMidiProgramShift,
+                                                std::memory_order_acq_rel, std::memory_order_acquire)) {
+    }
+    // The values set so far now wait for the outgoing program; moving them there
+    // at once keeps each word's count within one of the state's, so its few bits
+    // never wrap round to a later change's. Of several program changes before a
+    // block only the last is selected, so values set between them stay with the
+    // program playing.
+    for (std::atomic<uint64_t>& word : pending.slider) {
+        uint64_t waiting = word.load(std::memory_order_acquire);
+        for (;;) {
+            const uint32_t changes = changeCount(pending.state.load(std::memory_order_acquire));
+            if (WaitingValues(waiting).count == (changes & kCountMask) ||
+                word.compare_exchange_weak(waiting, valuesAsOf(waiting, changes).word(), std::memory_order_acq_rel,
+                                           std::memory_order_acquire))
+                break;
         }
-        const uint64_t outgoing = outgoingSliders(state) | (state & kIncomingSliders);
-        moved = (state & kValueSetCounts) | outgoing << kOutgoingSlidersShift |
-                uint64_t(program + 1) << kMidiProgramShift;
-    } while (!pending.state.compare_exchange_weak(state, moved, std::memory_order_acq_rel,
-                                                  std::memory_order_acquire));
+    }
 }
 
 bool AOrv::applyPendingChanges(MidiProgram midiProgram)
 {
-    uint64_t state = pending.state.load(std::memory_order_acquire);
-    uint64_t left;
-    bool keepsWaiting;
-    do {
-        keepsWaiting = midiProgram == MidiProgram::Keep && waitingMidiProgram(state) >= 0;
-        left = keepsWaiting ? state & ~(kIncomingSliders << kOutgoingSlidersShift) : state & kValueSetCounts;
-        if (left == state)
-            return false;
-    } while (!pending.state.compare_exchange_weak(state, left, std::memory_order_acq_rel, std::memory_order_acquire));
-
-    // A value applied is what getParameter answers, but for the outgoing
-    // program's while the host's later values wait for the incoming program.
-    const auto apply = [this](std::atomic<float>(&values)[kNumSliders], uint32_t sliders, bool answered) {
-        for (int slider = 0; sliders != 0; ++slider, sliders >>= 1) {
-            if (sliders & 1) {
-                const float value = values[slider].load(std::memory_order_relaxed);
-                setSliderParameter(core, slider, value);
-                if (answered)
-                    parameterValue[slider].store(value, std::memory_order_relaxed);
-            }
+    uint64_t taken = pending.state.load(std::memory_order_acquire);
+    if (midiProgram != MidiProgram::Keep) {
+        while (waitingMidiProgram(taken) >= 0 &&
+               !pending.state.compare_exchange_weak(taken, taken & kChangeCountBits, std::memory_order_acq_rel,
+                                                    std::memory_order_acquire)) {
         }
-    };
-    apply(pending.outgoingValue, outgoingSliders(state), !keepsWaiting);
-    if (keepsWaiting)
+    }
+    const int selected = midiProgram == MidiProgram::Select ? waitingMidiProgram(taken) : -1;
+
+    // Each slider's values are taken in one step: the one for the program
+    // playing, and the one set after the selected program change. A value set
+    // after a change that still waits stays for the block that selects it.
+    uint32_t incomingSliders = 0;
+    float incoming[kNumSliders] {};
+    for (int slider = 0; slider < kNumSliders; ++slider) {
+        std::atomic<uint64_t>& word = pending.slider[slider];
+        uint64_t waiting = word.load(std::memory_order_acquire);
+        WaitingValues values(waiting);
+        WaitingValues left(waiting);
+        do {
+            const uint64_t state = selected >= 0 ? taken : pending.state.load(std::memory_order_acquire);
+            values = valuesAsOf(waiting, changeCount(state));
+            left = {0, 0, values.count};
+            if (selected < 0 && waitingMidiProgram(state) >= 0)
+                std::swap(left.latest, values.latest);
+            else if (selected < 0 && values.latest)
+                values = {0, values.latest, values.count};
+            if (left.word() == waiting)
+                break;
+            // What getParameter answers once the word no longer holds the values.
+            for (const uint32_t value : {values.earlier, values.latest}) {
+                if (value)
+                    parameterValue[slider].store(decodeValue(value), std::memory_order_relaxed);
+            }
+        } while (!word.compare_exchange_weak(waiting, left.word(), std::memory_order_acq_rel,
+                                             std::memory_order_acquire));
+        if (values.earlier)
+            setSliderParameter(core, slider, decodeValue(values.earlier));
+        if (values.latest) {
+            incoming[slider] = decodeValue(values.latest);
+            incomingSliders |= 1u << slider;
+        }
+    }
+    if (selected < 0)
         return false;
-    const int program = waitingMidiProgram(state);
-    if (midiProgram == MidiProgram::Select && program >= 0)
-        selectProgramLocked(program);
-    apply(pending.value, uint32_t(state & kIncomingSliders), true);
-    return midiProgram == MidiProgram::Select && program >= 0;
+    selectProgramLocked(selected);
+    for (int slider = 0; slider < kNumSliders; ++slider) {
+        if (incomingSliders >> slider & 1)
+            setSliderParameter(core, slider, incoming[slider]);
+    }
+    publishSliderState(incomingSliders);
+    return true;
 }
 
 void AOrv::selectProgramLocked(int index)
@@ -201,7 +262,6 @@ void AOrv::selectProgramLocked(int index)
         return;
     markRecordChanged(previous);
     markRecordChanged(index);
-    publishSliderState();
 }
 
 void AOrv::refreshAfterProgramChange()
@@ -223,6 +283,7 @@ void AOrv::setProgram(VstInt32 index)
         // host's choice supersedes a MIDI program change that came before it.
         applyPendingChanges(MidiProgram::Drop);
         selectProgramLocked(index);
+        publishSliderState();
     }
     refreshAfterProgramChange();
 }
@@ -271,6 +332,10 @@ float AOrv::getParameter(VstInt32 index)
 {
     if (index < 0 || index >= kNumSliders)
         return 0.0f;
+    // A value waiting is the latest set; one applied is in parameterValue.
+    const WaitingValues values(pending.slider[index].load(std::memory_order_acquire));
+    if (values.latest || values.earlier)
+        return decodeValue(values.latest ? values.latest : values.earlier);
     return parameterValue[index].load(std::memory_order_relaxed);
 }
 

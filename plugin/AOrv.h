@@ -61,12 +61,12 @@ private:
     // Parameter values set since the last block, waiting for the lock. A MIDI
     // program change waiting for the next block divides them: a value set before
     // it belongs to the outgoing program, one set after it to the incoming one.
-    // One word says which values wait on either side and which program waits, so
-    // that every thread sees the three change together.
+    // A slider's waiting values and the program change they follow share one
+    // word, so that a value and the side it waits on change together, and a
+    // program change changes only the count in `state`.
     struct PendingChanges {
-        std::atomic<float> value[kNumSliders] {};         // set since the waiting program change, or since the last block
-        std::atomic<float> outgoingValue[kNumSliders] {}; // set before the waiting program change
-        std::atomic<uint64_t> state {0};
+        std::atomic<uint64_t> slider[kNumSliders] {}; // per slider: see the word's layout in AOrv.cpp
+        std::atomic<uint64_t> state {0};             // MIDI program changes noted, and the one waiting
     };
     // What becomes of a waiting MIDI program change when the waiting values are applied.
     enum class MidiProgram {
@@ -104,13 +104,15 @@ private:
     void noteMidiProgram(int program);
 
     // The following four run with the lock held.
-    // Selects a program, noting the records it changes for a bank save under way.
+    // Selects a program, noting the records it changes for a bank save under way;
+    // the caller publishes the slider state.
     void selectProgramLocked(int index);
     // Writes waiting parameter values into the programs they belong to; true
     // when a MIDI program change was selected.
     bool applyPendingChanges(MidiProgram midiProgram);
-    // Makes what getParameter answers and the learned controllers match the core.
-    void publishSliderState();
+    // Makes what getParameter answers and the learned controllers match the
+    // core, but for the sliders in `answered`, which answer a value just applied.
+    void publishSliderState(uint32_t answered = 0);
     void markRecordChanged(int slot);
 
     void refreshAfterProgramChange();
@@ -127,7 +129,7 @@ private:
     RealtimeMutex lock;   // held by the audio thread around each block
     std::mutex chunkLock; // one chunk transfer at a time; taken before `lock`, never by the audio thread
     PendingChanges pending;
-    std::atomic<float> parameterValue[kNumSliders] {};    // what getParameter answers
+    std::atomic<float> parameterValue[kNumSliders] {};    // what getParameter answers while no value waits
     std::atomic<uint16_t> learnedControl[kNumSliders] {}; // per slider: controller | channel << 8
     uint64_t recordChangeCount = 0;                       // under `lock`
     std::unique_ptr<uint64_t[]> recordChangedAt;          // under `lock`: per slot, the count at its last change

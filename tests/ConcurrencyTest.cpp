@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -462,6 +463,85 @@ TEST(Concurrency, BankSavedWhileAutomationSwitchesProgramsHoldsThemAsAtOneMoment
         std::chrono::seconds(1));
     EXPECT_GT(saves.load(), 10);
     EXPECT_EQ(torn.load(), 0) << "of " << saves.load() << " saved banks";
+}
+
+// A value set on one thread while a MIDI program change arrives on the audio
+// thread, and a display poll overlapping a [program change, learned
+// controller] batch, end as some order of the calls would: each value in the
+// one program it was set on. Program A plays with slider 0 at 0.1, B holds
+// 0.2, and 0.5 waits for A before each race.
+TEST(Concurrency, ValuesRacingAMidiProgramChangeLandAsSomeOrderOfTheCallsGives)
+{
+    constexpr int kRounds = 50000;
+    auto host = startedHost(kVstProcessLevelOffline);
+    std::vector<uint8_t> bank = host->chunk(false);
+    bank[kLearnTableOffset] = kLearnedController;
+    bank[kLearnTableOffset + 1] = 0;
+    ASSERT_TRUE(host->restoreChunk(bank, false));
+    const int programA = host->findProgram("Auto-Wah");
+    const int programB = host->findProgram("Boo Hoo Wah");
+    ASSERT_LT(programB, 128);
+
+    // The values in play, each read back through its program's slider.
+    const auto nearest = [](float value) {
+        for (float known : {0.1f, 0.2f, 0.5f, 0.8f, 1.0f}) {
+            if (std::abs(value - known) < 0.01f)
+                return known;
+        }
+        return value;
+    };
+    const auto valuesOfAAndB = [&] {
+        playBlock(*host);
+        const float valueOfB = nearest(parameter(*host, 0));
+        host->dispatch(effSetProgram, 0, programA);
+        return std::pair(nearest(parameter(*host, 0)), valueOfB);
+    };
+    std::atomic<int> started {0}, finished {0};
+    std::function<void()> race;
+    std::thread racer([&] {
+        for (int round = 1; round <= 2 * kRounds; ++round) {
+            while (started.load() != round)
+                std::this_thread::yield();
+            race();
+            finished.store(round);
+        }
+    });
+    std::mt19937 pace(9);
+    int round = 0;
+    // Runs `audioThread` here while the racer runs `race`, each after a few random spins.
+    const auto raceOnce = [&](const std::function<void()>& audioThread) {
+        host->dispatch(effSetProgram, 0, programB);
+        setParameter(*host, 0, 0.2f);
+        host->dispatch(effSetProgram, 0, programA);
+        setParameter(*host, 0, 0.1f);
+        playBlock(*host);
+        setParameter(*host, 0, 0.5f);
+        started.store(++round);
+        for (std::atomic<unsigned> spins {unsigned(pace() % 64)}; spins > 0; --spins) {
+        }
+        audioThread();
+        while (finished.load() != round)
+            std::this_thread::yield();
+        return valuesOfAAndB();
+    };
+
+    std::map<std::pair<float, float>, int> outcomes;
+    race = [&] { setParameter(*host, 0, 0.8f); };
+    for (int index = 0; index < kRounds; ++index)
+        ++outcomes[raceOnce([&] { sendMidi(*host, kMidiProgramChange, uint8_t(programB), 0); })];
+    race = [&] { host->text(effGetParamDisplay, 0); };
+    for (int index = 0; index < kRounds; ++index)
+        ++outcomes[raceOnce([&] {
+            sendMidi(*host, {{kMidiProgramChange, uint8_t(programB), 0}, {kMidiControlChange, kLearnedController, 127}});
+        })];
+    racer.join();
+
+    // Before the program change, after it; and the poll's order makes no difference.
+    const std::set<std::pair<float, float>> orders {{0.8f, 0.2f}, {0.5f, 0.8f}, {0.5f, 1.0f}};
+    for (const auto& [values, count] : outcomes) {
+        EXPECT_TRUE(orders.contains(values))
+            << count << " rounds gave A " << values.first << " and B " << values.second;
+    }
 }
 
 // The sample rate and block size set from two threads at once, while blocks
