@@ -400,6 +400,53 @@ TEST(PluginHost, MidiEventsInOneCallTakeEffectInTheirOrder)
     processBlock(*reference);
     EXPECT_EQ(parameter(*host, 2), 0.0f) << "the incoming program takes the value";
     EXPECT_TRUE(host->chunk(false) == reference->chunk(false)) << "each value in the program it was sent to";
+
+    // Two program changes before a block, and a control call between them and
+    // the block: only the last change is selected, by the block; the values set
+    // before it stay with the program playing, and the value sent after it
+    // waits for the incoming program. A control call answers as if the change
+    // had not come, and getParameter answers the latest value set.
+    const std::pair<const char*, std::function<std::vector<uint8_t>(VstHost&)>> calls[] = {
+        {"no call", [](VstHost&) { return std::vector<uint8_t>(); }},
+        {"a display poll",
+         [](VstHost& each) {
+             const std::string text = each.text(effGetParamDisplay, 1) + each.text(effGetParamDisplay, 2);
+             return std::vector<uint8_t>(text.begin(), text.end());
+         }},
+        {"a program save", [](VstHost& each) { return each.chunk(true); }},
+        {"a bank save", [](VstHost& each) { return each.chunk(false); }},
+        {"a resume",
+         [](VstHost& each) {
+             each.dispatch(effMainsChanged, 0, 0);
+             each.dispatch(effMainsChanged, 0, 1);
+             return std::vector<uint8_t>();
+         }},
+    };
+    for (const auto& [name, call] : calls) {
+        host = loadedHost();
+        reference = loadedHost();
+        loadShapedProgram(*host);
+        loadShapedProgram(*reference);
+        const auto shaped = host->dispatch(effGetProgram);
+        setParameter(*host, 1, 0.25f);
+        sendMidi(*host, 0xC0, 5, 0);
+        setParameter(*host, 2, 0.5f);
+        sendMidi(*host, {{0xC0, uint8_t(incoming), 0}, {0xB3, 7, 127}});
+        const std::vector<uint8_t> answer = call(*host);
+        EXPECT_EQ(parameter(*host, 2), 1.0f) << name << ": not the latest value set";
+        EXPECT_EQ(host->dispatch(effGetProgram), shaped) << name << ": selected before the block";
+        processBlock(*host);
+
+        setParameter(*reference, 1, 0.25f);
+        setParameter(*reference, 2, 0.5f);
+        EXPECT_TRUE(call(*reference) == answer) << name << ": answered otherwise";
+        reference->dispatch(effSetProgram, 0, incoming);
+        setParameter(*reference, 2, 1.0f);
+        processBlock(*reference);
+        EXPECT_EQ(host->dispatch(effGetProgram), incoming) << name;
+        EXPECT_EQ(parameter(*host, 2), parameter(*reference, 2)) << name;
+        EXPECT_TRUE(host->chunk(false) == reference->chunk(false)) << name << ": a value lost, moved or applied twice";
+    }
 }
 
 // Controller 123 is the learn table's "none" (and all notes off, which hosts

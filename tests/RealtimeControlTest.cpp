@@ -125,14 +125,23 @@ private:
     int saved = -1;
 };
 
-// A chunk whose first record's first slider stands far above its maximum.
-std::vector<uint8_t> withFirstSliderAboveMaximum(const void* chunk, size_t size, int record)
+// Sets the first `sliders` sliders of a chunk's record far above their maximum, or far below their minimum.
+void putSlidersOutOfRange(std::vector<uint8_t>& chunk, int record, int sliders, bool above)
 {
-    std::vector<uint8_t> bytes(static_cast<const uint8_t*>(chunk), static_cast<const uint8_t*>(chunk) + size);
-    const size_t offset = kChunkHeaderSize + size_t(record) * kPresetSize + offsetof(OrvPreset, sliderCurrent);
     const uint8_t farAbove[4] = {0x4E, 0x6E, 0x6B, 0x28}; // 1e9, big-endian
-    std::memcpy(bytes.data() + offset, farAbove, sizeof farAbove);
-    return bytes;
+    const uint8_t farBelow[4] = {0xCE, 0x6E, 0x6B, 0x28}; // -1e9
+    for (int slider = 0; slider < sliders; ++slider) {
+        const size_t offset = kChunkHeaderSize + size_t(record) * kPresetSize + offsetof(OrvPreset, sliderCurrent) +
+                              size_t(slider) * sizeof(float);
+        std::memcpy(chunk.data() + offset, above ? farAbove : farBelow, sizeof farAbove);
+    }
+}
+
+std::vector<uint8_t> savedChunk(AEffect* effect, bool isPreset)
+{
+    void* chunk = nullptr;
+    const auto size = size_t(effect->dispatcher(effect, effGetChunk, isPreset, 0, &chunk, 0.0f));
+    return std::vector<uint8_t>(static_cast<const uint8_t*>(chunk), static_cast<const uint8_t*>(chunk) + size);
 }
 
 // The first program a MIDI program change reaches whose first slider drives a field.
@@ -230,19 +239,21 @@ TEST(RealtimeControl, OfflineBlocksWaitForTheLockAndRealTimeBlocksWaitTheirShort
 
 // A program loaded with a slider out of range is reported on standard output.
 // When no one reads it and the pipe is full, the control call that loaded the
-// program waits to print, but offline blocks play on meanwhile. A report from
-// a program change on the audio thread waits for the next control call.
+// program waits to print, but offline blocks play on meanwhile. Reports from
+// program changes on the audio thread wait for the next control call, which
+// prints the first 16.
 TEST(RealtimeControl, AConsoleMessageWaitingForAFullPipeStallsNoBlock)
 {
     using namespace std::chrono;
     std::unique_ptr<AOrv> plugIn(static_cast<AOrv*>(createEffectInstance(offlineHost)));
     AEffect* effect = plugIn->getAeffect();
     effect->dispatcher(effect, effSetProgram, 0, 78, nullptr, 0.0f);
-    void* chunk = nullptr;
-    const auto programSize = size_t(effect->dispatcher(effect, effGetChunk, 1, 0, &chunk, 0.0f));
-    std::vector<uint8_t> program = withFirstSliderAboveMaximum(chunk, programSize, 0);
-    const auto bankSize = size_t(effect->dispatcher(effect, effGetChunk, 0, 0, &chunk, 0.0f));
-    std::vector<uint8_t> bank = withFirstSliderAboveMaximum(chunk, bankSize, 79);
+    std::vector<uint8_t> program = savedChunk(effect, true);
+    putSlidersOutOfRange(program, 0, 1, true);
+    std::vector<uint8_t> bank = savedChunk(effect, false);
+    putSlidersOutOfRange(bank, 79, kNumSliders, true);
+    putSlidersOutOfRange(bank, 80, kNumSliders, false);
+    putSlidersOutOfRange(bank, 81, kNumSliders, true);
     ASSERT_NE(effect->getParameter(effect, 0), 1.0f);
 
     std::optional<bool> played;
@@ -275,8 +286,10 @@ TEST(RealtimeControl, AConsoleMessageWaitingForAFullPipeStallsNoBlock)
 
         effect->dispatcher(effect, effSetChunk, 0, VstIntPtr(bank.size()), bank.data(), 0.0f);
         output.read();
-        sendMidi(effect, 0xC0, 79, 0);
-        playBlock(effect);
+        for (const uint8_t outOfRange : {79, 80, 81}) {
+            sendMidi(effect, 0xC0, outOfRange, 0);
+            playBlock(effect);
+        }
         printedByBlock = output.read();
         effect->dispatcher(effect, effGetProgram, 0, 0, nullptr, 0.0f);
         printedByControlCall = output.read();
@@ -285,5 +298,12 @@ TEST(RealtimeControl, AConsoleMessageWaitingForAFullPipeStallsNoBlock)
     EXPECT_EQ(soundingBlocks, 20);
     EXPECT_EQ(printedByRestore, "Orvane: preset Auto-Wah has sliderCurrent > sliderMax\n");
     EXPECT_EQ(printedByBlock, "");
-    EXPECT_EQ(printedByControlCall, "Orvane: preset Boo Hoo Wah has sliderCurrent > sliderMax\n");
+    std::string expected;
+    for (int line = 0; line < 16; ++line) {
+        char name[kVstMaxProgNameLen] {};
+        effect->dispatcher(effect, effGetProgramNameIndexed, 79 + line / kNumSliders, 0, name, 0.0f);
+        expected += std::string("Orvane: preset ") + name +
+                    (line / kNumSliders == 1 ? " has sliderCurrent < sliderMin\n" : " has sliderCurrent > sliderMax\n");
+    }
+    EXPECT_EQ(printedByControlCall, expected);
 }
