@@ -61,9 +61,9 @@ private:
     // Parameter values set since the last block, waiting for the lock. A MIDI
     // program change waiting for the next block divides them: a value set before
     // it belongs to the outgoing program, one set after it to the incoming one.
-    // A slider's waiting values and the program change they follow share one
-    // word, so that a value and the side it waits on change together, and a
-    // program change changes only the count in `state`.
+    // A slider's waiting values and the count of the program change they follow
+    // share one word, so that a value and the side it waits on change together;
+    // a program change takes effect by counting itself in `state`.
     struct PendingChanges {
         std::atomic<uint64_t> slider[kNumSliders] {}; // per slider: see the word's layout in AOrv.cpp
         std::atomic<uint64_t> state {0};             // MIDI program changes noted, and the one waiting
