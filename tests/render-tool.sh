@@ -279,12 +279,36 @@ done <<EOF
 1|cannot read .*missing.bank: No such file or directory|"$plugin" --load-program "$work/missing.bank" --list
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --list
 1|is a folder, not a VST 2.4 plug-in|"$work" --list
+2|name the same file|"$plugin" --input "$work/pending.fifo" --output "$work/pending.fifo"
 2|no program "Typo"|"$plugin" --program Typo --input "$work/pending.fifo" --output "$work/refused.wav"
 1|Not a directory|"$plugin" --input "$work/pending.fifo" --output "$work/list.txt/out.wav"
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --input "$work/pending.fifo" --output "$work/refused.wav"
 EOF
 exec 5>&-
 [ -z "$(find "$work" -name '*.??????')" ] || fail "temporary files left behind"
+# Through a bind mount one file has two paths: outputs are told apart by
+# device and inode, whether the file exists yet or not.
+bound=$(mktemp -d)
+mkdir "$bound/a" "$bound/b"
+if mount --bind "$bound/a" "$bound/b" 2> /dev/null; then
+  if (
+    for before in missing kept; do
+      rm -f "$bound/a/same.wav"
+      [ "$before" = missing ] || echo "$before" > "$bound/a/same.wav"
+      if "$render" "$plugin" --output "$bound/a/same.wav" --save-bank "$bound/b/same.wav" > /dev/null \
+        2> "$work/bound.err"; then status=0; else status=$?; fi
+      [ "$status" -eq 2 ] && grep -q "name the same file" "$work/bound.err" \
+        || fail "$before: one file under two paths is not refused: exit $status, $(cat "$work/bound.err")"
+      [ "$(cat "$bound/a/same.wav" 2> /dev/null || echo missing)" = "$before" ] \
+        || fail "$before: one file under two paths is written"
+    done
+  ); then bound_paths=passed; else bound_paths=failed; fi
+  umount "$bound/b"
+  [ "$bound_paths" = passed ] || fail "the bind-mount cases failed"
+else
+  echo "render tool: skipping the bind-mount case: no folder can be bound here"
+fi
+rm -r "$bound"
 
 # A name that several programs bear is refused with each and its index.
 if "$render" "$plugin" --program "VariBand EnvFol CrossPa" --output "$work/refused.wav" 2> "$work/refusal.err"; then

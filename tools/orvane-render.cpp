@@ -909,6 +909,11 @@ std::string folderOf(const std::string& path)
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string nameOf(const std::string& path)
+{
+    return path.substr(path.rfind('/') + 1);
+}
+
 // The file a path names once symbolic links are followed, so that replacing
 // an output through a link replaces what it points to and keeps the link.
 std::string followLinks(std::string path)
@@ -922,6 +927,29 @@ std::string followLinks(std::string path)
         path = next[0] == '/' || path.find('/') == std::string::npos ? next : folderOf(path) + "/" + next;
     }
     return path;
+}
+
+// A file as cp tells files apart, whatever path leads to it: an existing one
+// by its device and inode, one yet to be made by its folder's and its name.
+struct FileIdentity {
+    dev_t device;
+    ino_t inode;
+    std::string name;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The file an output's path names; none where its folder is missing, as
+// nothing can be written there.
+std::optional<FileIdentity> outputIdentity(const std::string& path)
+{
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0)
+        return FileIdentity {status.st_dev, status.st_ino, ""};
+    const std::string target = followLinks(path);
+    if (stat(folderOf(target).c_str(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity {status.st_dev, status.st_ino, nameOf(target)};
 }
 
 // A file written out of sight and put in place of its target only when
@@ -938,7 +966,6 @@ public:
     {
         struct stat status {};
         const bool exists = stat(target.c_str(), &status) == 0;
-        const std::string folder = folderOf(target);
         if (exists) {
             if (S_ISDIR(status.st_mode))
                 fail("cannot write " + path + ": it is a folder");
@@ -950,7 +977,6 @@ public:
                     std::swap(descriptor, stream);
                 else
                     descriptor = unnamedTemporaryFile("write " + path + " from");
-                identify(folder);
                 return;
             }
             // A write-protected file is left alone, as writing it in place would.
@@ -959,6 +985,7 @@ public:
         }
         // The folder is held from now on, so that the file goes where it was
         // named even if the folder is moved meanwhile.
+        const std::string folder = folderOf(target);
         folderDescriptor = open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (folderDescriptor >= 0)
             descriptor = openUnnamed(folderDescriptor);
@@ -983,7 +1010,6 @@ public:
             mode = 0666 & ~mask;
         }
         fchmod(descriptor, mode);
-        identify(folder);
     }
 
     ~PendingFile()
@@ -1005,9 +1031,6 @@ public:
 
     int fd() const { return descriptor; }
     const std::string& name() const { return path; }
-    // The file's folder, symbolic links resolved, and name: equal for two
-    // paths that would replace the same file.
-    const std::string& file() const { return identity; }
 
     void write(const std::vector<uint8_t>& bytes) const
     {
@@ -1066,7 +1089,7 @@ private:
     // so the file is linked under a free one first, then renamed.
     void linkUnnamed() const
     {
-        const std::string name = target.substr(target.rfind('/') + 1);
+        const std::string name = nameOf(target);
         std::random_device random;
         for (int attempt = 0; attempt < 100; ++attempt) {
             char linked[32];
@@ -1086,14 +1109,6 @@ private:
         fail(cannotWrite(path));
     }
 
-    // The file's folder, symbolic links resolved, and name.
-    void identify(const std::string& folder)
-    {
-        char* resolved = realpath(folder.c_str(), nullptr);
-        identity = std::string(resolved ? resolved : folder.c_str()) + "/" + target.substr(target.rfind('/') + 1);
-        std::free(resolved);
-    }
-
     static TemporarySlot* recordTemporary(const std::string& name)
     {
         for (TemporarySlot& free : temporarySlots) {
@@ -1109,7 +1124,6 @@ private:
     std::string path;
     std::string target;
     std::string temporary;
-    std::string identity;
     int descriptor = -1;
     int folderDescriptor = -1;
     int stream = -1;
@@ -1380,16 +1394,31 @@ void applyParameters(const VstHost& host, const std::vector<std::pair<std::strin
     }
 }
 
-// Refuses two outputs that would replace the same file.
-void checkDistinct(const std::vector<std::pair<const char*, const PendingFile*>>& outputs)
+// Refuses, before any file is opened, two outputs that are one file, and a
+// FIFO input that is also an output, which would wait on itself.
+void checkDistinct(const Options& options)
 {
-    for (size_t first = 0; first < outputs.size(); ++first) {
-        for (size_t second = first + 1; second < outputs.size(); ++second) {
-            const auto& [firstOption, firstFile] = outputs[first];
-            const auto& [secondOption, secondFile] = outputs[second];
-            if (firstFile->file() == secondFile->file())
-                badUsage(std::string(firstOption) + " " + firstFile->name() + " and " + secondOption + " " +
-                         secondFile->name() + " name the same file");
+    struct NamedFile {
+        const char* option;
+        const std::string& path;
+        std::optional<FileIdentity> identity;
+    };
+    std::vector<NamedFile> files;
+    struct stat input {};
+    if (!options.input.empty() &&
+        (options.input == "-" ? fstat(STDIN_FILENO, &input) : stat(options.input.c_str(), &input)) == 0 &&
+        S_ISFIFO(input.st_mode))
+        files.push_back({"--input", options.input, FileIdentity {input.st_dev, input.st_ino, ""}});
+    for (const auto& [option, path] : {std::pair<const char*, const std::string&> {"--output", options.output},
+                                       {"--save-bank", options.saveBank}, {"--save-program", options.saveProgram}}) {
+        if (!path.empty())
+            files.push_back({option, path, outputIdentity(path)});
+    }
+    for (size_t first = 0; first < files.size(); ++first) {
+        for (size_t second = first + 1; second < files.size(); ++second) {
+            if (files[first].identity && files[first].identity == files[second].identity)
+                badUsage(std::string(files[first].option) + " " + files[first].path + " and " + files[second].option +
+                         " " + files[second].path + " name the same file");
         }
     }
 }
@@ -1448,6 +1477,7 @@ int run(int argc, char** argv)
     }
     if (options.input == "-" && standardInputClosed)
         fail("cannot read standard input (--input -): it is closed");
+    checkDistinct(options);
 
     // The input's header is read first, where that takes no copy of it, so that
     // the plug-in starts at the rate it renders at.
@@ -1483,20 +1513,12 @@ int run(int argc, char** argv)
     // and all that does not depend on the input before the input is read.
     std::optional<AudioOutput> output;
     std::optional<PendingFile> bank, program;
-    std::vector<std::pair<const char*, const PendingFile*>> outputs;
-    if (!options.output.empty()) {
+    if (!options.output.empty())
         output.emplace(options.output, *options.outputFormat);
-        outputs.emplace_back("--output", &output->pending);
-    }
-    if (!options.saveBank.empty()) {
+    if (!options.saveBank.empty())
         bank.emplace(options.saveBank);
-        outputs.emplace_back("--save-bank", &*bank);
-    }
-    if (!options.saveProgram.empty()) {
+    if (!options.saveProgram.empty())
         program.emplace(options.saveProgram);
-        outputs.emplace_back("--save-program", &*program);
-    }
-    checkDistinct(outputs);
     if (source)
         source->finishOpening();
     else if (output)
