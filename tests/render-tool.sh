@@ -336,8 +336,9 @@ chmod 640 "$work/linked/kept.wav"
 [ "$(head -c 4 "$work/linked/kept.wav")" = RIFF ] || fail "the file a symbolic link points to is not replaced"
 [ "$(stat -c %a "$work/linked/kept.wav")" = 640 ] || fail "a replaced file loses its permissions"
 # An output that is a FIFO, or a link to one, is written into, never replaced:
-# its reader gets the file a render to a file gives, once it is complete, and
-# a reader that leaves fails the run.
+# its reader gets the file a render to a file gives, once it is complete. A
+# reader that leaves, having read a little or nothing, fails the run before
+# any other output is written or replaced.
 mkfifo "$work/special.wav"
 ln -s special.wav "$work/special-link.wav"
 timeout 60 cat "$work/special.wav" > "$work/from-fifo.wav" &
@@ -346,13 +347,20 @@ wait $! || fail "a FIFO output's reader got no end"
 "$render" "$plugin" --seconds 0.5 --output "$work/regular.wav" > /dev/null
 cmp -s "$work/from-fifo.wav" "$work/regular.wav" && [ -p "$work/special.wav" ] && [ -L "$work/special-link.wav" ] \
   || fail "a FIFO output is replaced or written otherwise"
-timeout 60 head -c 1000 "$work/special.wav" > /dev/null &
-if timeout 60 "$render" "$plugin" --seconds 1 --output "$work/special.wav" --save-program "$work/unsaved.orv" \
-  > /dev/null 2> "$work/special.err"; then fail "a FIFO output whose reader leaves succeeds"; fi
-wait $! || fail "a FIFO output's reader got too little"
-grep -q "^orvane-render: cannot write .*special.wav: Broken pipe$" "$work/special.err" \
-  || fail "a FIFO output whose reader leaves fails otherwise: $(cat "$work/special.err")"
-[ ! -e "$work/unsaved.orv" ] || fail "a FIFO output whose reader leaves still saves the program"
+mkfifo "$work/special.orv"
+while IFS='|' read -r fifo reader arguments; do
+  eval "set -- $arguments"
+  timeout 60 sh -c "$reader" sh "$work/$fifo" &
+  if timeout 60 "$render" "$plugin" "$@" > /dev/null 2> "$work/special.err"; then status=0; else status=$?; fi
+  wait $! || fail "$fifo: its reader failed"
+  [ "$status" -eq 1 ] || fail "$fifo: a reader that leaves ends the run with $status, not 1"
+  grep -q "^orvane-render: cannot write .*$fifo: Broken pipe$" "$work/special.err" \
+    || fail "$fifo: a reader that leaves fails the run otherwise: $(cat "$work/special.err")"
+  [ "$(cat "$work/kept.wav")" = kept ] && [ ! -e "$work/unsaved.orv" ] || fail "$fifo: a reader left, yet outputs are written"
+done <<EOF
+special.wav|head -c 1000 "\$1" > /dev/null|--seconds 1 --output "$work/special.wav" --save-program "$work/unsaved.orv"
+special.orv|: < "\$1"|--seconds 0.1 --output "$work/kept.wav" --save-bank "$work/special.orv" --save-program "$work/unsaved.orv"
+EOF
 # Where the folder's file system makes files without names (O_TMPFILE | O_RDWR
 # on Linux), outputs are made so: no name is added to a target's, so any
 # legal name serves, and even SIGKILL leaves nothing behind.
@@ -393,7 +401,9 @@ rm -rf "$reachable"
 # the renderer by itself, so that a shell sees it (and a shell script stops on
 # Ctrl-C); a signal ignored at the start, as nohup ignores SIGHUP, stays
 # ignored. The input is a pipe that stays open: the render has begun once it
-# has taken most of what it is given, and then waits on it. A shell starts
+# has taken most of what it is given, and then waits on it. Or the renderer
+# waits on a bank's FIFO whose reader has taken its first bytes and reads no
+# more, as a paused player does, with the other outputs ready. A shell starts
 # background jobs with SIGINT and SIGQUIT ignored, which the renderer
 # respects, hence env; setsid makes each job a group the signal is sent to.
 ulimit -c 0
@@ -404,24 +414,36 @@ catches() {
   digit=$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$1/status" | cut -c $(( 16 - bit / 4 )))
   [ $(( 0x$digit >> (bit % 4) & 1 )) -eq 1 ]
 }
-# Waits up to 60 s for process $1 to end, and kills its group if it does not.
+# Waits up to 10 s, well within the minute a FIFO's reader below lasts, for
+# process $1 to end, and kills its group if it does not.
 ends() {
-  timeout 60 sh -c 'while grep -qs "^State:[[:space:]]*[^Z]" "/proc/$1/status"; do sleep 0.05; done' sh "$1" \
+  timeout 10 sh -c 'while grep -qs "^State:[[:space:]]*[^Z]" "/proc/$1/status"; do sleep 0.05; done' sh "$1" \
     || { kill -s KILL -- "-$1"; return 1; }
 }
-while read -r signal status started; do
+while read -r signal status started waits; do
   [ "$signal" != KILL ] || [ "$unnamed" = yes ] || continue
   rm -f "$work/input.fifo" && mkfifo "$work/input.fifo"
   exec 3<> "$work/input.fifo"
   set -- "$render" "$plugin" --input "$work/input.fifo" --output "$work/kept.wav" \
     --save-bank "$work/kept.orv" --save-program "$work/new.orv"
+  if [ "$waits" = bank ]; then
+    rm -f "$work/bank.fifo" "$work/started" && mkfifo "$work/bank.fifo"
+    timeout 60 sh -c 'head -c 4 > "$1"; exec sleep 60' sh "$work/started" < "$work/bank.fifo" &
+    reader=$!
+    set -- "$render" "$plugin" --seconds 0.1 --output "$work/kept.wav" --save-bank "$work/bank.fifo" \
+      --save-program "$work/new.orv"
+  fi
   case $started in
     by-bash) set -- bash -c '"$@" > /dev/null; echo "went on"' bash "$@" ;;
     ignoring) set -- env --ignore-signal="$signal" "$@" ;;
   esac
   env --default-signal=INT,QUIT setsid "$@" > "$work/signal.out" 3>&- &
   group=$!
-  timeout 60 head -c 200000 "$work/out.wav" >&3 || fail "SIG$signal: the render took no input"
+  if [ "$waits" = bank ]; then
+    timeout 60 sh -c 'until [ -s "$1" ]; do sleep 0.05; done' sh "$work/started" || fail "SIG$signal: the bank's FIFO got nothing"
+  else
+    timeout 60 head -c 200000 "$work/out.wav" >&3 || fail "SIG$signal: the render took no input"
+  fi
   # Where no name is left to remove, the handler shows only in the process's table.
   case $signal/$started in
     KILL/*|*/by-bash) ;;
@@ -432,10 +454,12 @@ while read -r signal status started; do
   [ "$started" != ignoring ] || kill -s TERM -- -$group
   ends $group || fail "SIG$signal: the run goes on"
   if wait $group 2> /dev/null; then result=0; else result=$?; fi
-  [ "$result" -eq "$status" ] && [ ! -s "$work/signal.out" ] || fail "SIG$signal: exit $result, not $status"
+  [ "$result" -eq "$status" ] || fail "SIG$signal: exit $result, not $status"
+  ! grep -qv "^program " "$work/signal.out" || fail "SIG$signal: the run went on: $(cat "$work/signal.out")"
   [ -z "$(find "$work" -name '*.??????')" ] || fail "SIG$signal: temporary files left behind"
   [ "$(cat "$work/kept.wav")" = kept ] && [ "$(cat "$work/kept.orv")" = kept ] || fail "SIG$signal: an output is replaced"
   [ ! -e "$work/new.orv" ] || fail "SIG$signal: an output is left behind"
+  if [ "$waits" = bank ]; then kill $reader; wait $reader 2> /dev/null || :; fi
   exec 3>&-
 done <<EOF
 INT 130 by-bash
@@ -449,6 +473,9 @@ USR1 138
 USR2 140
 ALRM 142
 KILL 137
+INT 130 by-bash bank
+TERM 143 - bank
+HUP 129 - bank
 EOF
 
 # A write that meets the file-size limit ends the run with the cause and exit

@@ -368,10 +368,11 @@ Options parseOptions(int argc, char** argv)
     return options;
 }
 
-// The temporaries of the outputs not yet committed, for the signal handler to
-// remove: a fixed table, as a handler may only unlink and exit.
+// The temporary names of the outputs not yet in place, for the signal handler
+// to remove: a fixed table, as a handler may only unlink and exit.
 struct TemporarySlot {
-    char path[PATH_MAX];
+    int folder;
+    char name[NAME_MAX + 1];
     volatile sig_atomic_t used;
 };
 // One for each output: --output, --save-bank and --save-program.
@@ -410,7 +411,7 @@ extern "C" void removeTemporariesAndExit(int signal, siginfo_t* info, void*)
         return;
     for (const TemporarySlot& slot : temporarySlots) {
         if (slot.used)
-            unlink(slot.path);
+            unlinkat(slot.folder, slot.name, 0);
     }
     // A fault of the process's own recurs once the handler returns, and ends
     // the process as it would have: with a core dump or a sanitizer's report.
@@ -451,8 +452,8 @@ void handleStopSignals()
     }
 }
 
-// Holds the stop signals back while it lives, so that a temporary is never
-// unrecorded and the outputs are committed all or none.
+// Holds the stop signals back while it lives, so that a temporary name is
+// never unrecorded and the outputs are renamed into place all or none.
 class StopSignalsHeld {
 public:
     StopSignalsHeld()
@@ -952,14 +953,15 @@ std::optional<FileIdentity> outputIdentity(const std::string& path)
     return FileIdentity {status.st_dev, status.st_ino, nameOf(target)};
 }
 
-// A file written out of sight and put in place of its target only when
-// committed, so that a failed or interrupted run leaves any file there
-// untouched: a file without a name in the target's folder, linked in, where
-// the file system makes one; elsewhere one beside the target under a
-// temporary name, renamed onto it. An existing target that is not a regular
-// file holds nothing to keep and is never replaced: a device is written in
-// place, and a FIFO gets the file once it is complete, as an audio file's
-// header is completed only at its end.
+// A file written out of sight and put in place of its target only once every
+// output is ready, so that a failed or interrupted run leaves any file there
+// untouched: a file without a name in the target's folder, linked in beside
+// the target under a temporary name when finished, where the file system
+// makes one; elsewhere one under a temporary name from the start. Either is
+// then renamed onto the target. An existing target that is not a regular file
+// holds nothing to keep and is never replaced: a device is written in place,
+// and a FIFO gets the file when finished, as an audio file's header is
+// completed only at its end.
 class PendingFile {
 public:
     explicit PendingFile(const std::string& name) : path(name), target(followLinks(name))
@@ -990,11 +992,11 @@ public:
         if (folderDescriptor >= 0)
             descriptor = openUnnamed(folderDescriptor);
         if (folderDescriptor >= 0 && descriptor < 0 && errno != EACCES && errno != EPERM) {
-            temporary = target + ".XXXXXX";
+            std::string named = target + ".XXXXXX";
             const StopSignalsHeld held;
-            descriptor = mkstemp(temporary.data());
+            descriptor = mkstemp(named.data());
             if (descriptor >= 0)
-                slot = recordTemporary(temporary);
+                recordTemporary(nameOf(named));
         }
         if (descriptor < 0 && exists && (errno == EACCES || errno == EPERM))
             fail("cannot replace " + path + ": its folder " + folder + " is not writable, and an output is written " +
@@ -1016,14 +1018,14 @@ public:
     {
         if (descriptor >= 0)
             close(descriptor);
-        if (folderDescriptor >= 0)
-            close(folderDescriptor);
         if (stream >= 0)
             close(stream);
         if (slot) {
-            unlink(temporary.c_str());
+            unlinkat(folderDescriptor, temporary.c_str(), 0);
             slot->used = 0;
         }
+        if (folderDescriptor >= 0)
+            close(folderDescriptor);
     }
 
     PendingFile(const PendingFile&) = delete;
@@ -1038,21 +1040,34 @@ public:
             fail(cannotWrite(path));
     }
 
-    // To be called with the stop signals held.
-    void commit()
+    // Whether the target is a FIFO or a device, written into, not replaced.
+    bool writtenInto() const { return folderDescriptor < 0; }
+
+    // Takes every step that can fail while leaving the target as it was, but
+    // for a FIFO or device, which gets the file: a file without a name is
+    // linked in beside its target under a temporary one.
+    void finish()
     {
-        if (!slot && folderDescriptor >= 0)
-            linkUnnamed();
         if (stream >= 0)
             copyToStream();
+        else if (!writtenInto() && !slot)
+            linkBeside();
         const int closed = close(descriptor);
         descriptor = -1;
-        if (closed != 0 || (slot && std::rename(temporary.c_str(), target.c_str()) != 0))
+        if (closed != 0)
             fail(cannotWrite(path));
-        if (slot) {
-            slot->used = 0;
-            slot = nullptr;
-        }
+    }
+
+    // Renames the finished file onto its target; to be called with the stop
+    // signals held.
+    void replace()
+    {
+        if (!slot)
+            return;
+        if (renameat(folderDescriptor, temporary.c_str(), folderDescriptor, nameOf(target).c_str()) != 0)
+            fail(cannotWrite(path));
+        slot->used = 0;
+        slot = nullptr;
     }
 
 private:
@@ -1085,37 +1100,37 @@ private:
             fail(cannotWrite(path));
     }
 
-    // Links the unnamed file onto the target. A link cannot replace a name,
-    // so the file is linked under a free one first, then renamed.
-    void linkUnnamed() const
+    // Links the unnamed file in beside the target under a free name: a link
+    // cannot replace a name, so the file is renamed onto the target later.
+    void linkBeside()
     {
-        const std::string name = nameOf(target);
         std::random_device random;
         for (int attempt = 0; attempt < 100; ++attempt) {
             char linked[32];
             std::snprintf(linked, sizeof linked, ".orvane-render.%08x", random());
-            if (linkat(AT_FDCWD, linkSource(descriptor).c_str(), folderDescriptor, linked, AT_SYMLINK_FOLLOW) != 0) {
-                if (errno == EEXIST)
-                    continue;
-                break;
-            }
-            if (renameat(folderDescriptor, linked, folderDescriptor, name.c_str()) == 0)
+            const StopSignalsHeld held;
+            if (linkat(AT_FDCWD, linkSource(descriptor).c_str(), folderDescriptor, linked, AT_SYMLINK_FOLLOW) == 0) {
+                recordTemporary(linked);
                 return;
-            const int cause = errno;
-            unlinkat(folderDescriptor, linked, 0);
-            errno = cause;
-            break;
+            }
+            if (errno != EEXIST)
+                break;
         }
         fail(cannotWrite(path));
     }
 
-    static TemporarySlot* recordTemporary(const std::string& name)
+    // Records the file's temporary name in its folder for the signal handler
+    // to remove; to be called with the stop signals held.
+    void recordTemporary(const std::string& name)
     {
+        temporary = name;
         for (TemporarySlot& free : temporarySlots) {
             if (!free.used) {
-                std::snprintf(free.path, sizeof free.path, "%s", name.c_str());
+                free.folder = folderDescriptor;
+                std::snprintf(free.name, sizeof free.name, "%s", name.c_str());
                 free.used = 1;
-                return &free;
+                slot = &free;
+                return;
             }
         }
         std::abort();
@@ -1174,11 +1189,11 @@ struct AudioOutput {
         checkWritten(whole, sf_strerror(sound.get()));
     }
 
-    void commit()
+    // Ends the sound file, completing its header.
+    void end()
     {
         const int closed = sf_close(sound.release());
         checkWritten(closed == 0, sf_error_number(closed));
-        pending.commit();
     }
 
     PendingFile pending;
@@ -1394,6 +1409,28 @@ void applyParameters(const VstHost& host, const std::vector<std::pair<std::strin
     }
 }
 
+// Puts every output in place, or none if any step but the last renames fails.
+// Bytes handed to a FIFO's reader cannot be taken back, so FIFOs and devices
+// are written first: a reader may keep that waiting as long as it likes, and
+// meanwhile a stop signal ends the run with no temporary name in any folder
+// and every file as it was. Then each regular file is linked in beside its
+// target; once all of them are, they are renamed onto their targets with the
+// stop signals held, as renames within a folder do not fail in practice.
+void commit(const std::vector<PendingFile*>& files)
+{
+    for (PendingFile* file : files) {
+        if (file->writtenInto())
+            file->finish();
+    }
+    for (PendingFile* file : files) {
+        if (!file->writtenInto())
+            file->finish();
+    }
+    const StopSignalsHeld held;
+    for (PendingFile* file : files)
+        file->replace();
+}
+
 // Refuses, before any file is opened, two outputs that are one file, and a
 // FIFO input that is also an output, which would wait on itself.
 void checkDistinct(const Options& options)
@@ -1550,14 +1587,16 @@ int run(int argc, char** argv)
     const size_t programBytes = saveChunk(host, program, true);
 
     flushStandardOutput();
-    // Once committing starts, it finishes: a stop signal waits until the end.
-    const StopSignalsHeld held;
-    if (output)
-        output->commit();
+    std::vector<PendingFile*> files;
+    if (output) {
+        output->end();
+        files.push_back(&output->pending);
+    }
     if (bank)
-        bank->commit();
+        files.push_back(&*bank);
     if (program)
-        program->commit();
+        files.push_back(&*program);
+    commit(files);
     if (output) {
         std::printf("rendered %zu frames at %d Hz to %s, %zu of them the tail\n", levels->frames, rate,
                     options.output.c_str(), tail);
