@@ -1003,8 +1003,12 @@ public:
                  "beside its file first, then renamed onto it");
         if (descriptor < 0)
             fail(cannotWrite(path));
-        // An existing file keeps its permissions; a new one gets the usual ones,
-        // where mkstemp gives its owner alone.
+        // An existing file keeps its owner and group, where the renderer may
+        // give them (as root, or as its owner to a group of its own), and its
+        // permissions; a new one gets the usual ones, where mkstemp gives its
+        // owner alone.
+        if (exists && fchown(descriptor, status.st_uid, status.st_gid) != 0 && errno != EPERM)
+            fail(cannotWrite(path));
         mode_t mode = status.st_mode & 0777;
         if (!exists) {
             const mode_t mask = umask(0);
