@@ -71,11 +71,12 @@ constexpr char kUsage[] =
     "The options act in this order, wherever they stand: load the bank, select the\n"
     "program, load the program chunk into it, set the parameters, render, save.\n"
     "Every output is a file (- is refused), written in full or not at all: an\n"
-    "existing file is replaced only once the work succeeds, keeping its permissions\n"
-    "and any symbolic link to it. A FIFO or device named as an output is written\n"
-    "into, not replaced, a name without a format's extension as .wav. A run stopped\n"
-    "by a signal leaves no file behind, nor does one killed outright where the file\n"
-    "system makes files without names.\n"
+    "existing file is replaced only once the work succeeds, keeping its permissions,\n"
+    "its owner where permitted and any symbolic link to it. A FIFO or device named\n"
+    "as an output is written into, not replaced (a name without a format's\n"
+    "extension as .wav), and before any file is. A run stopped by a signal leaves\n"
+    "no file behind, nor does one killed outright where the file system makes\n"
+    "files without names.\n"
     "Exit status: 0 done, 1 failed, 2 wrong usage, 128+N stopped by signal N.\n";
 
 struct Failure {
