@@ -12,51 +12,64 @@ work=$3
 rm -rf "$work" && mkdir -p "$work"
 
 "$render" "$plugin" --list > "$work/list.txt"
-[ "$(wc -l < "$work/list.txt")" -eq 354 ]
+[ "$(wc -l < "$work/list.txt")" -eq 354 ] || fail "--list lists $(wc -l < "$work/list.txt") programs, not 354"
 name=$(sed -n '80p' "$work/list.txt" | cut -c5-)
 index=$(awk -v name="$name" 'substr($0, 5) == name { print $1; exit }' "$work/list.txt")
 
 "$render" "$plugin" --program "$name" --param 0=0.25 --seconds 1 --block 300 --tail 0 \
   --output "$work/out.wav" --save-bank "$work/bank.orv" --save-program "$work/program.orv" > "$work/render.txt"
-grep -q "^program $index: $name\$" "$work/render.txt"
-grep -q "^rendered 44100 frames at 44100 Hz" "$work/render.txt"
-[ "$(stat -c %s "$work/bank.orv")" -eq 885044 ]
-[ "$(stat -c %s "$work/program.orv")" -eq 2544 ]
+grep -q "^program $index: $name\$" "$work/render.txt" || fail "--program \"$name\" renders through another program"
+grep -q "^rendered 44100 frames at 44100 Hz" "$work/render.txt" || fail "1 s at 44100 Hz is not 44100 frames"
+[ "$(stat -c %s "$work/bank.orv")" -eq 885044 ] || fail "the bank chunk is not 885044 bytes"
+[ "$(stat -c %s "$work/program.orv")" -eq 2544 ] || fail "the program chunk is not 2544 bytes"
 
 "$render" "$plugin" --input "$work/out.wav" --rate 44100 --tail 0 --load-bank "$work/bank.orv" \
-  --load-program "$work/program.orv" --output "$work/again.aiff" > "$work/again.txt" 2> "$work/again.err"
-grep -q "^program $index: $name\$" "$work/again.txt"
-grep -q "^rendered 44100 frames at 44100 Hz" "$work/again.txt"
+  --load-program "$work/program.orv" --output "$work/again.aiff" > "$work/again.txt" 2> "$work/again.err" \
+  || fail "a rendered file with its saved chunks does not render: $(cat "$work/again.err")"
+grep -q "^program $index: $name\$" "$work/again.txt" || fail "the saved chunks do not restore program $index"
+grep -q "^rendered 44100 frames at 44100 Hz" "$work/again.txt" || fail "a rendered file does not render whole"
 
 # The program chunk goes into the program selected, whatever the options'
 # order, and --list lists a loaded bank; --option=value is accepted.
 "$render" "$plugin" --load-program="$work/program.orv" --program=5 --save-bank="$work/renamed.orv" > "$work/order.txt"
-grep -q "^program 5: $name\$" "$work/order.txt"
-"$render" "$plugin" --list --load-bank "$work/renamed.orv" | grep "^  5 $name\$" > /dev/null
+grep -q "^program 5: $name\$" "$work/order.txt" || fail "the program chunk goes into another program than 5"
+"$render" "$plugin" --list --load-bank "$work/renamed.orv" > "$work/renamed.txt"
+grep -q "^  5 $name\$" "$work/renamed.txt" || fail "--list does not list a loaded bank"
 # A name longer than the 23 characters a host is given is found by them.
-"$render" "$plugin" --program "Psychoacoustic Bass Boost" --save-program "$work/long.orv" | grep "^program 87: " > /dev/null
-[ "$("$render" "$plugin" --version)" = "Orvane Pro 1.5.0 (Brenlow, Inc.)" ]
+"$render" "$plugin" --program "Psychoacoustic Bass Boost" --save-program "$work/long.orv" > "$work/long-name.txt"
+grep -q "^program 87: " "$work/long-name.txt" || fail "a program name longer than 23 characters is not found"
+[ "$("$render" "$plugin" --version)" = "Orvane Pro 1.5.0 (Brenlow, Inc.)" ] || fail "--version prints another name"
 # A plug-in named without a folder is the file in the current one.
-(cd "$(dirname "$plugin")" && "$render" "$(basename "$plugin")" --list) | cmp -s - "$work/list.txt"
+(cd "$(dirname "$plugin")" && "$render" "$(basename "$plugin")" --list) > "$work/list-here.txt" \
+  || fail "a plug-in named without a folder is not found"
+cmp -s "$work/list-here.txt" "$work/list.txt" || fail "a plug-in named without a folder lists otherwise"
 
 # Standard input is read as --input -; an input cut short renders as far as it
 # goes, with one warning however long the tail after it, and a whole one (or a
 # render on no terminal) prints nothing on stderr.
-"$render" "$plugin" --program 0 --input - --tail 0 --output "$work/stdin.wav" < "$work/out.wav" 2> "$work/stdin.err" \
-  | grep "^rendered 44100 frames" > /dev/null
-[ ! -s "$work/stdin.err" ] && [ ! -s "$work/again.err" ]
+"$render" "$plugin" --program 0 --input - --tail 0 --output "$work/stdin.wav" < "$work/out.wav" > "$work/stdin.txt" \
+  2> "$work/stdin.err" || fail "standard input does not render: $(cat "$work/stdin.err")"
+grep -q "^rendered 44100 frames" "$work/stdin.txt" || fail "standard input does not render whole"
+[ ! -s "$work/stdin.err" ] || fail "a whole standard input warns: $(cat "$work/stdin.err")"
+[ ! -s "$work/again.err" ] || fail "a whole input file warns: $(cat "$work/again.err")"
 head -c 100000 "$work/out.wav" > "$work/cut.wav"
-"$render" "$plugin" --program "Simple Delay" --input "$work/cut.wav" --output "$work/cut-out.wav" 2> "$work/cut.err" > /dev/null
-grep -q "warning: .*cut.wav ends before the length its header announces" "$work/cut.err" && [ "$(wc -l < "$work/cut.err")" -eq 1 ]
+"$render" "$plugin" --program "Simple Delay" --input "$work/cut.wav" --output "$work/cut-out.wav" 2> "$work/cut.err" \
+  > /dev/null || fail "an input cut short does not render: $(cat "$work/cut.err")"
+grep -q "warning: .*cut.wav ends before the length its header announces" "$work/cut.err" \
+  || fail "an input cut short is not warned of"
+[ "$(wc -l < "$work/cut.err")" -eq 1 ] || fail "an input cut short warns more than once: $(cat "$work/cut.err")"
 # With standard output and error closed, as a daemon may run it, neither the
 # program line nor the warning lands in an output; with standard input
 # closed, --input - says so.
 "$render" "$plugin" --program "Simple Delay" --input - --output "$work/closed.wav" --save-bank "$work/closed.orv" \
-  < "$work/cut.wav" >&- 2>&-
+  < "$work/cut.wav" >&- 2>&- || fail "a render with standard output and error closed fails"
 cmp -s "$work/closed.wav" "$work/cut-out.wav" && [ "$(stat -c %s "$work/closed.orv")" -eq 885044 ] \
-  || { echo "printed into an output"; exit 1; }
-if "$render" "$plugin" --input - --output "$work/refused.wav" <&- 2> "$work/closed.err"; then exit 1; fi
-grep -q "cannot read standard input (--input -): it is closed" "$work/closed.err"
+  || fail "printed into an output"
+if "$render" "$plugin" --input - --output "$work/refused.wav" <&- 2> "$work/closed.err"; then
+  fail "a closed standard input renders"
+fi
+grep -q "cannot read standard input (--input -): it is closed" "$work/closed.err" \
+  || fail "a closed standard input is refused without saying so: $(cat "$work/closed.err")"
 
 # Standard input renders as the same file does, whatever its format and
 # codec: one that libsndfile reads alike from a pipe and a file (PCM or float
@@ -81,15 +94,15 @@ sox -V1 -n -r 44100 -c 2 -b 16 -t wav - synth 1 sine 440 | cat > "$work/placehol
 mkdir "$work/spool"
 while read -r input warning; do
   "$render" "$plugin" --program 0 --tail 0 --input "$work/$input" --output "$work/from-file.wav" \
-    > "$work/from-file.txt" 2> "$work/from-file.err" || { echo "$input: failed from a file"; exit 1; }
-  cat "$work/$input" | TMPDIR="$work/spool" "$render" "$plugin" --program 0 --tail 0 --input - \
-    --output "$work/from-pipe.wav" > /dev/null 2> "$work/from-pipe.err" || { echo "$input: failed from a pipe"; exit 1; }
-  cmp -s "$work/from-file.wav" "$work/from-pipe.wav" || { echo "$input: renders otherwise from a pipe"; exit 1; }
+    > "$work/from-file.txt" 2> "$work/from-file.err" || fail "$input: failed from a file"
+  cat "$work/$input" | TMPDIR="$work/spool" timeout 60 "$render" "$plugin" --program 0 --tail 0 --input - \
+    --output "$work/from-pipe.wav" > /dev/null 2> "$work/from-pipe.err" || fail "$input: failed from a pipe"
+  cmp -s "$work/from-file.wav" "$work/from-pipe.wav" || fail "$input: renders otherwise from a pipe"
   for err in "$work/from-file.err" "$work/from-pipe.err"; do
     if [ "$warning" = - ]; then [ ! -s "$err" ]; else [ "$(wc -l < "$err")" -eq 1 ] && grep -q "warning: .* $warning" "$err"; fi \
-      || { echo "$input: not \"$warning\": $(cat "$err")"; exit 1; }
+      || fail "$input: not \"$warning\": $(cat "$err")"
   done
-  [ -z "$(ls -A "$work/spool")" ] || { echo "$input: the copy of standard input is left behind"; exit 1; }
+  [ -z "$(ls -A "$work/spool")" ] || fail "$input: the copy of standard input is left behind"
 done <<EOF
 whole.aiff -
 whole.caf -
@@ -110,33 +123,42 @@ damaged.flac cannot be decoded past its first
 joined.flac cannot be decoded past its first 132300 frames
 EOF
 decoded=$(sox "$work/damaged.flac" -n stat 2>&1 | awk '/^Samples read/ { print $3 / 2 }')
-grep -q "^rendered $decoded frames" "$work/from-file.txt" || { echo "damaged.flac: not the $decoded frames sox decodes"; exit 1; }
+grep -q "^rendered $decoded frames" "$work/from-file.txt" || fail "damaged.flac: not the $decoded frames sox decodes"
 
-# A producer that writes in small pieces renders as the whole file does: sox
-# encoding a FLAC whose length it cannot know, no bar to an AIFF. The copy is
-# made in TMPDIR; a WAV whose header comes in pieces streams, needing none.
+# A producer that writes in small pieces renders as the same bytes in a file
+# do: sox encoding a FLAC whose length it cannot know, no bar to an AIFF (each
+# encoding is dithered anew, so the bytes piped are kept to compare). The copy
+# is made in TMPDIR; a WAV whose header comes in pieces streams, needing none.
 sox -V1 "$work/whole.wav" -t raw - | sox -V1 -t raw -r 44100 -c 2 -e floating-point -b 32 - -t flac - \
-  | "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/from-pipe.aiff" > /dev/null 2> "$work/from-pipe.err"
-"$render" "$plugin" --program 0 --tail 0 --input "$work/whole.flac" --output "$work/from-file.aiff" > /dev/null
-cmp -s "$work/from-file.aiff" "$work/from-pipe.aiff" && [ ! -s "$work/from-pipe.err" ]
-if cat "$work/whole.flac" | TMPDIR="$work/missing" "$render" "$plugin" --input - --output "$work/spooled.wav" \
-  > /dev/null 2> "$work/spool.err"; then exit 1; fi
-grep -q "cannot make a temporary file in $work/missing" "$work/spool.err"
+  | tee "$work/piped.flac" \
+  | timeout 60 "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/from-pipe.aiff" > /dev/null \
+  2> "$work/from-pipe.err" || fail "a FLAC sox encodes into a pipe does not render: $(cat "$work/from-pipe.err")"
+"$render" "$plugin" --program 0 --tail 0 --input "$work/piped.flac" --output "$work/from-file.aiff" > /dev/null
+cmp -s "$work/from-file.aiff" "$work/from-pipe.aiff" || fail "a FLAC sox encodes into a pipe renders otherwise than its file"
+[ ! -s "$work/from-pipe.err" ] || fail "a FLAC sox encodes into a pipe warns: $(cat "$work/from-pipe.err")"
+if cat "$work/whole.flac" | TMPDIR="$work/missing" timeout 60 "$render" "$plugin" --input - \
+  --output "$work/spooled.wav" > /dev/null 2> "$work/spool.err"; then fail "a piped FLAC renders with TMPDIR missing"; fi
+grep -q "cannot make a temporary file in $work/missing" "$work/spool.err" \
+  || fail "a missing TMPDIR is not named: $(cat "$work/spool.err")"
 { head -c 2 "$work/out.wav"; sleep 0.2; head -c 40 "$work/out.wav" | tail -c +3; sleep 0.2; tail -c +41 "$work/out.wav"; } \
-  | TMPDIR="$work/missing" "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/pieces.wav" > "$work/pieces.txt"
-grep -q "^rendered 44100 frames" "$work/pieces.txt"
+  | TMPDIR="$work/missing" timeout 60 "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/pieces.wav" \
+  > "$work/pieces.txt" || fail "a WAV whose header comes in pieces does not stream"
+grep -q "^rendered 44100 frames" "$work/pieces.txt" || fail "a WAV whose header comes in pieces does not render whole"
 # A stream whose header holds sox's placeholder length renders to its end,
 # past that length.
 { sox -V1 -n -r 384000 -c 2 -e floating-point -b 64 -t wav - trim 0 0; head -c $((0x7ffff000 + 16000)) /dev/zero; } \
-  | "$render" "$plugin" --program 0 --tail 0 --block 8192 --input - --output "$work/long.flac" > "$work/long.txt"
-grep -q "^rendered 134218472 frames" "$work/long.txt"
+  | timeout 300 "$render" "$plugin" --program 0 --tail 0 --block 8192 --input - --output "$work/long.flac" \
+  > "$work/long.txt" || fail "a stream with sox's placeholder length does not render"
+grep -q "^rendered 134218472 frames" "$work/long.txt" || fail "a stream with sox's placeholder length stops at it"
 rm "$work/long.flac"
 # An input that decodes not at all is refused, writing nothing.
 cp "$work/whole.flac" "$work/undecodable.flac"
 head -c 20000 /dev/zero | tr '\0' U | dd of="$work/undecodable.flac" bs=1 seek=200 conv=notrunc 2> /dev/null
 if "$render" "$plugin" --input "$work/undecodable.flac" --output "$work/undecodable.wav" > /dev/null 2> "$work/undecodable.err"
-then exit 1; fi
-grep -q "cannot read .*undecodable.flac: .*lost sync" "$work/undecodable.err" && [ ! -e "$work/undecodable.wav" ]
+then fail "an undecodable input renders"; fi
+grep -q "cannot read .*undecodable.flac: .*lost sync" "$work/undecodable.err" \
+  || fail "an undecodable input is refused without its cause: $(cat "$work/undecodable.err")"
+[ ! -e "$work/undecodable.wav" ] || fail "an undecodable input leaves an output"
 
 # A program that silences one side silences that side of the file.
 while read -r silent sounding program; do
@@ -144,7 +166,7 @@ while read -r silent sounding program; do
   for channel in $silent $sounding; do
     rms=$(sox "$work/side.wav" -n remix "$channel" stat 2>&1 | awk '/^RMS +amplitude/ { print $3 }')
     if [ "$channel" = "$silent" ]; then want="rms == 0"; else want="rms > 0.01"; fi
-    awk -v rms="$rms" "BEGIN { exit !($want) }" || { echo "$program: channel $channel has RMS $rms"; exit 1; }
+    awk -v rms="$rms" "BEGIN { exit !($want) }" || fail "$program: channel $channel has RMS $rms"
   done
 done <<EOF
 1 2 Zero Left Channel
@@ -154,29 +176,31 @@ EOF
 # The input is rendered at its own rate, and a mono input feeds both inputs alike.
 sox -n -r 22050 -c 1 "$work/mono.flac" synth 0.5 sine 1000
 "$render" "$plugin" --program 0 --input "$work/mono.flac" --tail 0 --output "$work/mono.wav" > "$work/mono.txt"
-grep -q "^rendered 11025 frames at 22050 Hz" "$work/mono.txt"
-[ "$(sed -n 's/^left: //p' "$work/mono.txt")" = "$(sed -n 's/^right: //p' "$work/mono.txt")" ]
+grep -q "^rendered 11025 frames at 22050 Hz" "$work/mono.txt" || fail "a 22050 Hz input is not rendered at its rate"
+[ "$(sed -n 's/^left: //p' "$work/mono.txt")" = "$(sed -n 's/^right: //p' "$work/mono.txt")" ] \
+  || fail "a mono input does not feed both inputs alike"
 
 # The tail the program reports follows the input, holding its echo; --tail sets it.
 while read -r frames tail; do
   "$render" "$plugin" --program "Simple Delay" --seconds 0.5 $tail --output "$work/echo.wav" > "$work/echo.txt"
-  grep -q "^rendered $frames frames" "$work/echo.txt" || { echo "${tail:-the reported tail}: not $frames frames"; exit 1; }
+  grep -q "^rendered $frames frames" "$work/echo.txt" || fail "${tail:-the reported tail}: not $frames frames"
 done <<EOF
 22050 --tail 0
 88200 --tail 1.5
 110250
 EOF
 # A program that reports no tail renders its input alone.
-"$render" "$plugin" --program 0 --seconds 0.5 --output "$work/no-tail.wav" | grep "^rendered 22050 frames" > /dev/null
+"$render" "$plugin" --program 0 --seconds 0.5 --output "$work/no-tail.wav" > "$work/no-tail.txt"
+grep -q "^rendered 22050 frames" "$work/no-tail.txt" || fail "a program that reports no tail renders one"
 echo_rms=$(sox "$work/echo.wav" -n trim 0.5 stat 2>&1 | awk '/^RMS +amplitude/ { print $3 }')
-awk -v rms="$echo_rms" 'BEGIN { exit !(rms > 0.01) }' || { echo "the tail holds no echo (RMS $echo_rms)"; exit 1; }
+awk -v rms="$echo_rms" 'BEGIN { exit !(rms > 0.01) }' || fail "the tail holds no echo (RMS $echo_rms)"
 
 # The output's format follows its name, each with its best sample format.
 while read -r extension magic encoding bits; do
   "$render" "$plugin" --seconds 0.2 --output "$work/format.$extension" > /dev/null
-  [ "$(head -c 4 "$work/format.$extension")" = "$magic" ] || { echo ".$extension is not $magic"; exit 1; }
-  soxi -e "$work/format.$extension" 2> /dev/null | grep -q "$encoding" || { echo ".$extension is not $encoding"; exit 1; }
-  [ "$bits" = - ] || [ "$(soxi -b "$work/format.$extension" 2> /dev/null)" -eq "$bits" ] || { echo ".$extension: not $bits bits"; exit 1; }
+  [ "$(head -c 4 "$work/format.$extension")" = "$magic" ] || fail ".$extension is not $magic"
+  soxi -e "$work/format.$extension" 2> /dev/null | grep -q "$encoding" || fail ".$extension is not $encoding"
+  [ "$bits" = - ] || [ "$(soxi -b "$work/format.$extension" 2> /dev/null)" -eq "$bits" ] || fail ".$extension: not $bits bits"
 done <<EOF
 wav RIFF Floating -
 AIFF FORM Floating -
@@ -187,10 +211,12 @@ ogg OggS Vorbis -
 EOF
 
 "$render" "$plugin" --help > "$work/help.txt"
-"$render" -h | cmp -s - "$work/help.txt"
-grep -q "^usage: orvane-render PLUGIN" "$work/help.txt"
-"$render" "$plugin" --param 0=1.5 --save-program "$work/clamped.orv" 2> "$work/warning.txt" > /dev/null
-grep -q "warning: --param 0=1.5 is outside 0..1" "$work/warning.txt"
+"$render" -h > "$work/short-help.txt"
+cmp -s "$work/short-help.txt" "$work/help.txt" || fail "-h prints otherwise than --help"
+grep -q "^usage: orvane-render PLUGIN" "$work/help.txt" || fail "--help prints no usage"
+"$render" "$plugin" --param 0=1.5 --save-program "$work/clamped.orv" 2> "$work/warning.txt" > /dev/null \
+  || fail "a parameter outside 0..1 is refused: $(cat "$work/warning.txt")"
+grep -q "warning: --param 0=1.5 is outside 0..1" "$work/warning.txt" || fail "a parameter outside 0..1 is not warned of"
 
 # Each refusal exits 1 (failed) or 2 (wrong command line, then a hint to
 # --help in place of the usage) with its reason, before any rendering, and leaves no output
@@ -209,16 +235,15 @@ head -c 60000 "$work/whole.flac" >&5
 while IFS='|' read -r expected reason arguments; do
   eval "set -- $arguments"
   if timeout 60 "$render" "$@" > "$work/refusal.out" 2> "$work/refusal.err" 5>&-; then status=0; else status=$?; fi
-  [ "$status" -eq "$expected" ] || { echo "exit $status, not $expected: $arguments"; exit 1; }
-  grep -q "^orvane-render: .*$reason" "$work/refusal.err" || { echo "not \"$reason\": $arguments"; exit 1; }
+  [ "$status" -eq "$expected" ] || fail "exit $status, not $expected: $arguments"
+  grep -q "^orvane-render: .*$reason" "$work/refusal.err" || fail "not \"$reason\": $arguments"
   if [ "$status" -eq 2 ]; then
     tail -1 "$work/refusal.err" | grep -q -- --help && ! grep -q "usage:" "$work/refusal.err" \
-      || { echo "the usage, not a hint to --help: $arguments"; exit 1; }
+      || fail "the usage, not a hint to --help: $arguments"
   fi
-  if grep -q "^program" "$work/refusal.out"; then echo "rendered first: $arguments"; exit 1; fi
+  if grep -q "^program" "$work/refusal.out"; then fail "rendered first: $arguments"; fi
   if [ -n "$(find "$work" -name 'refused*')" ] || [ "$(cat "$work/kept.wav")" != kept ]; then
-    echo "output left behind: $arguments"
-    exit 1
+    fail "output left behind: $arguments"
   fi
 done <<EOF
 2|no plug-in library given|--output "$work/refused.wav"
@@ -254,52 +279,88 @@ done <<EOF
 1|cannot read .*missing.bank: No such file or directory|"$plugin" --load-program "$work/missing.bank" --list
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --list
 1|is a folder, not a VST 2.4 plug-in|"$work" --list
+2|name the same file|"$plugin" --input "$work/pending.fifo" --output "$work/pending.fifo"
 2|no program "Typo"|"$plugin" --program Typo --input "$work/pending.fifo" --output "$work/refused.wav"
 1|Not a directory|"$plugin" --input "$work/pending.fifo" --output "$work/list.txt/out.wav"
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --input "$work/pending.fifo" --output "$work/refused.wav"
 EOF
 exec 5>&-
-[ -z "$(find "$work" -name '*.??????')" ] || { echo "temporary files left behind"; exit 1; }
+[ -z "$(find "$work" -name '*.??????')" ] || fail "temporary files left behind"
+# Through a bind mount one file has two paths: outputs are told apart by
+# device and inode, whether the file exists yet or not.
+bound=$(mktemp -d)
+mkdir "$bound/a" "$bound/b"
+if mount --bind "$bound/a" "$bound/b" 2> /dev/null; then
+  if (
+    for before in missing kept; do
+      rm -f "$bound/a/same.wav"
+      [ "$before" = missing ] || echo "$before" > "$bound/a/same.wav"
+      if "$render" "$plugin" --output "$bound/a/same.wav" --save-bank "$bound/b/same.wav" > /dev/null \
+        2> "$work/bound.err"; then status=0; else status=$?; fi
+      [ "$status" -eq 2 ] && grep -q "name the same file" "$work/bound.err" \
+        || fail "$before: one file under two paths is not refused: exit $status, $(cat "$work/bound.err")"
+      [ "$(cat "$bound/a/same.wav" 2> /dev/null || echo missing)" = "$before" ] \
+        || fail "$before: one file under two paths is written"
+    done
+  ); then bound_paths=passed; else bound_paths=failed; fi
+  umount "$bound/b"
+  [ "$bound_paths" = passed ] || fail "the bind-mount cases failed"
+else
+  echo "render tool: skipping the bind-mount case: no folder can be bound here"
+fi
+rm -r "$bound"
 
 # A name that several programs bear is refused with each and its index.
 if "$render" "$plugin" --program "VariBand EnvFol CrossPa" --output "$work/refused.wav" 2> "$work/refusal.err"; then
-  exit 1
+  fail "an ambiguous program name renders"
 fi
-grep -q "is ambiguous" "$work/refusal.err" && grep -q "^  212 VariBand" "$work/refusal.err"
-grep -q "^  213 VariBand" "$work/refusal.err"
+grep -q "is ambiguous" "$work/refusal.err" || fail "an ambiguous program name is not called so"
+grep -q "^  212 VariBand" "$work/refusal.err" && grep -q "^  213 VariBand" "$work/refusal.err" \
+  || fail "an ambiguous program name is refused without the programs that bear it"
 
 # A parameter that is not found is refused with the program's parameters listed.
 if "$render" "$plugin" --program "Tone Generator" --param "Frequency=0.5" --output "$work/tone.wav" \
-  2> "$work/refusal.err"; then exit 1; fi
-grep -q '^  0 "Freq" Hz$' "$work/refusal.err"
+  2> "$work/refusal.err"; then fail "a parameter that is not found is set"; fi
+grep -q '^  0 "Freq" Hz$' "$work/refusal.err" || fail "a parameter that is not found is refused without the parameters"
 # A parameter is found by its name or by its whole caption, name and unit.
 "$render" "$plugin" --program "Tone Generator" --param "Freq=0.5" --param "freq hz=0.5" --seconds 1 \
   --output "$work/tone.wav" > /dev/null
 libm=$(find /lib /usr/lib -name "libm.so.6" 2>/dev/null | head -1)
-if [ -n "$libm" ] && "$render" "$libm" --list 2> /dev/null; then echo "accepted $libm"; exit 1; fi
+if [ -n "$libm" ] && "$render" "$libm" --list 2> /dev/null; then fail "accepted $libm"; fi
 
 # Replacing an output through a symbolic link replaces the file it points to
 # and keeps the link; an existing file keeps its permissions.
 chmod 640 "$work/linked/kept.wav"
 "$render" "$plugin" --seconds 0.1 --output "$work/link.wav" > /dev/null
-[ -L "$work/link.wav" ] && [ "$(head -c 4 "$work/linked/kept.wav")" = RIFF ]
-[ "$(stat -c %a "$work/linked/kept.wav")" = 640 ]
+[ -L "$work/link.wav" ] || fail "an output named through a symbolic link replaces the link"
+[ "$(head -c 4 "$work/linked/kept.wav")" = RIFF ] || fail "the file a symbolic link points to is not replaced"
+[ "$(stat -c %a "$work/linked/kept.wav")" = 640 ] || fail "a replaced file loses its permissions"
 # An output that is a FIFO, or a link to one, is written into, never replaced:
-# its reader gets the file a render to a file gives, once it is complete, and
-# a reader that leaves fails the run.
+# its reader gets the file a render to a file gives, once it is complete. A
+# reader that leaves, having read a little or nothing, fails the run before
+# any other output is written or replaced.
 mkfifo "$work/special.wav"
 ln -s special.wav "$work/special-link.wav"
 timeout 60 cat "$work/special.wav" > "$work/from-fifo.wav" &
-"$render" "$plugin" --seconds 0.5 --output "$work/special-link.wav" > /dev/null
-wait $!
+timeout 60 "$render" "$plugin" --seconds 0.5 --output "$work/special-link.wav" > /dev/null || fail "a FIFO output fails"
+wait $! || fail "a FIFO output's reader got no end"
 "$render" "$plugin" --seconds 0.5 --output "$work/regular.wav" > /dev/null
 cmp -s "$work/from-fifo.wav" "$work/regular.wav" && [ -p "$work/special.wav" ] && [ -L "$work/special-link.wav" ] \
-  || { echo "a FIFO output is replaced or written otherwise"; exit 1; }
-timeout 60 head -c 1000 "$work/special.wav" > /dev/null &
-if "$render" "$plugin" --seconds 1 --output "$work/special.wav" --save-program "$work/unsaved.orv" \
-  > /dev/null 2> "$work/special.err"; then exit 1; fi
-wait $!
-grep -q "^orvane-render: cannot write .*special.wav: Broken pipe$" "$work/special.err" && [ ! -e "$work/unsaved.orv" ]
+  || fail "a FIFO output is replaced or written otherwise"
+mkfifo "$work/special.orv"
+while IFS='|' read -r fifo reader arguments; do
+  eval "set -- $arguments"
+  timeout 60 sh -c "$reader" sh "$work/$fifo" &
+  if timeout 60 "$render" "$plugin" "$@" > /dev/null 2> "$work/special.err"; then status=0; else status=$?; fi
+  wait $! || fail "$fifo: its reader failed"
+  [ "$status" -eq 1 ] || fail "$fifo: a reader that leaves ends the run with $status, not 1"
+  grep -q "^orvane-render: cannot write .*$fifo: Broken pipe$" "$work/special.err" \
+    || fail "$fifo: a reader that leaves fails the run otherwise: $(cat "$work/special.err")"
+  [ "$(cat "$work/kept.wav")" = kept ] && [ ! -e "$work/unsaved.orv" ] || fail "$fifo: a reader left, yet outputs are written"
+done <<EOF
+special.wav|head -c 1000 "\$1" > /dev/null|--seconds 1 --output "$work/special.wav" --save-program "$work/unsaved.orv"
+special.orv|: < "\$1"|--seconds 0.1 --output "$work/kept.wav" --save-bank "$work/special.orv" --save-program "$work/unsaved.orv"
+EOF
 # Where the folder's file system makes files without names (O_TMPFILE | O_RDWR
 # on Linux), outputs are made so: no name is added to a target's, so any
 # legal name serves, and even SIGKILL leaves nothing behind.
@@ -307,7 +368,7 @@ if perl -MPOSIX -e 'defined POSIX::open($ARGV[0], 020200002, 0600) or exit 1' "$
   unnamed=yes
   long_name=$(printf '%0251d' 0).wav
   "$render" "$plugin" --seconds 0.1 --output "$work/$long_name" > /dev/null
-  [ "$(head -c 4 "$work/$long_name")" = RIFF ]
+  [ "$(head -c 4 "$work/$long_name")" = RIFF ] || fail "an output with a name of 255 bytes is not written"
 else
   unnamed=no
   echo "render tool: skipping the unnamed-output cases: the work folder makes no files without names"
@@ -324,13 +385,23 @@ echo "kept" > "$reachable/locked/kept.wav"
 chmod 666 "$reachable/locked/kept.wav"
 chmod 555 "$reachable/locked"
 if $as_user "$reachable/$(basename "$render")" "$reachable/$(basename "$plugin")" --seconds 0.1 \
-  --output "$reachable/locked/kept.wav" 2> "$work/locked.err"; then exit 1; fi
-grep -q "cannot replace .*kept.wav: its folder .*locked is not writable" "$work/locked.err"
+  --output "$reachable/locked/kept.wav" 2> "$work/locked.err"; then fail "a file in a locked folder is replaced"; fi
+grep -q "cannot replace .*kept.wav: its folder .*locked is not writable" "$work/locked.err" \
+  || fail "a file in a locked folder is refused without why: $(cat "$work/locked.err")"
 # The same user may write /dev/null but not replace it: a device named as the
 # output is written into, as a .wav when its name says no format.
 $as_user "$reachable/$(basename "$render")" "$reachable/$(basename "$plugin")" --seconds 0.1 --output /dev/null \
-  | grep "^rendered 4410 frames" > /dev/null
-[ -c /dev/null ]
+  > "$work/null.txt" || fail "--output /dev/null fails"
+grep -q "^rendered 4410 frames" "$work/null.txt" || fail "--output /dev/null renders otherwise"
+[ -c /dev/null ] || fail "/dev/null is replaced"
+# A file root replaces keeps its owner and group, who can still read it.
+if [ -n "$as_user" ]; then
+  echo "kept" > "$work/owned.wav"
+  chown 65534:65534 "$work/owned.wav" && chmod 600 "$work/owned.wav"
+  "$render" "$plugin" --seconds 0.1 --output "$work/owned.wav" > /dev/null
+  [ "$(stat -c %u:%g:%a "$work/owned.wav")" = 65534:65534:600 ] \
+    || fail "a file root replaces is $(stat -c %u:%g:%a "$work/owned.wav"), not its owner's"
+fi
 chmod 755 "$reachable/locked"
 rm -rf "$reachable"
 
@@ -338,7 +409,9 @@ rm -rf "$reachable"
 # the renderer by itself, so that a shell sees it (and a shell script stops on
 # Ctrl-C); a signal ignored at the start, as nohup ignores SIGHUP, stays
 # ignored. The input is a pipe that stays open: the render has begun once it
-# has taken most of what it is given, and then waits on it. A shell starts
+# has taken most of what it is given, and then waits on it. Or the renderer
+# waits on a bank's FIFO whose reader has taken its first bytes and reads no
+# more, as a paused player does, with the other outputs ready. A shell starts
 # background jobs with SIGINT and SIGQUIT ignored, which the renderer
 # respects, hence env; setsid makes each job a group the signal is sent to.
 ulimit -c 0
@@ -349,31 +422,52 @@ catches() {
   digit=$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$1/status" | cut -c $(( 16 - bit / 4 )))
   [ $(( 0x$digit >> (bit % 4) & 1 )) -eq 1 ]
 }
-while read -r signal status started; do
+# Waits up to 10 s, well within the minute a FIFO's reader below lasts, for
+# process $1 to end, and kills its group if it does not.
+ends() {
+  timeout 10 sh -c 'while grep -qs "^State:[[:space:]]*[^Z]" "/proc/$1/status"; do sleep 0.05; done' sh "$1" \
+    || { kill -s KILL -- "-$1"; return 1; }
+}
+while read -r signal status started waits; do
   [ "$signal" != KILL ] || [ "$unnamed" = yes ] || continue
   rm -f "$work/input.fifo" && mkfifo "$work/input.fifo"
   exec 3<> "$work/input.fifo"
   set -- "$render" "$plugin" --input "$work/input.fifo" --output "$work/kept.wav" \
     --save-bank "$work/kept.orv" --save-program "$work/new.orv"
+  if [ "$waits" = bank ]; then
+    rm -f "$work/bank.fifo" "$work/started" && mkfifo "$work/bank.fifo"
+    timeout 60 sh -c 'head -c 4 > "$1"; exec sleep 60' sh "$work/started" < "$work/bank.fifo" &
+    reader=$!
+    set -- "$render" "$plugin" --seconds 0.1 --output "$work/kept.wav" --save-bank "$work/bank.fifo" \
+      --save-program "$work/new.orv"
+  fi
   case $started in
     by-bash) set -- bash -c '"$@" > /dev/null; echo "went on"' bash "$@" ;;
     ignoring) set -- env --ignore-signal="$signal" "$@" ;;
   esac
   env --default-signal=INT,QUIT setsid "$@" > "$work/signal.out" 3>&- &
   group=$!
-  timeout 60 head -c 200000 "$work/out.wav" >&3 || { echo "SIG$signal: the render took no input"; exit 1; }
+  if [ "$waits" = bank ]; then
+    timeout 60 sh -c 'until [ -s "$1" ]; do sleep 0.05; done' sh "$work/started" || fail "SIG$signal: the bank's FIFO got nothing"
+  else
+    timeout 60 head -c 200000 "$work/out.wav" >&3 || fail "SIG$signal: the render took no input"
+  fi
   # Where no name is left to remove, the handler shows only in the process's table.
   case $signal/$started in
     KILL/*|*/by-bash) ;;
-    */ignoring) ! catches $group "$signal" || { echo "SIG$signal: an ignored signal taken over"; exit 1; } ;;
-    *) catches $group "$signal" || { echo "SIG$signal: not a stop signal"; exit 1; } ;;
+    */ignoring) ! catches $group "$signal" || fail "SIG$signal: an ignored signal taken over" ;;
+    *) catches $group "$signal" || fail "SIG$signal: not a stop signal" ;;
   esac
   kill -s "$signal" -- -$group
   [ "$started" != ignoring ] || kill -s TERM -- -$group
+  ends $group || fail "SIG$signal: the run goes on"
   if wait $group 2> /dev/null; then result=0; else result=$?; fi
-  [ "$result" -eq "$status" ] && [ ! -s "$work/signal.out" ] || { echo "SIG$signal: exit $result, not $status"; exit 1; }
-  [ -z "$(find "$work" -name '*.??????')" ] || { echo "SIG$signal: temporary files left behind"; exit 1; }
-  [ "$(cat "$work/kept.wav")" = kept ] && [ "$(cat "$work/kept.orv")" = kept ] && [ ! -e "$work/new.orv" ]
+  [ "$result" -eq "$status" ] || fail "SIG$signal: exit $result, not $status"
+  ! grep -qv "^program " "$work/signal.out" || fail "SIG$signal: the run went on: $(cat "$work/signal.out")"
+  [ -z "$(find "$work" -name '*.??????')" ] || fail "SIG$signal: temporary files left behind"
+  [ "$(cat "$work/kept.wav")" = kept ] && [ "$(cat "$work/kept.orv")" = kept ] || fail "SIG$signal: an output is replaced"
+  [ ! -e "$work/new.orv" ] || fail "SIG$signal: an output is left behind"
+  if [ "$waits" = bank ]; then kill $reader; wait $reader 2> /dev/null || :; fi
   exec 3>&-
 done <<EOF
 INT 130 by-bash
@@ -387,6 +481,9 @@ USR1 138
 USR2 140
 ALRM 142
 KILL 137
+INT 130 by-bash bank
+TERM 143 - bank
+HUP 129 - bank
 EOF
 
 # A write that meets the file-size limit ends the run with the cause and exit
@@ -398,10 +495,10 @@ exec 3<> "$work/reader.fifo" 4> "$work/reader.fifo" 3>&-
 while IFS='|' read -r reason limit arguments; do
   eval "set -- $arguments"
   if (ulimit -f "$limit" && "$render" "$plugin" "$@" 2> "$work/cut-short.err" >&4); then status=0; else status=$?; fi
-  [ "$status" -eq 1 ] || { echo "exit $status, not 1: $arguments"; exit 1; }
+  [ "$status" -eq 1 ] || fail "exit $status, not 1: $arguments"
   [ "$(wc -l < "$work/cut-short.err")" -eq 1 ] && grep -q "^orvane-render: cannot write .*: $reason\$" "$work/cut-short.err" \
-    || { echo "not \"$reason\" alone: $(cat "$work/cut-short.err")"; exit 1; }
-  [ -z "$(find "$work" -name 'cut-short.*' ! -name '*.err')" ] || { echo "output left behind: $arguments"; exit 1; }
+    || fail "not \"$reason\" alone: $(cat "$work/cut-short.err")"
+  [ -z "$(find "$work" -name 'cut-short.*' ! -name '*.err')" ] || fail "output left behind: $arguments"
 done <<EOF
 File too large|800|--seconds 10 --output "$work/cut-short.wav" --save-bank "$work/cut-short.orv"
 File too large|800|--seconds 0.5 --output "$work/cut-short.flac" --save-bank "$work/cut-short.orv"
@@ -411,17 +508,19 @@ EOF
 # run with the cause, the last line written too, and keeps no file.
 for listing in --help --version --list; do
   "$render" "$plugin" $listing >&4 2> "$work/unread.err" && [ ! -s "$work/unread.err" ] \
-    || { echo "$listing: fails with no reader: $(cat "$work/unread.err")"; exit 1; }
+    || fail "$listing: fails with no reader: $(cat "$work/unread.err")"
 done
 "$render" "$plugin" --seconds 0.1 --output "$work/unread.ogg" --save-program "$work/unread.orv" >&4
-[ -s "$work/unread.ogg" ] && [ -s "$work/unread.orv" ]
+[ -s "$work/unread.ogg" ] || fail "a render whose standard output no one reads keeps no output"
+[ -s "$work/unread.orv" ] || fail "a render whose standard output no one reads keeps no program"
 exec 4>&-
 for arguments in --version "--seconds 0.1 --output cut-short.wav"; do
   if (cd "$work" && "$render" "$plugin" $arguments > /dev/full 2> full.err); then
-    echo "$arguments: written to a full standard output"; exit 1
+    fail "$arguments: written to a full standard output"
   fi
-  grep -q "^orvane-render: cannot write standard output: No space left on device\$" "$work/full.err"
-  [ ! -e "$work/cut-short.wav" ]
+  grep -q "^orvane-render: cannot write standard output: No space left on device\$" "$work/full.err" \
+    || fail "$arguments: a full standard output fails otherwise: $(cat "$work/full.err")"
+  [ ! -e "$work/cut-short.wav" ] || fail "$arguments: a full standard output keeps the output"
 done
 
 # A full disk fails the write with that cause in each format, leaving no file;
@@ -431,15 +530,15 @@ if mount -t tmpfs -o size=64k tmpfs "$full" 2> /dev/null; then
   if (
     for extension in wav flac ogg; do
       if "$render" "$plugin" --seconds 30 --output "$full/full.$extension" > /dev/null 2> "$work/full.err"; then
-        echo ".$extension: written to a full disk"; exit 1
+        fail ".$extension: written to a full disk"
       fi
       grep -q "^orvane-render: cannot write .*full.$extension: No space left on device\$" "$work/full.err" \
-        || { echo ".$extension: not \"No space left on device\": $(cat "$work/full.err")"; exit 1; }
-      [ -z "$(ls -A "$full")" ] || { echo ".$extension: output left on the full disk"; exit 1; }
+        || fail ".$extension: not \"No space left on device\": $(cat "$work/full.err")"
+      [ -z "$(ls -A "$full")" ] || fail ".$extension: output left on the full disk"
     done
   ); then full_disk=passed; else full_disk=failed; fi
   umount "$full"
-  [ "$full_disk" = passed ]
+  [ "$full_disk" = passed ] || fail "the full-disk cases failed"
 else
   echo "render tool: skipping the full-disk case: no tmpfs can be mounted here"
 fi
@@ -450,8 +549,9 @@ rmdir "$full"
 # render has taken more than a pipe holds, and then ends before its header's
 # length.
 slow_input="{ head -c 200000 '$work/out.wav'; sleep 2.5; tail -c +200001 '$work/out.wav' | head -c 50000; }"
-script -qec "$slow_input | '$render' '$plugin' --input - --output '$work/slow.wav' > /dev/null" /dev/null \
-  < /dev/null > "$work/progress.txt"
-grep -q "$(printf '\r')orvane-render: .* s" "$work/progress.txt"
-grep -q "^orvane-render: warning: - ends before the length its header announces" "$work/progress.txt"
+timeout 60 script -qec "$slow_input | '$render' '$plugin' --input - --output '$work/slow.wav' > /dev/null" /dev/null \
+  < /dev/null > "$work/progress.txt" || fail "a render on a terminal fails: $(cat "$work/progress.txt")"
+grep -q "$(printf '\r')orvane-render: .* s" "$work/progress.txt" || fail "a long render on a terminal shows no progress"
+grep -q "^orvane-render: warning: - ends before the length its header announces" "$work/progress.txt" \
+  || fail "a warning during the progress does not start a line of its own"
 echo "render tool: all checks passed"

@@ -71,11 +71,12 @@ constexpr char kUsage[] =
     "The options act in this order, wherever they stand: load the bank, select the\n"
     "program, load the program chunk into it, set the parameters, render, save.\n"
     "Every output is a file (- is refused), written in full or not at all: an\n"
-    "existing file is replaced only once the work succeeds, keeping its permissions\n"
-    "and any symbolic link to it. A FIFO or device named as an output is written\n"
-    "into, not replaced, a name without a format's extension as .wav. A run stopped\n"
-    "by a signal leaves no file behind, nor does one killed outright where the file\n"
-    "system makes files without names.\n"
+    "existing file is replaced only once the work succeeds, keeping its permissions,\n"
+    "its owner where permitted and any symbolic link to it. A FIFO or device named\n"
+    "as an output is written into, not replaced (a name without a format's\n"
+    "extension as .wav), and before any file is. A run stopped by a signal leaves\n"
+    "no file behind, nor does one killed outright where the file system makes\n"
+    "files without names.\n"
     "Exit status: 0 done, 1 failed, 2 wrong usage, 128+N stopped by signal N.\n";
 
 struct Failure {
@@ -368,10 +369,11 @@ Options parseOptions(int argc, char** argv)
     return options;
 }
 
-// The temporaries of the outputs not yet committed, for the signal handler to
-// remove: a fixed table, as a handler may only unlink and exit.
+// The temporary names of the outputs not yet in place, for the signal handler
+// to remove: a fixed table, as a handler may only unlink and exit.
 struct TemporarySlot {
-    char path[PATH_MAX];
+    int folder;
+    char name[NAME_MAX + 1];
     volatile sig_atomic_t used;
 };
 // One for each output: --output, --save-bank and --save-program.
@@ -410,7 +412,7 @@ extern "C" void removeTemporariesAndExit(int signal, siginfo_t* info, void*)
         return;
     for (const TemporarySlot& slot : temporarySlots) {
         if (slot.used)
-            unlink(slot.path);
+            unlinkat(slot.folder, slot.name, 0);
     }
     // A fault of the process's own recurs once the handler returns, and ends
     // the process as it would have: with a core dump or a sanitizer's report.
@@ -451,8 +453,8 @@ void handleStopSignals()
     }
 }
 
-// Holds the stop signals back while it lives, so that a temporary is never
-// unrecorded and the outputs are committed all or none.
+// Holds the stop signals back while it lives, so that a temporary name is
+// never unrecorded and the outputs are renamed into place all or none.
 class StopSignalsHeld {
 public:
     StopSignalsHeld()
@@ -909,6 +911,11 @@ std::string folderOf(const std::string& path)
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string nameOf(const std::string& path)
+{
+    return path.substr(path.rfind('/') + 1);
+}
+
 // The file a path names once symbolic links are followed, so that replacing
 // an output through a link replaces what it points to and keeps the link.
 std::string followLinks(std::string path)
@@ -924,21 +931,44 @@ std::string followLinks(std::string path)
     return path;
 }
 
-// A file written out of sight and put in place of its target only when
-// committed, so that a failed or interrupted run leaves any file there
-// untouched: a file without a name in the target's folder, linked in, where
-// the file system makes one; elsewhere one beside the target under a
-// temporary name, renamed onto it. An existing target that is not a regular
-// file holds nothing to keep and is never replaced: a device is written in
-// place, and a FIFO gets the file once it is complete, as an audio file's
-// header is completed only at its end.
+// A file as cp tells files apart, whatever path leads to it: an existing one
+// by its device and inode, one yet to be made by its folder's and its name.
+struct FileIdentity {
+    dev_t device;
+    ino_t inode;
+    std::string name;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The file an output's path names; none where its folder is missing, as
+// nothing can be written there.
+std::optional<FileIdentity> outputIdentity(const std::string& path)
+{
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0)
+        return FileIdentity {status.st_dev, status.st_ino, ""};
+    const std::string target = followLinks(path);
+    if (stat(folderOf(target).c_str(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity {status.st_dev, status.st_ino, nameOf(target)};
+}
+
+// A file written out of sight and put in place of its target only once every
+// output is ready, so that a failed or interrupted run leaves any file there
+// untouched: a file without a name in the target's folder, linked in beside
+// the target under a temporary name when finished, where the file system
+// makes one; elsewhere one under a temporary name from the start. Either is
+// then renamed onto the target. An existing target that is not a regular file
+// holds nothing to keep and is never replaced: a device is written in place,
+// and a FIFO gets the file when finished, as an audio file's header is
+// completed only at its end.
 class PendingFile {
 public:
     explicit PendingFile(const std::string& name) : path(name), target(followLinks(name))
     {
         struct stat status {};
         const bool exists = stat(target.c_str(), &status) == 0;
-        const std::string folder = folderOf(target);
         if (exists) {
             if (S_ISDIR(status.st_mode))
                 fail("cannot write " + path + ": it is a folder");
@@ -950,7 +980,6 @@ public:
                     std::swap(descriptor, stream);
                 else
                     descriptor = unnamedTemporaryFile("write " + path + " from");
-                identify(folder);
                 return;
             }
             // A write-protected file is left alone, as writing it in place would.
@@ -959,23 +988,28 @@ public:
         }
         // The folder is held from now on, so that the file goes where it was
         // named even if the folder is moved meanwhile.
+        const std::string folder = folderOf(target);
         folderDescriptor = open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (folderDescriptor >= 0)
             descriptor = openUnnamed(folderDescriptor);
         if (folderDescriptor >= 0 && descriptor < 0 && errno != EACCES && errno != EPERM) {
-            temporary = target + ".XXXXXX";
+            std::string named = target + ".XXXXXX";
             const StopSignalsHeld held;
-            descriptor = mkstemp(temporary.data());
+            descriptor = mkstemp(named.data());
             if (descriptor >= 0)
-                slot = recordTemporary(temporary);
+                recordTemporary(nameOf(named));
         }
         if (descriptor < 0 && exists && (errno == EACCES || errno == EPERM))
             fail("cannot replace " + path + ": its folder " + folder + " is not writable, and an output is written " +
                  "beside its file first, then renamed onto it");
         if (descriptor < 0)
             fail(cannotWrite(path));
-        // An existing file keeps its permissions; a new one gets the usual ones,
-        // where mkstemp gives its owner alone.
+        // An existing file keeps its owner and group, where the renderer may
+        // give them (as root, or as its owner to a group of its own), and its
+        // permissions; a new one gets the usual ones, where mkstemp gives its
+        // owner alone.
+        if (exists && fchown(descriptor, status.st_uid, status.st_gid) != 0 && errno != EPERM)
+            fail(cannotWrite(path));
         mode_t mode = status.st_mode & 0777;
         if (!exists) {
             const mode_t mask = umask(0);
@@ -983,21 +1017,20 @@ public:
             mode = 0666 & ~mask;
         }
         fchmod(descriptor, mode);
-        identify(folder);
     }
 
     ~PendingFile()
     {
         if (descriptor >= 0)
             close(descriptor);
-        if (folderDescriptor >= 0)
-            close(folderDescriptor);
         if (stream >= 0)
             close(stream);
         if (slot) {
-            unlink(temporary.c_str());
+            unlinkat(folderDescriptor, temporary.c_str(), 0);
             slot->used = 0;
         }
+        if (folderDescriptor >= 0)
+            close(folderDescriptor);
     }
 
     PendingFile(const PendingFile&) = delete;
@@ -1005,9 +1038,6 @@ public:
 
     int fd() const { return descriptor; }
     const std::string& name() const { return path; }
-    // The file's folder, symbolic links resolved, and name: equal for two
-    // paths that would replace the same file.
-    const std::string& file() const { return identity; }
 
     void write(const std::vector<uint8_t>& bytes) const
     {
@@ -1015,21 +1045,34 @@ public:
             fail(cannotWrite(path));
     }
 
-    // To be called with the stop signals held.
-    void commit()
+    // Whether the target is a FIFO or a device, written into, not replaced.
+    bool writtenInto() const { return folderDescriptor < 0; }
+
+    // Takes every step that can fail while leaving the target as it was, but
+    // for a FIFO or device, which gets the file: a file without a name is
+    // linked in beside its target under a temporary one.
+    void finish()
     {
-        if (!slot && folderDescriptor >= 0)
-            linkUnnamed();
         if (stream >= 0)
             copyToStream();
+        else if (!writtenInto() && !slot)
+            linkBeside();
         const int closed = close(descriptor);
         descriptor = -1;
-        if (closed != 0 || (slot && std::rename(temporary.c_str(), target.c_str()) != 0))
+        if (closed != 0)
             fail(cannotWrite(path));
-        if (slot) {
-            slot->used = 0;
-            slot = nullptr;
-        }
+    }
+
+    // Renames the finished file onto its target; to be called with the stop
+    // signals held.
+    void replace()
+    {
+        if (!slot)
+            return;
+        if (renameat(folderDescriptor, temporary.c_str(), folderDescriptor, nameOf(target).c_str()) != 0)
+            fail(cannotWrite(path));
+        slot->used = 0;
+        slot = nullptr;
     }
 
 private:
@@ -1062,45 +1105,37 @@ private:
             fail(cannotWrite(path));
     }
 
-    // Links the unnamed file onto the target. A link cannot replace a name,
-    // so the file is linked under a free one first, then renamed.
-    void linkUnnamed() const
+    // Links the unnamed file in beside the target under a free name: a link
+    // cannot replace a name, so the file is renamed onto the target later.
+    void linkBeside()
     {
-        const std::string name = target.substr(target.rfind('/') + 1);
         std::random_device random;
         for (int attempt = 0; attempt < 100; ++attempt) {
             char linked[32];
             std::snprintf(linked, sizeof linked, ".orvane-render.%08x", random());
-            if (linkat(AT_FDCWD, linkSource(descriptor).c_str(), folderDescriptor, linked, AT_SYMLINK_FOLLOW) != 0) {
-                if (errno == EEXIST)
-                    continue;
-                break;
-            }
-            if (renameat(folderDescriptor, linked, folderDescriptor, name.c_str()) == 0)
+            const StopSignalsHeld held;
+            if (linkat(AT_FDCWD, linkSource(descriptor).c_str(), folderDescriptor, linked, AT_SYMLINK_FOLLOW) == 0) {
+                recordTemporary(linked);
                 return;
-            const int cause = errno;
-            unlinkat(folderDescriptor, linked, 0);
-            errno = cause;
-            break;
+            }
+            if (errno != EEXIST)
+                break;
         }
         fail(cannotWrite(path));
     }
 
-    // The file's folder, symbolic links resolved, and name.
-    void identify(const std::string& folder)
+    // Records the file's temporary name in its folder for the signal handler
+    // to remove; to be called with the stop signals held.
+    void recordTemporary(const std::string& name)
     {
-        char* resolved = realpath(folder.c_str(), nullptr);
-        identity = std::string(resolved ? resolved : folder.c_str()) + "/" + target.substr(target.rfind('/') + 1);
-        std::free(resolved);
-    }
-
-    static TemporarySlot* recordTemporary(const std::string& name)
-    {
+        temporary = name;
         for (TemporarySlot& free : temporarySlots) {
             if (!free.used) {
-                std::snprintf(free.path, sizeof free.path, "%s", name.c_str());
+                free.folder = folderDescriptor;
+                std::snprintf(free.name, sizeof free.name, "%s", name.c_str());
                 free.used = 1;
-                return &free;
+                slot = &free;
+                return;
             }
         }
         std::abort();
@@ -1109,7 +1144,6 @@ private:
     std::string path;
     std::string target;
     std::string temporary;
-    std::string identity;
     int descriptor = -1;
     int folderDescriptor = -1;
     int stream = -1;
@@ -1160,11 +1194,11 @@ struct AudioOutput {
         checkWritten(whole, sf_strerror(sound.get()));
     }
 
-    void commit()
+    // Ends the sound file, completing its header.
+    void end()
     {
         const int closed = sf_close(sound.release());
         checkWritten(closed == 0, sf_error_number(closed));
-        pending.commit();
     }
 
     PendingFile pending;
@@ -1380,16 +1414,53 @@ void applyParameters(const VstHost& host, const std::vector<std::pair<std::strin
     }
 }
 
-// Refuses two outputs that would replace the same file.
-void checkDistinct(const std::vector<std::pair<const char*, const PendingFile*>>& outputs)
+// Puts every output in place, or none if any step but the last renames fails.
+// Bytes handed to a FIFO's reader cannot be taken back, so FIFOs and devices
+// are written first: a reader may keep that waiting as long as it likes, and
+// meanwhile a stop signal ends the run with no temporary name in any folder
+// and every file as it was. Then each regular file is linked in beside its
+// target; once all of them are, they are renamed onto their targets with the
+// stop signals held, as renames within a folder do not fail in practice.
+void commit(const std::vector<PendingFile*>& files)
 {
-    for (size_t first = 0; first < outputs.size(); ++first) {
-        for (size_t second = first + 1; second < outputs.size(); ++second) {
-            const auto& [firstOption, firstFile] = outputs[first];
-            const auto& [secondOption, secondFile] = outputs[second];
-            if (firstFile->file() == secondFile->file())
-                badUsage(std::string(firstOption) + " " + firstFile->name() + " and " + secondOption + " " +
-                         secondFile->name() + " name the same file");
+    for (PendingFile* file : files) {
+        if (file->writtenInto())
+            file->finish();
+    }
+    for (PendingFile* file : files) {
+        if (!file->writtenInto())
+            file->finish();
+    }
+    const StopSignalsHeld held;
+    for (PendingFile* file : files)
+        file->replace();
+}
+
+// Refuses, before any file is opened, two outputs that are one file, and a
+// FIFO input that is also an output, which would wait on itself.
+void checkDistinct(const Options& options)
+{
+    struct NamedFile {
+        const char* option;
+        const std::string& path;
+        std::optional<FileIdentity> identity;
+    };
+    std::vector<NamedFile> files;
+    struct stat input {};
+    if (!options.input.empty() &&
+        (options.input == "-" ? fstat(STDIN_FILENO, &input) : stat(options.input.c_str(), &input)) == 0 &&
+        S_ISFIFO(input.st_mode))
+        files.push_back({"--input", options.input, FileIdentity {input.st_dev, input.st_ino, ""}});
+    for (const auto& [option, path] : {std::pair<const char*, const std::string&> {"--output", options.output},
+                                       {"--save-bank", options.saveBank}, {"--save-program", options.saveProgram}}) {
+        if (!path.empty())
+            files.push_back({option, path, outputIdentity(path)});
+    }
+    for (size_t first = 0; first < files.size(); ++first) {
+        for (size_t second = first + 1; second < files.size(); ++second) {
+            if (files[first].identity && files[first].identity == files[second].identity)
+                badUsage(std::string(files[first].option) + " " + files[first].path + " and " + files[second].option +
+                         " " + files[second].path + " name the same file");
         }
     }
 }
@@ -1448,6 +1519,7 @@ int run(int argc, char** argv)
     }
     if (options.input == "-" && standardInputClosed)
         fail("cannot read standard input (--input -): it is closed");
+    checkDistinct(options);
 
     // The input's header is read first, where that takes no copy of it, so that
     // the plug-in starts at the rate it renders at.
@@ -1483,20 +1555,12 @@ int run(int argc, char** argv)
     // and all that does not depend on the input before the input is read.
     std::optional<AudioOutput> output;
     std::optional<PendingFile> bank, program;
-    std::vector<std::pair<const char*, const PendingFile*>> outputs;
-    if (!options.output.empty()) {
+    if (!options.output.empty())
         output.emplace(options.output, *options.outputFormat);
-        outputs.emplace_back("--output", &output->pending);
-    }
-    if (!options.saveBank.empty()) {
+    if (!options.saveBank.empty())
         bank.emplace(options.saveBank);
-        outputs.emplace_back("--save-bank", &*bank);
-    }
-    if (!options.saveProgram.empty()) {
+    if (!options.saveProgram.empty())
         program.emplace(options.saveProgram);
-        outputs.emplace_back("--save-program", &*program);
-    }
-    checkDistinct(outputs);
     if (source)
         source->finishOpening();
     else if (output)
@@ -1528,14 +1592,16 @@ int run(int argc, char** argv)
     const size_t programBytes = saveChunk(host, program, true);
 
     flushStandardOutput();
-    // Once committing starts, it finishes: a stop signal waits until the end.
-    const StopSignalsHeld held;
-    if (output)
-        output->commit();
+    std::vector<PendingFile*> files;
+    if (output) {
+        output->end();
+        files.push_back(&output->pending);
+    }
     if (bank)
-        bank->commit();
+        files.push_back(&*bank);
     if (program)
-        program->commit();
+        files.push_back(&*program);
+    commit(files);
     if (output) {
         std::printf("rendered %zu frames at %d Hz to %s, %zu of them the tail\n", levels->frames, rate,
                     options.output.c_str(), tail);
