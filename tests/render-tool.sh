@@ -157,6 +157,23 @@ sox -n -r 22050 -c 1 "$work/mono.flac" synth 0.5 sine 1000
 grep -q "^rendered 11025 frames at 22050 Hz" "$work/mono.txt"
 [ "$(sed -n 's/^left: //p' "$work/mono.txt")" = "$(sed -n 's/^right: //p' "$work/mono.txt")" ]
 
+# A render starts as the program chunk holding its options' values does when
+# loaded, whatever its input's source and rate: slider 0 of "PitchSweep
+# DownUp" sets where its LFO starts, and is heard.
+sox -V1 "$work/whole.wav" -r 48000 "$work/whole-48k.flac"
+for phase in 0.2 0.7; do
+  set -- "$render" "$plugin" --program 242 --tail 0
+  "$@" --param 0=$phase --input "$work/whole-48k.flac" --output "$work/phase-$phase.wav" \
+    --save-program "$work/phase.orv" > /dev/null || fail "--param 0=$phase: failed from a file"
+  cat "$work/whole-48k.flac" | "$@" --param 0=$phase --input - --output "$work/phase-pipe.wav" > /dev/null \
+    || fail "--param 0=$phase: failed from a pipe"
+  cmp -s "$work/phase-$phase.wav" "$work/phase-pipe.wav" || fail "--param 0=$phase renders otherwise from a pipe"
+  "$@" --load-program "$work/phase.orv" --input "$work/whole-48k.flac" --output "$work/phase-chunk.wav" > /dev/null \
+    || fail "--param 0=$phase: its program chunk failed to render"
+  cmp -s "$work/phase-$phase.wav" "$work/phase-chunk.wav" || fail "--param 0=$phase renders otherwise than its program chunk"
+done
+! cmp -s "$work/phase-0.2.wav" "$work/phase-0.7.wav" || fail "--param 0= does not move where the LFO starts"
+
 # The tail the program reports follows the input, holding its echo; --tail sets it.
 while read -r frames tail; do
   "$render" "$plugin" --program "Simple Delay" --seconds 0.5 $tail --output "$work/echo.wav" > "$work/echo.txt"

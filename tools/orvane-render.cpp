@@ -1466,7 +1466,8 @@ int run(int argc, char** argv)
         printVersion(host);
         return 0;
     }
-    host.start();
+    // The plug-in is configured suspended and resumed once, before it renders.
+    host.open();
 
     loadChunk(host, options.loadBank, false);
     selectProgram(host, options.program);
@@ -1501,14 +1502,15 @@ int run(int argc, char** argv)
         source->finishOpening();
     else if (output)
         source.emplace(rate, options.seconds);
-    if (source && source->rate() != rate) {
-        // The plug-in takes the rate of an input it waited for as a host changes it: suspended.
+    if (source)
         rate = source->rate();
-        host.sampleRate = float(rate);
-        host.dispatch(effMainsChanged, 0, 0);
-        host.dispatch(effSetSampleRate, 0, 0, nullptr, host.sampleRate);
-        host.dispatch(effMainsChanged, 0, 1);
-    }
+    host.sampleRate = float(rate);
+    // The rate and block size, given again now that the options are applied,
+    // each prepare the program from the sliders as the options left them: the
+    // first moves the fields the sliders drive, the next starts each LFO from
+    // the phase those fields now hold. The render starts as it would from a
+    // program chunk holding those values, whatever the input's source.
+    host.resume();
     if (output)
         output->start(rate);
 
