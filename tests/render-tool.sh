@@ -65,7 +65,9 @@ grep -q "cannot read standard input (--input -): it is closed" "$work/closed.err
 # one warning; one damaged partway, or two FLACs joined, as far as it decodes,
 # saying so. A whole input warns of nothing, nor does a length that its
 # header's writer could not fill in, nor a byte rate that is off (sox's MS
-# ADPCM).
+# ADPCM). An input whose header holds such a placeholder renders as the file
+# written with its lengths does: to the input's end where the audio's length
+# is one, to the audio's end where only the container's is.
 "$render" "$plugin" --seconds 3 --tail 0 --output "$work/whole.wav" > /dev/null
 for extension in aiff caf w64 au flac ogg; do sox -V1 "$work/whole.wav" "$work/whole.$extension"; done
 head -c 60000 "$work/whole.flac" > "$work/cut.flac"
@@ -76,38 +78,57 @@ for file in ima-adpcm.wav ms-adpcm.wav ima-adpcm.w64; do sox -V1 "$work/whole.wa
 sox -V1 "$work/whole.wav" -r 8000 -c 1 -e gsm-full-rate "$work/gsm.wav"
 head -c 60000 "$work/ima-adpcm.wav" > "$work/cut-ima-adpcm.wav"
 head -c 100000 "$work/whole.w64" > "$work/cut.w64"
-sox -V1 -n -r 44100 -c 2 -b 24 -t aiff - synth 1 sine 440 | cat > "$work/placeholder-24.aiff"
-sox -V1 -n -r 44100 -c 2 -b 16 -t wav - synth 1 sine 440 | cat > "$work/placeholder-16.wav"
+sox -V1 "$work/whole.wav" -b 24 "$work/whole-24.aiff"
+sox -V1 "$work/whole.wav" -b 16 "$work/whole-16.wav"
+sox -V1 "$work/whole-24.aiff" -t aiff - | cat > "$work/placeholder-24.aiff"
+sox -V1 "$work/whole-16.wav" -t wav - | cat > "$work/placeholder-16.wav"
+# Makes $4: the file $1 with the container's size $3 and, after the audio, a
+# 4,000-byte chunk whose header is $2.
+trailing_chunk() {
+  { cat "$work/$1"; printf "$2"; head -c 4000 /dev/zero | tr '\0' U; } > "$work/$4"
+  printf "$3" | dd of="$work/$4" bs=1 seek=4 conv=notrunc 2> /dev/null
+}
+trailing_chunk whole-16.wav 'LIST\240\017\000\000' '\044\360\377\177' riff-placeholder.wav
+trailing_chunk whole-24.aiff 'ANNO\000\000\017\240' '\177\000\000\000' form-placeholder.aiff
+trailing_chunk whole-24.aiff 'ANNO\000\000\017\240' '\377\377\377\377' form-ffffffff.aiff
 mkdir "$work/spool"
-while read -r input warning; do
+while read -r input written warning; do
   "$render" "$plugin" --program 0 --tail 0 --input "$work/$input" --output "$work/from-file.wav" \
     > "$work/from-file.txt" 2> "$work/from-file.err" || { echo "$input: failed from a file"; exit 1; }
   cat "$work/$input" | TMPDIR="$work/spool" "$render" "$plugin" --program 0 --tail 0 --input - \
     --output "$work/from-pipe.wav" > /dev/null 2> "$work/from-pipe.err" || { echo "$input: failed from a pipe"; exit 1; }
   cmp -s "$work/from-file.wav" "$work/from-pipe.wav" || { echo "$input: renders otherwise from a pipe"; exit 1; }
+  if [ "$written" != - ]; then
+    "$render" "$plugin" --program 0 --tail 0 --input "$work/$written" --output "$work/written.wav" > /dev/null \
+      || fail "$written: failed"
+    cmp -s "$work/from-file.wav" "$work/written.wav" || fail "$input: renders otherwise than $written"
+  fi
   for err in "$work/from-file.err" "$work/from-pipe.err"; do
     if [ "$warning" = - ]; then [ ! -s "$err" ]; else [ "$(wc -l < "$err")" -eq 1 ] && grep -q "warning: .* $warning" "$err"; fi \
       || { echo "$input: not \"$warning\": $(cat "$err")"; exit 1; }
   done
   [ -z "$(ls -A "$work/spool")" ] || { echo "$input: the copy of standard input is left behind"; exit 1; }
 done <<EOF
-whole.aiff -
-whole.caf -
-whole.w64 -
-whole.au -
-whole.flac -
-whole.ogg -
-ms-adpcm.wav -
-gsm.wav -
-ima-adpcm.w64 -
-placeholder-24.aiff -
-placeholder-16.wav -
-cut.wav ends before the length its header announces
-cut.flac ends before the length its header announces
-cut-ima-adpcm.wav ends before the length its header announces
-cut.w64 ends before the length its header announces
-damaged.flac cannot be decoded past its first
-joined.flac cannot be decoded past its first 132300 frames
+whole.aiff - -
+whole.caf - -
+whole.w64 - -
+whole.au - -
+whole.flac - -
+whole.ogg - -
+ms-adpcm.wav - -
+gsm.wav - -
+ima-adpcm.w64 - -
+placeholder-24.aiff whole-24.aiff -
+placeholder-16.wav whole-16.wav -
+riff-placeholder.wav whole-16.wav -
+form-placeholder.aiff whole-24.aiff -
+form-ffffffff.aiff whole-24.aiff -
+cut.wav - ends before the length its header announces
+cut.flac - ends before the length its header announces
+cut-ima-adpcm.wav - ends before the length its header announces
+cut.w64 - ends before the length its header announces
+damaged.flac - cannot be decoded past its first
+joined.flac - cannot be decoded past its first 132300 frames
 EOF
 decoded=$(sox "$work/damaged.flac" -n stat 2>&1 | awk '/^Samples read/ { print $3 / 2 }')
 grep -q "^rendered $decoded frames" "$work/from-file.txt" || { echo "damaged.flac: not the $decoded frames sox decodes"; exit 1; }

@@ -694,8 +694,9 @@ bool isPlaceholderSize(double bytes)
 
 // What libsndfile's log says of the header's size fields that overstate what
 // the file holds: it clips each to what the file holds and logs "NAME : SIZE
-// (should be HELD)". A placeholder size leaves the length unknown; any other
-// means that the file is cut short.
+// (should be HELD)". A placeholder in the audio's size leaves the length
+// unknown; one in the container's says nothing of where the audio ends, as
+// chunks may follow it. Any other size means that the file is cut short.
 struct OverstatedSizes {
     bool cut = false;
     bool placeholder = false;
@@ -703,8 +704,8 @@ struct OverstatedSizes {
 
 OverstatedSizes overstatedSizes(SNDFILE* file)
 {
-    constexpr std::string_view kSizeFields[] = {"RIFF", "RIFX", "riff", "Riff size", "FORM",
-                                                "data", "SSND", "BODY", "Data Size"};
+    constexpr std::string_view kContainerSizes[] = {"RIFF", "RIFX", "riff", "Riff size", "FORM"};
+    constexpr std::string_view kAudioSizes[] = {"data", "SSND", "BODY", "Data Size"};
     std::string log(16384, '\0');
     sf_command(file, SFC_GET_LOG_INFO, log.data(), int(log.size()));
     OverstatedSizes sizes;
@@ -713,13 +714,19 @@ OverstatedSizes overstatedSizes(SNDFILE* file)
         const std::string_view line = rest.substr(0, rest.find('\n'));
         rest.remove_prefix(std::min(rest.size(), line.size() + 1));
         const size_t colon = line.find(" : ");
+        if (colon == std::string_view::npos || line.find("(should be") == std::string_view::npos)
+            continue;
         const size_t name = line.find_first_not_of(' ');
-        if (colon == std::string_view::npos || line.find("(should be") == std::string_view::npos ||
-            std::ranges::find(kSizeFields, line.substr(name, colon - name)) == std::end(kSizeFields))
+        const std::string_view field = line.substr(name, colon - name);
+        const bool container = std::ranges::find(kContainerSizes, field) != std::end(kContainerSizes);
+        if (!container && std::ranges::find(kAudioSizes, field) == std::end(kAudioSizes))
             continue;
         uint64_t size = 0;
         std::from_chars(line.data() + colon + 3, line.data() + line.size(), size);
-        (isPlaceholderSize(double(size)) ? sizes.placeholder : sizes.cut) = true;
+        if (!isPlaceholderSize(double(size)))
+            sizes.cut = true;
+        else if (!container)
+            sizes.placeholder = true;
     }
     return sizes;
 }
