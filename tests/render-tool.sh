@@ -146,6 +146,26 @@ grep -q "cannot make a temporary file in $work/missing" "$work/spool.err"
 { head -c 2 "$work/out.wav"; sleep 0.2; head -c 40 "$work/out.wav" | tail -c +3; sleep 0.2; tail -c +41 "$work/out.wav"; } \
   | TMPDIR="$work/missing" "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/pieces.wav" > "$work/pieces.txt"
 grep -q "^rendered 44100 frames" "$work/pieces.txt"
+# A header larger than the pipe holds renders as its file does: a 40,000-byte
+# chunk before the audio, written 2,049 bytes at a time, which fills the pipe
+# at half its capacity. An input too short to tell its format, and a header
+# cut short, are refused at once, writing nothing.
+{ head -c 12 "$work/whole-16.wav"; printf 'JUNK\100\234\000\000'; head -c 40000 /dev/zero; tail -c +13 "$work/whole-16.wav"; } \
+  > "$work/junk.wav"
+perl -e 'print pack "V", $ARGV[0] - 8' "$(stat -c %s "$work/junk.wav")" \
+  | dd of="$work/junk.wav" bs=1 seek=4 conv=notrunc 2> /dev/null
+"$render" "$plugin" --program 0 --tail 0 --input "$work/junk.wav" --output "$work/from-file.wav" > /dev/null \
+  || fail "junk.wav: failed from a file"
+dd if="$work/junk.wav" bs=2049 2> /dev/null | timeout 60 "$render" "$plugin" --program 0 --tail 0 --input - \
+  --output "$work/from-pipe.wav" > /dev/null || fail "junk.wav: failed from a pipe written 2,049 bytes at a time"
+cmp -s "$work/from-file.wav" "$work/from-pipe.wav" || fail "junk.wav: renders otherwise from a pipe"
+for bytes in 3 1000; do
+  if head -c $bytes "$work/junk.wav" | timeout 60 "$render" "$plugin" --input - --output "$work/refused.wav" \
+    > /dev/null 2> "$work/short.err"; then status=0; else status=$?; fi
+  [ "$status" -eq 1 ] || fail "the first $bytes bytes of junk.wav: exit $status, not 1"
+  grep -q "^orvane-render: cannot read -: " "$work/short.err" || fail "the first $bytes bytes of junk.wav: not \"cannot read\""
+  [ ! -e "$work/refused.wav" ] || fail "the first $bytes bytes of junk.wav: output left behind"
+done
 # A stream whose header holds sox's placeholder length renders to its end,
 # past that length.
 { sox -V1 -n -r 384000 -c 2 -e floating-point -b 64 -t wav - trim 0 0; head -c $((0x7ffff000 + 16000)) /dev/zero; } \

@@ -490,16 +490,26 @@ void testSignalFrame(int rate, size_t frame, float& left, float& right)
 }
 
 // The bytes waiting in a pipe, left in it: once at least `least` have come,
-// or fewer when the input ends first or the pipe holds no more; none when the
-// input is no pipe.
+// or fewer once the input ends or its writer may be waiting for the renderer
+// to take some; none when the input is no pipe.
+//
+// A writer waits once each page of the pipe holds some bytes, however few.
+// What it writes goes into the last page where it fits, so two neighbouring
+// pages hold more than a page between them, and the pipe is full only once
+// it holds more than half its capacity. A writer that splices pages in can
+// fill it with less: it is taken to wait once nothing has come for a second.
 std::string peek(int descriptor, size_t least)
 {
+    constexpr int kLookMilliseconds = 10;
+    constexpr int kQuietLooks = 1000 / kLookMilliseconds;
     int copy[2];
     if (pipe2(copy, O_CLOEXEC) != 0)
         return {};
     const long room = std::min(fcntl(descriptor, F_GETPIPE_SZ), fcntl(copy[1], F_GETPIPE_SZ));
     std::string bytes;
+    int quietLooks = 0;
     for (bool ended = false; room > 0;) {
+        const size_t before = bytes.size();
         ssize_t teed;
         do
             teed = tee(descriptor, copy[1], size_t(room), 0);
@@ -509,12 +519,13 @@ std::string peek(int descriptor, size_t least)
             bytes.clear();
             break;
         }
-        if (ended || bytes.size() >= least || teed == room)
+        quietLooks = bytes.size() > before ? 0 : quietLooks + 1;
+        if (ended || bytes.size() >= least || 2 * teed > room || quietLooks == kQuietLooks)
             break;
         // A pipe tells when its writer has gone, not when more has come: the
         // bytes are looked at again after a short wait, and once more at the end.
         pollfd input {descriptor, 0, 0};
-        ended = poll(&input, 1, 10) > 0 && (input.revents & POLLHUP) != 0;
+        ended = poll(&input, 1, kLookMilliseconds) > 0 && (input.revents & POLLHUP) != 0;
     }
     close(copy[0]);
     close(copy[1]);
