@@ -78,7 +78,9 @@ grep -q "cannot read standard input (--input -): it is closed" "$work/closed.err
 # one warning; one damaged partway, or two FLACs joined, as far as it decodes,
 # saying so. A whole input warns of nothing, nor does a length that its
 # header's writer could not fill in, nor a byte rate that is off (sox's MS
-# ADPCM).
+# ADPCM). An input whose header holds such a placeholder renders as the file
+# written with its lengths does: to the input's end where the audio's length
+# is one, to the audio's end where only the container's is.
 "$render" "$plugin" --seconds 3 --tail 0 --output "$work/whole.wav" > /dev/null
 for extension in aiff caf w64 au flac ogg; do sox -V1 "$work/whole.wav" "$work/whole.$extension"; done
 head -c 60000 "$work/whole.flac" > "$work/cut.flac"
@@ -89,41 +91,64 @@ for file in ima-adpcm.wav ms-adpcm.wav ima-adpcm.w64; do sox -V1 "$work/whole.wa
 sox -V1 "$work/whole.wav" -r 8000 -c 1 -e gsm-full-rate "$work/gsm.wav"
 head -c 60000 "$work/ima-adpcm.wav" > "$work/cut-ima-adpcm.wav"
 head -c 100000 "$work/whole.w64" > "$work/cut.w64"
-sox -V1 -n -r 44100 -c 2 -b 24 -t aiff - synth 1 sine 440 | cat > "$work/placeholder-24.aiff"
-sox -V1 -n -r 44100 -c 2 -b 16 -t wav - synth 1 sine 440 | cat > "$work/placeholder-16.wav"
+sox -V1 "$work/whole.wav" -b 24 "$work/whole-24.aiff"
+sox -V1 "$work/whole.wav" -b 16 "$work/whole-16.wav"
+sox -V1 "$work/whole-24.aiff" -t aiff - | cat > "$work/placeholder-24.aiff"
+sox -V1 "$work/whole-16.wav" -t wav - | cat > "$work/placeholder-16.wav"
+# Makes $4: the file $1 with the container's size $3 and, after the audio, a
+# 4,000-byte chunk whose header is $2.
+trailing_chunk() {
+  { cat "$work/$1"; printf "$2"; head -c 4000 /dev/zero | tr '\0' U; } > "$work/$4"
+  printf "$3" | dd of="$work/$4" bs=1 seek=4 conv=notrunc 2> /dev/null
+}
+trailing_chunk whole-16.wav 'LIST\240\017\000\000' '\044\360\377\177' riff-placeholder.wav
+trailing_chunk whole-24.aiff 'ANNO\000\000\017\240' '\177\000\000\000' form-placeholder.aiff
+trailing_chunk whole-24.aiff 'ANNO\000\000\017\240' '\377\377\377\377' form-ffffffff.aiff
 mkdir "$work/spool"
-while read -r input warning; do
+while read -r input written warning; do
   "$render" "$plugin" --program 0 --tail 0 --input "$work/$input" --output "$work/from-file.wav" \
     > "$work/from-file.txt" 2> "$work/from-file.err" || fail "$input: failed from a file"
   cat "$work/$input" | TMPDIR="$work/spool" timeout 60 "$render" "$plugin" --program 0 --tail 0 --input - \
     --output "$work/from-pipe.wav" > /dev/null 2> "$work/from-pipe.err" || fail "$input: failed from a pipe"
   cmp -s "$work/from-file.wav" "$work/from-pipe.wav" || fail "$input: renders otherwise from a pipe"
+  if [ "$written" != - ]; then
+    "$render" "$plugin" --program 0 --tail 0 --input "$work/$written" --output "$work/written.wav" > /dev/null \
+      || fail "$written: failed"
+    cmp -s "$work/from-file.wav" "$work/written.wav" || fail "$input: renders otherwise than $written"
+  fi
   for err in "$work/from-file.err" "$work/from-pipe.err"; do
     if [ "$warning" = - ]; then [ ! -s "$err" ]; else [ "$(wc -l < "$err")" -eq 1 ] && grep -q "warning: .* $warning" "$err"; fi \
       || fail "$input: not \"$warning\": $(cat "$err")"
   done
   [ -z "$(ls -A "$work/spool")" ] || fail "$input: the copy of standard input is left behind"
 done <<EOF
-whole.aiff -
-whole.caf -
-whole.w64 -
-whole.au -
-whole.flac -
-whole.ogg -
-ms-adpcm.wav -
-gsm.wav -
-ima-adpcm.w64 -
-placeholder-24.aiff -
-placeholder-16.wav -
-cut.wav ends before the length its header announces
-cut.flac ends before the length its header announces
-cut-ima-adpcm.wav ends before the length its header announces
-cut.w64 ends before the length its header announces
-damaged.flac cannot be decoded past its first
-joined.flac cannot be decoded past its first 132300 frames
+whole.aiff - -
+whole.caf - -
+whole.w64 - -
+whole.au - -
+whole.flac - -
+whole.ogg - -
+ms-adpcm.wav - -
+gsm.wav - -
+ima-adpcm.w64 - -
+placeholder-24.aiff whole-24.aiff -
+placeholder-16.wav whole-16.wav -
+riff-placeholder.wav whole-16.wav -
+form-placeholder.aiff whole-24.aiff -
+form-ffffffff.aiff whole-24.aiff -
+cut.wav - ends before the length its header announces
+cut.flac - ends before the length its header announces
+cut-ima-adpcm.wav - ends before the length its header announces
+cut.w64 - ends before the length its header announces
+damaged.flac - cannot be decoded past its first
+joined.flac - cannot be decoded past its first 132300 frames
 EOF
-decoded=$(sox "$work/damaged.flac" -n stat 2>&1 | awk '/^Samples read/ { print $3 / 2 }')
-grep -q "^rendered $decoded frames" "$work/from-file.txt" || fail "damaged.flac: not the $decoded frames sox decodes"
+# The damaged FLAC renders the frames its warning names, fewer than the whole.
+"$render" "$plugin" --program 0 --tail 0 --input "$work/damaged.flac" --output "$work/from-file.wav" \
+  > "$work/damaged.txt" 2> "$work/damaged.err" || fail "damaged.flac: failed"
+decoded=$(sed -n 's/.* cannot be decoded past its first \([0-9]*\) frames.*/\1/p' "$work/damaged.err")
+[ "${decoded:-132300}" -lt 132300 ] || fail "damaged.flac: decoded to its end: $(cat "$work/damaged.err")"
+grep -q "^rendered $decoded frames" "$work/damaged.txt" || fail "damaged.flac: not the $decoded frames it warns of"
 
 # A producer that writes in small pieces renders as the same bytes in a file
 # do: sox encoding a FLAC whose length it cannot know, no bar to an AIFF (each
@@ -144,6 +169,26 @@ grep -q "cannot make a temporary file in $work/missing" "$work/spool.err" \
   | TMPDIR="$work/missing" timeout 60 "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/pieces.wav" \
   > "$work/pieces.txt" || fail "a WAV whose header comes in pieces does not stream"
 grep -q "^rendered 44100 frames" "$work/pieces.txt" || fail "a WAV whose header comes in pieces does not render whole"
+# A header larger than the pipe holds renders as its file does: a 40,000-byte
+# chunk before the audio, written 2,049 bytes at a time, which fills the pipe
+# at half its capacity. An input too short to tell its format, and a header
+# cut short, are refused at once, writing nothing.
+{ head -c 12 "$work/whole-16.wav"; printf 'JUNK\100\234\000\000'; head -c 40000 /dev/zero; tail -c +13 "$work/whole-16.wav"; } \
+  > "$work/junk.wav"
+perl -e 'print pack "V", $ARGV[0] - 8' "$(stat -c %s "$work/junk.wav")" \
+  | dd of="$work/junk.wav" bs=1 seek=4 conv=notrunc 2> /dev/null
+"$render" "$plugin" --program 0 --tail 0 --input "$work/junk.wav" --output "$work/from-file.wav" > /dev/null \
+  || fail "junk.wav: failed from a file"
+dd if="$work/junk.wav" bs=2049 2> /dev/null | timeout 60 "$render" "$plugin" --program 0 --tail 0 --input - \
+  --output "$work/from-pipe.wav" > /dev/null || fail "junk.wav: failed from a pipe written 2,049 bytes at a time"
+cmp -s "$work/from-file.wav" "$work/from-pipe.wav" || fail "junk.wav: renders otherwise from a pipe"
+for bytes in 3 1000; do
+  if head -c $bytes "$work/junk.wav" | timeout 60 "$render" "$plugin" --input - --output "$work/refused.wav" \
+    > /dev/null 2> "$work/short.err"; then status=0; else status=$?; fi
+  [ "$status" -eq 1 ] || fail "the first $bytes bytes of junk.wav: exit $status, not 1"
+  grep -q "^orvane-render: cannot read -: " "$work/short.err" || fail "the first $bytes bytes of junk.wav: not \"cannot read\""
+  [ ! -e "$work/refused.wav" ] || fail "the first $bytes bytes of junk.wav: output left behind"
+done
 # A stream whose header holds sox's placeholder length renders to its end,
 # past that length.
 { sox -V1 -n -r 384000 -c 2 -e floating-point -b 64 -t wav - trim 0 0; head -c $((0x7ffff000 + 16000)) /dev/zero; } \
@@ -179,6 +224,23 @@ sox -n -r 22050 -c 1 "$work/mono.flac" synth 0.5 sine 1000
 grep -q "^rendered 11025 frames at 22050 Hz" "$work/mono.txt" || fail "a 22050 Hz input is not rendered at its rate"
 [ "$(sed -n 's/^left: //p' "$work/mono.txt")" = "$(sed -n 's/^right: //p' "$work/mono.txt")" ] \
   || fail "a mono input does not feed both inputs alike"
+
+# A render starts as the program chunk holding its options' values does when
+# loaded, whatever its input's source and rate: slider 0 of "PitchSweep
+# DownUp" sets where its LFO starts, and is heard.
+sox -V1 "$work/whole.wav" -r 48000 "$work/whole-48k.flac"
+for phase in 0.2 0.7; do
+  set -- "$render" "$plugin" --program 242 --tail 0
+  "$@" --param 0=$phase --input "$work/whole-48k.flac" --output "$work/phase-$phase.wav" \
+    --save-program "$work/phase.orv" > /dev/null || fail "--param 0=$phase: failed from a file"
+  cat "$work/whole-48k.flac" | "$@" --param 0=$phase --input - --output "$work/phase-pipe.wav" > /dev/null \
+    || fail "--param 0=$phase: failed from a pipe"
+  cmp -s "$work/phase-$phase.wav" "$work/phase-pipe.wav" || fail "--param 0=$phase renders otherwise from a pipe"
+  "$@" --load-program "$work/phase.orv" --input "$work/whole-48k.flac" --output "$work/phase-chunk.wav" > /dev/null \
+    || fail "--param 0=$phase: its program chunk failed to render"
+  cmp -s "$work/phase-$phase.wav" "$work/phase-chunk.wav" || fail "--param 0=$phase renders otherwise than its program chunk"
+done
+! cmp -s "$work/phase-0.2.wav" "$work/phase-0.7.wav" || fail "--param 0= does not move where the LFO starts"
 
 # The tail the program reports follows the input, holding its echo; --tail sets it.
 while read -r frames tail; do

@@ -123,12 +123,28 @@ bool VstHost::load(const std::string& path, std::string& error)
     return true;
 }
 
+void VstHost::open()
+{
+    dispatch(effOpen);
+    giveAudioSettings();
+}
+
+void VstHost::resume()
+{
+    giveAudioSettings();
+    dispatch(effMainsChanged, 0, 1);
+}
+
 void VstHost::start()
 {
     dispatch(effOpen);
+    resume();
+}
+
+void VstHost::giveAudioSettings() const
+{
     dispatch(effSetSampleRate, 0, 0, nullptr, sampleRate);
     dispatch(effSetBlockSize, 0, blockSize);
-    dispatch(effMainsChanged, 0, 1);
 }
 
 VstIntPtr VstHost::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) const

@@ -19,6 +19,11 @@ public:
     // or gives no effect. A path without a slash names a file in the current
     // folder, as any file path does.
     bool load(const std::string& path, std::string& error);
+    // Opens the effect at the host's rate and block size, suspended.
+    void open();
+    // Gives the suspended effect the host's rate and block size again, as a
+    // host does before it plays, and resumes it.
+    void resume();
     // Opens the effect at the host's rate and block size and resumes it.
     void start();
 
@@ -59,6 +64,7 @@ private:
     static VstIntPtr answer(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
                             float opt);
     VstIntPtr answerOpcode(VstInt32 opcode, VstIntPtr value, void* ptr);
+    void giveAudioSettings() const;
 
     void* library = nullptr;
     AEffect* plugin = nullptr;

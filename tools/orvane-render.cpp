@@ -492,16 +492,26 @@ void testSignalFrame(int rate, size_t frame, float& left, float& right)
 }
 
 // The bytes waiting in a pipe, left in it: once at least `least` have come,
-// or fewer when the input ends first or the pipe holds no more; none when the
-// input is no pipe.
+// or fewer once the input ends or its writer may be waiting for the renderer
+// to take some; none when the input is no pipe.
+//
+// A writer waits once each page of the pipe holds some bytes, however few.
+// What it writes goes into the last page where it fits, so two neighbouring
+// pages hold more than a page between them, and the pipe is full only once
+// it holds more than half its capacity. A writer that splices pages in can
+// fill it with less: it is taken to wait once nothing has come for a second.
 std::string peek(int descriptor, size_t least)
 {
+    constexpr int kLookMilliseconds = 10;
+    constexpr int kQuietLooks = 1000 / kLookMilliseconds;
     int copy[2];
     if (pipe2(copy, O_CLOEXEC) != 0)
         return {};
     const long room = std::min(fcntl(descriptor, F_GETPIPE_SZ), fcntl(copy[1], F_GETPIPE_SZ));
     std::string bytes;
+    int quietLooks = 0;
     for (bool ended = false; room > 0;) {
+        const size_t before = bytes.size();
         ssize_t teed;
         do
             teed = tee(descriptor, copy[1], size_t(room), 0);
@@ -511,12 +521,13 @@ std::string peek(int descriptor, size_t least)
             bytes.clear();
             break;
         }
-        if (ended || bytes.size() >= least || teed == room)
+        quietLooks = bytes.size() > before ? 0 : quietLooks + 1;
+        if (ended || bytes.size() >= least || 2 * teed > room || quietLooks == kQuietLooks)
             break;
         // A pipe tells when its writer has gone, not when more has come: the
         // bytes are looked at again after a short wait, and once more at the end.
         pollfd input {descriptor, 0, 0};
-        ended = poll(&input, 1, 10) > 0 && (input.revents & POLLHUP) != 0;
+        ended = poll(&input, 1, kLookMilliseconds) > 0 && (input.revents & POLLHUP) != 0;
     }
     close(copy[0]);
     close(copy[1]);
@@ -696,8 +707,9 @@ bool isPlaceholderSize(double bytes)
 
 // What libsndfile's log says of the header's size fields that overstate what
 // the file holds: it clips each to what the file holds and logs "NAME : SIZE
-// (should be HELD)". A placeholder size leaves the length unknown; any other
-// means that the file is cut short.
+// (should be HELD)". A placeholder in the audio's size leaves the length
+// unknown; one in the container's says nothing of where the audio ends, as
+// chunks may follow it. Any other size means that the file is cut short.
 struct OverstatedSizes {
     bool cut = false;
     bool placeholder = false;
@@ -705,8 +717,8 @@ struct OverstatedSizes {
 
 OverstatedSizes overstatedSizes(SNDFILE* file)
 {
-    constexpr std::string_view kSizeFields[] = {"RIFF", "RIFX", "riff", "Riff size", "FORM",
-                                                "data", "SSND", "BODY", "Data Size"};
+    constexpr std::string_view kContainerSizes[] = {"RIFF", "RIFX", "riff", "Riff size", "FORM"};
+    constexpr std::string_view kAudioSizes[] = {"data", "SSND", "BODY", "Data Size"};
     std::string log(16384, '\0');
     sf_command(file, SFC_GET_LOG_INFO, log.data(), int(log.size()));
     OverstatedSizes sizes;
@@ -715,13 +727,19 @@ OverstatedSizes overstatedSizes(SNDFILE* file)
         const std::string_view line = rest.substr(0, rest.find('\n'));
         rest.remove_prefix(std::min(rest.size(), line.size() + 1));
         const size_t colon = line.find(" : ");
+        if (colon == std::string_view::npos || line.find("(should be") == std::string_view::npos)
+            continue;
         const size_t name = line.find_first_not_of(' ');
-        if (colon == std::string_view::npos || line.find("(should be") == std::string_view::npos ||
-            std::ranges::find(kSizeFields, line.substr(name, colon - name)) == std::end(kSizeFields))
+        const std::string_view field = line.substr(name, colon - name);
+        const bool container = std::ranges::find(kContainerSizes, field) != std::end(kContainerSizes);
+        if (!container && std::ranges::find(kAudioSizes, field) == std::end(kAudioSizes))
             continue;
         uint64_t size = 0;
         std::from_chars(line.data() + colon + 3, line.data() + line.size(), size);
-        (isPlaceholderSize(double(size)) ? sizes.placeholder : sizes.cut) = true;
+        if (!isPlaceholderSize(double(size)))
+            sizes.cut = true;
+        else if (!container)
+            sizes.placeholder = true;
     }
     return sizes;
 }
@@ -1538,7 +1556,8 @@ int run(int argc, char** argv)
         printVersion(host);
         return 0;
     }
-    host.start();
+    // The plug-in is configured suspended and resumed once, before it renders.
+    host.open();
 
     loadChunk(host, options.loadBank, false);
     selectProgram(host, options.program);
@@ -1565,14 +1584,15 @@ int run(int argc, char** argv)
         source->finishOpening();
     else if (output)
         source.emplace(rate, options.seconds);
-    if (source && source->rate() != rate) {
-        // The plug-in takes the rate of an input it waited for as a host changes it: suspended.
+    if (source)
         rate = source->rate();
-        host.sampleRate = float(rate);
-        host.dispatch(effMainsChanged, 0, 0);
-        host.dispatch(effSetSampleRate, 0, 0, nullptr, host.sampleRate);
-        host.dispatch(effMainsChanged, 0, 1);
-    }
+    host.sampleRate = float(rate);
+    // The rate and block size, given again now that the options are applied,
+    // each prepare the program from the sliders as the options left them: the
+    // first moves the fields the sliders drive, the next starts each LFO from
+    // the phase those fields now hold. The render starts as it would from a
+    // program chunk holding those values, whatever the input's source.
+    host.resume();
     if (output)
         output->start(rate);
 
