@@ -539,14 +539,20 @@ void AOrv::processReplacing(float** inputs, float** outputs, VstInt32 sampleFram
     processFrames(inputs, outputs, sampleFrames, true);
 }
 
+void AOrv::prepareAt(float rate, int frames)
+{
+    ControlLock guard(*this);
+    applyPendingChanges(MidiProgram::Keep);
+    // The fields take the values first, so that the program starts from them:
+    // an LFO from the phase a slider sets, as from a chunk holding the value.
+    applyChangedSliders(core);
+    setHostAudioSettings(core, rate, frames);
+    publishSliderState();
+}
+
 void AOrv::resume()
 {
-    {
-        ControlLock guard(*this);
-        applyPendingChanges(MidiProgram::Keep);
-        prepareProgram(core);
-        publishSliderState();
-    }
+    prepareAt(0.0f, 0);
     wantEvents();
 }
 
@@ -555,10 +561,7 @@ void AOrv::setSampleRate(float rate)
     if (!(rate > 0.0f))
         return;
     AudioEffectX::setSampleRate(rate);
-    ControlLock guard(*this);
-    applyPendingChanges(MidiProgram::Keep);
-    setHostAudioSettings(core, rate, core.blockSize);
-    publishSliderState();
+    prepareAt(rate, 0);
 }
 
 void AOrv::setBlockSize(VstInt32 frames)
@@ -566,10 +569,7 @@ void AOrv::setBlockSize(VstInt32 frames)
     if (frames <= 0)
         return;
     AudioEffectX::setBlockSize(frames);
-    ControlLock guard(*this);
-    applyPendingChanges(MidiProgram::Keep);
-    setHostAudioSettings(core, core.sampleRate, frames);
-    publishSliderState();
+    prepareAt(0.0f, frames);
 }
 
 VstInt32 AOrv::getGetTailSize()

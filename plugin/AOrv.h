@@ -115,6 +115,9 @@ private:
     void publishSliderState(uint32_t answered = 0);
     void markRecordChanged(int slot);
 
+    // Applies the waiting values and prepares the program again at this rate
+    // and block size, 0 keeping either as it is.
+    void prepareAt(float rate, int frames);
     void refreshAfterProgramChange();
     // The tempo in the host's time info; 0 when it gives none.
     float readHostTempo();

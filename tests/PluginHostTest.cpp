@@ -557,6 +557,36 @@ TEST(PluginHost, AskedOnlyAnAbletonHostToRefreshAfterAProgramChange)
     EXPECT_EQ(ableton->displayRefreshes, 2);
 }
 
+// A value set while the plug-in is suspended is where its program starts on
+// resume, as from a program chunk holding the value: "PitchSweep DownUp"'s
+// first slider sets the phase its LFO starts from.
+TEST(PluginHost, AValueSetWhileSuspendedIsWhereTheProgramStartsOnResume)
+{
+    auto suspended = loadedHost();
+    auto saved = loadedHost();
+    auto restored = loadedHost();
+    const int sweep = suspended->findProgram("PitchSweep DownUp");
+    for (VstHost* each : {suspended.get(), saved.get()})
+        each->dispatch(effSetProgram, 0, sweep);
+    ASSERT_EQ(suspended->text(effGetParamName, 0), "LFO Init");
+    setParameter(*saved, 0, 0.7f);
+    processBlock(*saved);
+    ASSERT_TRUE(restored->restoreChunk(saved->chunk(true), true));
+    suspended->dispatch(effMainsChanged, 0, 0);
+    setParameter(*suspended, 0, 0.7f);
+    suspended->dispatch(effMainsChanged, 0, 1);
+
+    const auto played = [](const VstHost& host) {
+        std::vector<float> left(4096), right(4096);
+        for (size_t frame = 0; frame < left.size(); ++frame)
+            left[frame] = right[frame] = std::sin(0.05f * float(frame));
+        float* channels[2] = {left.data(), right.data()};
+        host.processReplacing(channels, channels, int(left.size()));
+        return left;
+    };
+    EXPECT_TRUE(played(*suspended) == played(*restored));
+}
+
 TEST(PluginHost, HostRateTempoAndProgramSetTheTailAndFields)
 {
     auto host = loadedHost();

@@ -1587,11 +1587,9 @@ int run(int argc, char** argv)
     if (source)
         rate = source->rate();
     host.sampleRate = float(rate);
-    // The rate and block size, given again now that the options are applied,
-    // each prepare the program from the sliders as the options left them: the
-    // first moves the fields the sliders drive, the next starts each LFO from
-    // the phase those fields now hold. The render starts as it would from a
-    // program chunk holding those values, whatever the input's source.
+    // Resumed at the input's rate once the options are applied, the plug-in
+    // starts from them as it would from a program chunk holding them (each LFO
+    // from the phase its slider sets), whatever the input's source.
     host.resume();
     if (output)
         output->start(rate);
