@@ -180,6 +180,25 @@ grep -q "cannot make a temporary file in $work/missing" "$work/spool.err" \
   | TMPDIR="$work/missing" timeout 60 "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/pieces.wav" \
   > "$work/pieces.txt" || fail "a WAV whose header comes in pieces does not stream"
 grep -q "^rendered 44100 frames" "$work/pieces.txt" || fail "a WAV whose header comes in pieces does not render whole"
+# A stream ends at the length its header gives, though its writer keeps the
+# pipe open; a non-blocking standard input, as an event loop may hand over, is
+# read whole however long its writer pauses, streamed or copied.
+rm -f "$work/open.fifo" && mkfifo "$work/open.fifo"
+exec 3<> "$work/open.fifo"
+cat "$work/whole-16.wav" >&3 &
+timeout 20 "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/open.wav" < "$work/open.fifo" \
+  > "$work/open.txt" || fail "a stream whose writer keeps the pipe open is not ended at its length"
+wait $! || fail "a stream's writer failed"
+exec 3>&-
+grep -q "^rendered 132300 frames" "$work/open.txt" || fail "a stream whose writer keeps the pipe open renders otherwise"
+for input in whole-16.wav whole.flac; do
+  { head -c 50000 "$work/$input"; sleep 0.3; tail -c +50001 "$work/$input"; } \
+    | perl -MFcntl -e 'fcntl(STDIN, F_SETFL, fcntl(STDIN, F_GETFL, 0) | O_NONBLOCK) or die; exec @ARGV' \
+      "$render" "$plugin" --program 0 --tail 0 --input - --output "$work/nonblocking.wav" > "$work/nonblocking.txt" \
+      2> "$work/nonblocking.err" || fail "$input: a non-blocking standard input fails: $(cat "$work/nonblocking.err")"
+  grep -q "^rendered 132300 frames" "$work/nonblocking.txt" && [ ! -s "$work/nonblocking.err" ] \
+    || fail "$input: a non-blocking standard input is not read whole: $(cat "$work/nonblocking.err")"
+done
 # A header larger than the pipe holds renders as its file does: a 40,000-byte
 # chunk before the audio, written 2,049 bytes at a time, which fills the pipe
 # at half its capacity. An input too short to tell its format, and a header
@@ -378,6 +397,21 @@ if mount --bind "$bound/a" "$bound/b" 2> /dev/null; then
   ); then bound_paths=passed; else bound_paths=failed; fi
   umount "$bound/b"
   [ "$bound_paths" = passed ] || fail "the bind-mount cases failed"
+  # A target mounted over cannot be replaced: a run that fails there leaves
+  # every output as it was, an existing one and one that was not there.
+  mkdir "$bound/c"
+  echo kept > "$bound/c/kept.wav"
+  echo kept > "$bound/c/mounted.orv"
+  echo kept > "$bound/volume.orv"
+  mount --bind "$bound/volume.orv" "$bound/c/mounted.orv" || fail "a file cannot be bound here"
+  if "$render" "$plugin" --seconds 0.1 --output "$bound/c/kept.wav" --save-bank "$bound/c/new.orv" \
+    --save-program "$bound/c/mounted.orv" > /dev/null 2> "$work/bound.err"; then status=0; else status=$?; fi
+  umount "$bound/c/mounted.orv"
+  [ "$status" -eq 1 ] && grep -q "cannot write .*mounted.orv: Device or resource busy" "$work/bound.err" \
+    || fail "a target mounted over: exit $status, $(cat "$work/bound.err")"
+  [ "$(cat "$bound/c/kept.wav")" = kept ] || fail "a run that fails at its last output replaces the first"
+  [ "$(ls -A "$bound/c" | tr '\n' ' ')" = "kept.wav mounted.orv " ] \
+    || fail "a run that fails at its last output leaves $(ls -A "$bound/c")"
 else
   echo "render tool: skipping the bind-mount case: no folder can be bound here"
 fi

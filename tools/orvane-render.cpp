@@ -74,9 +74,12 @@ constexpr char kUsage[] =
     "existing file is replaced only once the work succeeds, keeping its permissions,\n"
     "its owner where permitted and any symbolic link to it. A FIFO or device named\n"
     "as an output is written into, not replaced (a name without a format's\n"
-    "extension as .wav), and before any file is. A run stopped by a signal leaves\n"
-    "no file behind, nor does one killed outright where the file system makes\n"
-    "files without names.\n"
+    "extension as .wav), and before any file is. A run that fails or is stopped\n"
+    "by a signal leaves no file behind and every file as it was; but where the\n"
+    "file system cannot exchange two names (renameat2's RENAME_EXCHANGE; NFS is\n"
+    "one), a file that cannot be replaced leaves those replaced before it new. A\n"
+    "run killed outright leaves no file behind where the file system makes files\n"
+    "without names.\n"
     "Exit status: 0 done, 1 failed, 2 wrong usage, 128+N stopped by signal N.\n";
 
 struct Failure {
@@ -764,6 +767,17 @@ private:
     int fd;
 };
 
+// Standard input, made blocking: a parent may hand it over non-blocking (as
+// event loops keep their descriptors), and a momentarily empty pipe would
+// then end the input.
+int blockingStandardInput()
+{
+    const int flags = fcntl(STDIN_FILENO, F_GETFL);
+    if (flags >= 0 && (flags & O_NONBLOCK) != 0)
+        fcntl(STDIN_FILENO, F_SETFL, flags & ~O_NONBLOCK);
+    return STDIN_FILENO;
+}
+
 // The render's input, read a block at a time: a sound file, or the test signal.
 class Source {
 public:
@@ -773,7 +787,7 @@ public:
     // only from a file (a pipe in most codecs): that one is copied into a file
     // by finishOpening(), once everything else is checked.
     Source(const std::string& filePath, std::optional<int> rate)
-        : path(filePath), requestedRate(rate), input(path == "-" ? STDIN_FILENO : openForReading(path))
+        : path(filePath), requestedRate(rate), input(path == "-" ? blockingStandardInput() : openForReading(path))
     {
         awaitsCopy = lseek(input.get(), 0, SEEK_CUR) < 0 && !streams(input.get());
         if (!awaitsCopy)
@@ -812,8 +826,13 @@ public:
         }
         if (ended)
             return 0;
+        // Plain audio ends at the length its header gives: libsndfile would
+        // fill a read past it from the bytes after, and so wait on a stream
+        // for its writer to close it.
+        if (endsAtLength)
+            frames = std::min(frames, *announcedFrames - position);
         interleaved.resize(frames * size_t(channels));
-        const sf_count_t count = sf_readf_float(file.get(), interleaved.data(), sf_count_t(frames));
+        const sf_count_t count = frames ? sf_readf_float(file.get(), interleaved.data(), sf_count_t(frames)) : 0;
         // A decoder that fails partway (as FLAC's does on a file cut short)
         // ends the input where it failed.
         const bool failed = count < 0 || sf_error(file.get()) != SF_ERR_NO_ERROR;
@@ -868,6 +887,7 @@ private:
         // the most frames, and only estimates an MP3's.
         if (!placeholder && info.frames != SF_COUNT_MAX && (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_MPEG)
             announcedFrames = size_t(info.frames);
+        endsAtLength = plain && announcedFrames;
         // Past a placeholder length the audio runs on to the input's end,
         // where libsndfile would stop at the length.
         if (placeholder && plain)
@@ -917,6 +937,7 @@ private:
     int sampleRate = 44100;
     size_t signalFrames = 0;
     std::optional<size_t> announcedFrames;
+    bool endsAtLength = false;
     bool headerOverstates = false;
     size_t position = 0;
     bool ended = false;
@@ -1043,6 +1064,8 @@ public:
             close(descriptor);
         if (stream >= 0)
             close(stream);
+        // The temporary name holds a file not put in place, or the one its
+        // target held before.
         if (slot) {
             unlinkat(folderDescriptor, temporary.c_str(), 0);
             slot->used = 0;
@@ -1081,16 +1104,47 @@ public:
             fail(cannotWrite(path));
     }
 
-    // Renames the finished file onto its target; to be called with the stop
-    // signals held.
+    // Puts the finished file in place of its target, keeping a file it
+    // replaces under the temporary name until the run ends, so that
+    // putBack() can restore it; to be called with the stop signals held.
+    // Where the file system cannot exchange two names, the target is
+    // renamed over and cannot be put back.
     void replace()
     {
         if (!slot)
             return;
-        if (renameat(folderDescriptor, temporary.c_str(), folderDescriptor, nameOf(target).c_str()) != 0)
+        const std::string name = nameOf(target);
+        if (renameat2(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str(), RENAME_EXCHANGE) == 0)
+            placed = Placement::exchanged;
+        else if (errno == ENOENT &&
+                 renameat2(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str(), RENAME_NOREPLACE) == 0)
+            placed = Placement::created;
+        else if ((errno == EINVAL || errno == ENOSYS) &&
+                 renameat(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str()) == 0)
+            placed = Placement::renamedOver;
+        else
             fail(cannotWrite(path));
-        slot->used = 0;
-        slot = nullptr;
+        if (placed != Placement::exchanged)
+            releaseTemporary();
+    }
+
+    // Undoes replace() once a later output has failed: the target gets back
+    // the file it held, or loses its name if it had none. A file that cannot
+    // be put back stays under its temporary name, which is named on stderr.
+    void putBack()
+    {
+        const std::string name = nameOf(target);
+        bool restored = true;
+        if (placed == Placement::exchanged)
+            restored = renameat2(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str(),
+                                 RENAME_EXCHANGE) == 0;
+        else if (placed == Placement::created)
+            unlinkat(folderDescriptor, name.c_str(), 0);
+        if (!restored) {
+            printMessage("orvane-render: cannot put back the file %s named: %s; it is kept as %s/%s\n",
+                         path.c_str(), std::strerror(errno), folderOf(target).c_str(), temporary.c_str());
+            releaseTemporary();
+        }
     }
 
 private:
@@ -1142,6 +1196,13 @@ private:
         fail(cannotWrite(path));
     }
 
+    // Forgets the temporary name, which then names nothing to remove.
+    void releaseTemporary()
+    {
+        slot->used = 0;
+        slot = nullptr;
+    }
+
     // Records the file's temporary name in its folder for the signal handler
     // to remove; to be called with the stop signals held.
     void recordTemporary(const std::string& name)
@@ -1166,6 +1227,7 @@ private:
     int folderDescriptor = -1;
     int stream = -1;
     TemporarySlot* slot = nullptr;
+    enum class Placement { none, exchanged, created, renamedOver } placed = Placement::none;
 };
 
 // The rendered audio's file, ready before the render starts: opened first,
@@ -1432,13 +1494,14 @@ void applyParameters(const VstHost& host, const std::vector<std::pair<std::strin
     }
 }
 
-// Puts every output in place, or none if any step but the last renames fails.
-// Bytes handed to a FIFO's reader cannot be taken back, so FIFOs and devices
-// are written first: a reader may keep that waiting as long as it likes, and
-// meanwhile a stop signal ends the run with no temporary name in any folder
-// and every file as it was. Then each regular file is linked in beside its
-// target; once all of them are, they are renamed onto their targets with the
-// stop signals held, as renames within a folder do not fail in practice.
+// Puts every output in place, or none. Bytes handed to a FIFO's reader
+// cannot be taken back, so FIFOs and devices are written first: a reader may
+// keep that waiting as long as it likes, and meanwhile a stop signal ends the
+// run with no temporary name in any folder and every file as it was. Then
+// each regular file is linked in beside its target; once all of them are,
+// they take their targets' places with the stop signals held, and a place
+// that cannot be taken (a target another user owns in a sticky folder, one
+// mounted over or immutable) gives the earlier targets back their files.
 void commit(const std::vector<PendingFile*>& files)
 {
     for (PendingFile* file : files) {
@@ -1450,8 +1513,15 @@ void commit(const std::vector<PendingFile*>& files)
             file->finish();
     }
     const StopSignalsHeld held;
-    for (PendingFile* file : files)
-        file->replace();
+    size_t placed = 0;
+    try {
+        for (; placed < files.size(); ++placed)
+            files[placed]->replace();
+    } catch (const Failure&) {
+        while (placed > 0)
+            files[--placed]->putBack();
+        throw;
+    }
 }
 
 // Refuses, before any file is opened, two outputs that are one file, and a
