@@ -1119,10 +1119,8 @@ public:
         else if (errno == ENOENT &&
                  renameat2(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str(), RENAME_NOREPLACE) == 0)
             placed = Placement::created;
-        else if ((errno == EINVAL || errno == ENOSYS) &&
-                 renameat(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str()) == 0)
-            placed = Placement::renamedOver;
-        else
+        else if ((errno != EINVAL && errno != ENOSYS) ||
+                 renameat(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str()) != 0)
             fail(cannotWrite(path));
         if (placed != Placement::exchanged)
             releaseTemporary();
@@ -1227,7 +1225,8 @@ private:
     int folderDescriptor = -1;
     int stream = -1;
     TemporarySlot* slot = nullptr;
-    enum class Placement { none, exchanged, created, renamedOver } placed = Placement::none;
+    // How replace() put the file in place, and so how putBack() undoes it.
+    enum class Placement { renamedOver, exchanged, created } placed = Placement::renamedOver;
 };
 
 // The rendered audio's file, ready before the render starts: opened first,
