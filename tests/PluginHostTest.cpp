@@ -475,7 +475,7 @@ TEST(PluginHost, TheHostsLaterChoiceOfProgramSupersedesAWaitingMidiProgramChange
     const std::vector<uint8_t> bankOn82 = other->chunk(false);
     const std::vector<uint8_t> programOf82 = other->chunk(true);
 
-    sendMidi(*host, 0xC0, 100, 0);
+    sendMidi(*host, 0xC0, 0, 0);
     host->dispatch(effSetProgram, 0, 78);
     processBlock(*host);
     EXPECT_EQ(host->dispatch(effGetProgram), 78);
