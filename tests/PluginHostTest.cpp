@@ -610,6 +610,9 @@ TEST(PluginHost, HostRateTempoAndProgramSetTheTailAndFields)
     EXPECT_EQ(echo->dispatch(effGetTailSize), 88200);
     setParameter(*echo, 0, 1.0f); // "Delay Time" 4000 ms, before any block applies it
     EXPECT_EQ(echo->dispatch(effGetTailSize), 176400);
+    echo->dispatch(effSetSampleRate, 0, 0, nullptr, 192000.0f);
+    echo->dispatch(effSetBlockSize, 0, 4096);
+    EXPECT_EQ(echo->dispatch(effGetTailSize), (1 << 19) - 4096) << "4 s at 192 kHz leave a block free in the line";
 
     const size_t tempoFrequency = kHeaderSize + offsetof(OrvPreset, oscFrequency) + 3 * sizeof(float);
     const size_t tempoTime = kHeaderSize + offsetof(OrvPreset, processTime) + 5 * sizeof(float);
