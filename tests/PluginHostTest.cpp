@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -393,21 +394,28 @@ TEST(PluginHost, MidiEventsInOneCallTakeEffectInTheirOrder)
     ASSERT_EQ(host->dispatch(effGetProgram), incoming);
     EXPECT_EQ(parameter(*host, 2), parameter(*reference, 2)) << "the incoming program keeps its value";
 
-    sendMidi(*host, {{0xC0, 0, 0}, {0xB3, 7, 0}});
+    // 107/127 would read back otherwise through the cutoff's slider: it is answered as sent.
+    sendMidi(*host, {{0xC0, 0, 0}, {0xB3, 7, 107}});
     processBlock(*host);
     reference->dispatch(effSetProgram, 0, 0);
-    setParameter(*reference, 2, 0.0f);
+    setParameter(*reference, 2, 107 / 127.0f);
     processBlock(*reference);
-    EXPECT_EQ(parameter(*host, 2), 0.0f) << "the incoming program takes the value";
+    EXPECT_EQ(parameter(*host, 2), 107 / 127.0f) << "the incoming program takes the value";
     EXPECT_TRUE(host->chunk(false) == reference->chunk(false)) << "each value in the program it was sent to";
 
-    // Two program changes before a block, and a control call between them and
-    // the block: only the last change is selected, by the block; the values set
-    // before it stay with the program playing, and the value sent after it
-    // waits for the incoming program. A control call answers as if the change
-    // had not come, and getParameter answers the latest value set.
+    // Sixteen program changes before a block, the last to program 0, and a
+    // control call between them and the block: only the last change is
+    // selected, by the block; of the values set before it, each slider's latest
+    // stays with the program playing, and the value sent after it waits for the
+    // incoming program. A control call answers as if the change had not come,
+    // and getParameter answers the latest value set, also once program 0, which
+    // uses no slider, plays.
+    const auto valueOfSlider1 = [](VstHost& each) {
+        const auto bytes = std::bit_cast<std::array<uint8_t, sizeof(float)>>(parameter(each, 1));
+        return std::vector<uint8_t>(bytes.begin(), bytes.end());
+    };
     const std::pair<const char*, std::function<std::vector<uint8_t>(VstHost&)>> calls[] = {
-        {"no call", [](VstHost&) { return std::vector<uint8_t>(); }},
+        {"no call", valueOfSlider1},
         {"a display poll",
          [](VstHost& each) {
              const std::string text = each.text(effGetParamDisplay, 1) + each.text(effGetParamDisplay, 2);
@@ -416,34 +424,38 @@ TEST(PluginHost, MidiEventsInOneCallTakeEffectInTheirOrder)
         {"a program save", [](VstHost& each) { return each.chunk(true); }},
         {"a bank save", [](VstHost& each) { return each.chunk(false); }},
         {"a resume",
-         [](VstHost& each) {
+         [&](VstHost& each) {
              each.dispatch(effMainsChanged, 0, 0);
              each.dispatch(effMainsChanged, 0, 1);
-             return std::vector<uint8_t>();
+             return valueOfSlider1(each);
          }},
     };
     for (const auto& [name, call] : calls) {
         host = loadedHost();
         reference = loadedHost();
-        loadShapedProgram(*host);
-        loadShapedProgram(*reference);
+        for (VstHost* each : {host.get(), reference.get()}) {
+            each->dispatch(effSetProgram, 0, 5);
+            loadShapedProgram(*each);
+        }
         const auto shaped = host->dispatch(effGetProgram);
         setParameter(*host, 1, 0.25f);
-        sendMidi(*host, 0xC0, 5, 0);
+        setParameter(*host, 2, 0.75f);
+        for (int change = 0; change < 15; ++change)
+            sendMidi(*host, 0xC0, uint8_t(change), 0);
         setParameter(*host, 2, 0.5f);
-        sendMidi(*host, {{0xC0, uint8_t(incoming), 0}, {0xB3, 7, 127}});
+        sendMidi(*host, {{0xC0, 0, 0}, {0xB3, 7, 107}});
         const std::vector<uint8_t> answer = call(*host);
-        EXPECT_EQ(parameter(*host, 2), 1.0f) << name << ": not the latest value set";
+        EXPECT_EQ(parameter(*host, 2), 107 / 127.0f) << name << ": not the latest value set";
         EXPECT_EQ(host->dispatch(effGetProgram), shaped) << name << ": selected before the block";
         processBlock(*host);
 
         setParameter(*reference, 1, 0.25f);
         setParameter(*reference, 2, 0.5f);
         EXPECT_TRUE(call(*reference) == answer) << name << ": answered otherwise";
-        reference->dispatch(effSetProgram, 0, incoming);
-        setParameter(*reference, 2, 1.0f);
+        reference->dispatch(effSetProgram, 0, 0);
+        setParameter(*reference, 2, 107 / 127.0f);
         processBlock(*reference);
-        EXPECT_EQ(host->dispatch(effGetProgram), incoming) << name;
+        EXPECT_EQ(host->dispatch(effGetProgram), 0) << name;
         EXPECT_EQ(parameter(*host, 2), parameter(*reference, 2)) << name;
         EXPECT_TRUE(host->chunk(false) == reference->chunk(false)) << name << ": a value lost, moved or applied twice";
     }
@@ -475,7 +487,7 @@ TEST(PluginHost, TheHostsLaterChoiceOfProgramSupersedesAWaitingMidiProgramChange
     const std::vector<uint8_t> bankOn82 = other->chunk(false);
     const std::vector<uint8_t> programOf82 = other->chunk(true);
 
-    sendMidi(*host, 0xC0, 100, 0);
+    sendMidi(*host, 0xC0, 0, 0);
     host->dispatch(effSetProgram, 0, 78);
     processBlock(*host);
     EXPECT_EQ(host->dispatch(effGetProgram), 78);
@@ -598,6 +610,9 @@ TEST(PluginHost, HostRateTempoAndProgramSetTheTailAndFields)
     EXPECT_EQ(echo->dispatch(effGetTailSize), 88200);
     setParameter(*echo, 0, 1.0f); // "Delay Time" 4000 ms, before any block applies it
     EXPECT_EQ(echo->dispatch(effGetTailSize), 176400);
+    echo->dispatch(effSetSampleRate, 0, 0, nullptr, 192000.0f);
+    echo->dispatch(effSetBlockSize, 0, 4096);
+    EXPECT_EQ(echo->dispatch(effGetTailSize), (1 << 19) - 4096) << "4 s at 192 kHz leave a block free in the line";
 
     const size_t tempoFrequency = kHeaderSize + offsetof(OrvPreset, oscFrequency) + 3 * sizeof(float);
     const size_t tempoTime = kHeaderSize + offsetof(OrvPreset, processTime) + 5 * sizeof(float);
