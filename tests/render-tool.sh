@@ -105,7 +105,10 @@ head -c 100000 "$work/whole.w64" > "$work/cut.w64"
 sox -V1 "$work/whole.wav" -b 24 "$work/whole-24.aiff"
 sox -V1 "$work/whole.wav" -b 16 "$work/whole-16.wav"
 sox -V1 "$work/whole-24.aiff" -t aiff - | cat > "$work/placeholder-24.aiff"
-sox -V1 "$work/whole-16.wav" -t wav - | cat > "$work/placeholder-16.wav"
+# sox writes into a pipe the length it knows, so the 16-bit samples come raw.
+sox -V1 "$work/whole-16.wav" -t raw - | sox -V1 -t raw -r 44100 -c 2 -e signed-integer -b 16 - -t wav - \
+  | cat > "$work/placeholder-16.wav"
+! cmp -s "$work/placeholder-16.wav" "$work/whole-16.wav" || fail "placeholder-16.wav holds its length"
 # Makes $4: the file $1 with the container's size $3 and, after the audio, a
 # 4,000-byte chunk whose header is $2.
 trailing_chunk() {
