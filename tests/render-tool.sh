@@ -473,9 +473,9 @@ grep -q "^rendered 4410 frames" "$work/null.txt" || fail "--output /dev/null ren
 # A file root replaces keeps its owner and group, who can still read it.
 if [ -n "$as_user" ]; then
   echo "kept" > "$work/owned.wav"
-  chown 65534:65534 "$work/owned.wav" && chmod 600 "$work/owned.wav"
+  chown 65534:65533 "$work/owned.wav" && chmod 600 "$work/owned.wav"
   "$render" "$plugin" --seconds 0.1 --output "$work/owned.wav" > /dev/null
-  [ "$(stat -c %u:%g:%a "$work/owned.wav")" = 65534:65534:600 ] \
+  [ "$(stat -c %u:%g:%a "$work/owned.wav")" = 65534:65533:600 ] \
     || fail "a file root replaces is $(stat -c %u:%g:%a "$work/owned.wav"), not its owner's"
 fi
 chmod 755 "$reachable/locked"
