@@ -17,6 +17,10 @@ same_render() {
   done
   cmp -s "$1.same" "$2.same"
 }
+# The temporary files a run leaves in the work folder, under each name the
+# renderer gives one: linked in beside a target, made beside it by mkstemp,
+# or made in TMPDIR, where a run's TMPDIR is a folder in it.
+leftovers() { find "$work" -name '.orvane-render.*' -o -name 'orvane-render.*' -o -name '*.??????'; }
 render=$1
 plugin=$2
 work=$3
@@ -361,7 +365,7 @@ done <<EOF
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --input "$work/pending.fifo" --output "$work/refused.wav"
 EOF
 exec 5>&-
-[ -z "$(find "$work" -name '*.??????')" ] || fail "temporary files left behind"
+[ -z "$(leftovers)" ] || fail "temporary files left behind: $(leftovers)"
 # Through a bind mount one file has two paths: outputs are told apart by
 # device and inode, whether the file exists yet or not.
 bound=$(mktemp -d)
@@ -404,39 +408,6 @@ grep -q '^  0 "Freq" Hz$' "$work/refusal.err" || fail "a parameter that is not f
 libm=$(find /lib /usr/lib -name "libm.so.6" 2>/dev/null | head -1)
 if [ -n "$libm" ] && "$render" "$libm" --list 2> /dev/null; then fail "accepted $libm"; fi
 
-# Replacing an output through a symbolic link replaces the file it points to
-# and keeps the link; an existing file keeps its permissions.
-chmod 640 "$work/linked/kept.wav"
-"$render" "$plugin" --seconds 0.1 --output "$work/link.wav" > /dev/null
-[ -L "$work/link.wav" ] || fail "an output named through a symbolic link replaces the link"
-[ "$(head -c 4 "$work/linked/kept.wav")" = RIFF ] || fail "the file a symbolic link points to is not replaced"
-[ "$(stat -c %a "$work/linked/kept.wav")" = 640 ] || fail "a replaced file loses its permissions"
-# An output that is a FIFO, or a link to one, is written into, never replaced:
-# its reader gets the file a render to a file gives, once it is complete. A
-# reader that leaves, having read a little or nothing, fails the run before
-# any other output is written or replaced.
-mkfifo "$work/special.wav"
-ln -s special.wav "$work/special-link.wav"
-timeout 60 cat "$work/special.wav" > "$work/from-fifo.wav" &
-timeout 60 "$render" "$plugin" --seconds 0.5 --output "$work/special-link.wav" > /dev/null || fail "a FIFO output fails"
-wait $! || fail "a FIFO output's reader got no end"
-"$render" "$plugin" --seconds 0.5 --output "$work/regular.wav" > /dev/null
-same_render "$work/from-fifo.wav" "$work/regular.wav" && [ -p "$work/special.wav" ] && [ -L "$work/special-link.wav" ] \
-  || fail "a FIFO output is replaced or written otherwise"
-mkfifo "$work/special.orv"
-while IFS='|' read -r fifo reader arguments; do
-  eval "set -- $arguments"
-  timeout 60 sh -c "$reader" sh "$work/$fifo" &
-  if timeout 60 "$render" "$plugin" "$@" > /dev/null 2> "$work/special.err"; then status=0; else status=$?; fi
-  wait $! || fail "$fifo: its reader failed"
-  [ "$status" -eq 1 ] || fail "$fifo: a reader that leaves ends the run with $status, not 1"
-  grep -q "^orvane-render: cannot write .*$fifo: Broken pipe$" "$work/special.err" \
-    || fail "$fifo: a reader that leaves fails the run otherwise: $(cat "$work/special.err")"
-  [ "$(cat "$work/kept.wav")" = kept ] && [ ! -e "$work/unsaved.orv" ] || fail "$fifo: a reader left, yet outputs are written"
-done <<EOF
-special.wav|head -c 1000 "\$1" > /dev/null|--seconds 1 --output "$work/special.wav" --save-program "$work/unsaved.orv"
-special.orv|: < "\$1"|--seconds 0.1 --output "$work/kept.wav" --save-bank "$work/special.orv" --save-program "$work/unsaved.orv"
-EOF
 # Where the folder's file system makes files without names (O_TMPFILE | O_RDWR
 # on Linux), outputs are made so: no name is added to a target's, so any
 # legal name serves, and even SIGKILL leaves nothing behind.
@@ -449,6 +420,47 @@ else
   unnamed=no
   echo "render tool: skipping the unnamed-output cases: the work folder makes no files without names"
 fi
+# Replacing an output through a symbolic link replaces the file it points to
+# and keeps the link; an existing file keeps its permissions.
+chmod 640 "$work/linked/kept.wav"
+"$render" "$plugin" --seconds 0.1 --output "$work/link.wav" > /dev/null
+[ -L "$work/link.wav" ] || fail "an output named through a symbolic link replaces the link"
+[ "$(head -c 4 "$work/linked/kept.wav")" = RIFF ] || fail "the file a symbolic link points to is not replaced"
+[ "$(stat -c %a "$work/linked/kept.wav")" = 640 ] || fail "a replaced file loses its permissions"
+# An output that is a FIFO, or a link to one, is written into, never replaced:
+# its reader gets the file a render to a file gives, once it is complete. A
+# reader that leaves, having read a little or nothing, fails the run before
+# any other output is written or replaced. A folder removed while a FIFO is
+# written fails the run once the files before it are linked in, where outputs
+# are made without names; they go, and no temporary name is left.
+mkfifo "$work/special.wav"
+ln -s special.wav "$work/special-link.wav"
+timeout 60 cat "$work/special.wav" > "$work/from-fifo.wav" &
+timeout 60 "$render" "$plugin" --seconds 0.5 --output "$work/special-link.wav" > /dev/null || fail "a FIFO output fails"
+wait $! || fail "a FIFO output's reader got no end"
+"$render" "$plugin" --seconds 0.5 --output "$work/regular.wav" > /dev/null
+same_render "$work/from-fifo.wav" "$work/regular.wav" && [ -p "$work/special.wav" ] && [ -L "$work/special-link.wav" ] \
+  || fail "a FIFO output is replaced or written otherwise"
+mkfifo "$work/special.orv"
+echo "kept" > "$work/kept.orv"
+while IFS='|' read -r fifo kept unsaved failure reader arguments; do
+  case $unsaved in gone/*) [ "$unnamed" = yes ] || continue; mkdir "$work/gone" ;; esac
+  eval "set -- $arguments"
+  timeout 60 sh -c "$reader" sh "$work/$fifo" &
+  if TMPDIR="$work/spool" timeout 60 "$render" "$plugin" "$@" > /dev/null 2> "$work/special.err"; then status=0
+  else status=$?; fi
+  wait $! || fail "$fifo: its reader failed"
+  [ "$status" -eq 1 ] || fail "$fifo: \"$failure\" ends the run with $status, not 1"
+  grep -q "^orvane-render: cannot write .*$failure\$" "$work/special.err" \
+    || fail "$fifo: not \"$failure\": $(cat "$work/special.err")"
+  [ "$(cat "$work/$kept")" = kept ] || fail "$fifo: \"$failure\", yet $kept is replaced"
+  [ ! -e "$work/$unsaved" ] || fail "$fifo: \"$failure\", yet $unsaved is written"
+  [ -z "$(leftovers)" ] || fail "$fifo: \"$failure\" leaves temporary files behind: $(leftovers)"
+done <<EOF
+special.wav|kept.orv|unsaved.orv|special.wav: Broken pipe|head -c 1000 "\$1" > /dev/null|--seconds 1 --output "$work/special.wav" --save-bank "$work/kept.orv" --save-program "$work/unsaved.orv"
+special.orv|kept.wav|unsaved.orv|special.orv: Broken pipe|: < "\$1"|--seconds 0.1 --output "$work/kept.wav" --save-bank "$work/special.orv" --save-program "$work/unsaved.orv"
+special.orv|kept.wav|gone/unsaved.orv|gone/unsaved.orv: No such file or directory|{ head -c 4 > /dev/null; rm -r "$work/gone"; cat > /dev/null; } < "\$1"|--seconds 0.1 --output "$work/kept.wav" --save-bank "$work/special.orv" --save-program "$work/gone/unsaved.orv"
+EOF
 # A writable file in a folder the user may not write to is refused with why.
 # Root writes anywhere, so as root the case runs as an unprivileged user, in a
 # folder of its own that user can reach wherever the build lies.
@@ -521,7 +533,7 @@ while read -r signal status started waits; do
     by-bash) set -- bash -c '"$@" > /dev/null; echo "went on"' bash "$@" ;;
     ignoring) set -- env --ignore-signal="$signal" "$@" ;;
   esac
-  env --default-signal=INT,QUIT setsid "$@" > "$work/signal.out" 3>&- &
+  env --default-signal=INT,QUIT TMPDIR="$work/spool" setsid "$@" > "$work/signal.out" 3>&- &
   group=$!
   if [ "$waits" = bank ]; then
     timeout 60 sh -c 'until [ -s "$1" ]; do sleep 0.05; done' sh "$work/started" || fail "SIG$signal: the bank's FIFO got nothing"
@@ -540,8 +552,9 @@ while read -r signal status started waits; do
   if wait $group 2> /dev/null; then result=0; else result=$?; fi
   [ "$result" -eq "$status" ] || fail "SIG$signal: exit $result, not $status"
   ! grep -qv "^program " "$work/signal.out" || fail "SIG$signal: the run went on: $(cat "$work/signal.out")"
-  [ -z "$(find "$work" -name '*.??????')" ] || fail "SIG$signal: temporary files left behind"
-  [ "$(cat "$work/kept.wav")" = kept ] && [ "$(cat "$work/kept.orv")" = kept ] || fail "SIG$signal: an output is replaced"
+  [ -z "$(leftovers)" ] || fail "SIG$signal: temporary files left behind: $(leftovers)"
+  [ "$(cat "$work/kept.wav")" = kept ] || fail "SIG$signal: kept.wav is replaced"
+  [ "$waits" = bank ] || [ "$(cat "$work/kept.orv")" = kept ] || fail "SIG$signal: kept.orv is replaced"
   [ ! -e "$work/new.orv" ] || fail "SIG$signal: an output is left behind"
   if [ "$waits" = bank ]; then kill $reader; wait $reader 2> /dev/null || :; fi
   exec 3>&-
@@ -560,6 +573,7 @@ KILL 137
 INT 130 by-bash bank
 TERM 143 - bank
 HUP 129 - bank
+KILL 137 - bank
 EOF
 
 # A write that meets the file-size limit ends the run with the cause and exit
