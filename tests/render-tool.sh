@@ -307,14 +307,18 @@ echo "kept" > "$work/kept.wav"
 mkdir -p "$work/linked"
 echo "kept" > "$work/linked/kept.wav"
 ln -s linked/kept.wav "$work/link.wav"
-# A FIFO that holds the start of a FLAC and never ends: an input the renderer
-# would have to read whole to decode, so what can be refused is refused first.
-rm -f "$work/pending.fifo" && mkfifo "$work/pending.fifo"
+ln -s refused.orv "$work/dangling.wav"
+# A FIFO that holds the start of a FLAC and never ends, also standard input:
+# an input the renderer would have to read whole to decode, so what can be
+# refused is refused first. A FIFO no one has open would hold up whoever
+# opens it, so it is refused before it is opened.
+rm -f "$work/pending.fifo" "$work/unopened.fifo" && mkfifo "$work/pending.fifo" "$work/unopened.fifo"
 exec 5<> "$work/pending.fifo"
 head -c 60000 "$work/whole.flac" >&5
 while IFS='|' read -r expected reason arguments; do
   eval "set -- $arguments"
-  if timeout 60 "$render" "$@" > "$work/refusal.out" 2> "$work/refusal.err" 5>&-; then status=0; else status=$?; fi
+  if TMPDIR="$work/spool" timeout 10 "$render" "$@" < "$work/pending.fifo" > "$work/refusal.out" \
+    2> "$work/refusal.err" 5>&-; then status=0; else status=$?; fi
   [ "$status" -eq "$expected" ] || fail "exit $status, not $expected: $arguments"
   grep -q "^orvane-render: .*$reason" "$work/refusal.err" || fail "not \"$reason\": $arguments"
   if [ "$status" -eq 2 ]; then
@@ -348,6 +352,8 @@ done <<EOF
 2|--save-bank -: outputs are written to files only|"$plugin" --save-bank - --output "$work/refused.wav"
 2|name the same file|"$plugin" --output "$work/kept.wav" --save-bank "$work/linked/../kept.wav"
 2|name the same file|"$plugin" --output "$work/link.wav" --save-program "$work/linked/kept.wav"
+2|name the same file|"$plugin" --output "$work/dangling.wav" --save-bank "$work/refused.orv"
+1|refused.wav: No such file or directory|"$plugin" --output "$work/missing/refused.wav" --save-bank "$work/missing/refused.orv"
 1|Not a directory|"$plugin" --output "$work/list.txt/out.wav"
 1|Not a directory|"$plugin" --output "$work/refused.wav" --save-bank "$work/list.txt/bank.orv"
 2|no program "No Such Program"|"$plugin" --program "No Such Program" --output "$work/kept.wav"
@@ -360,6 +366,8 @@ done <<EOF
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --list
 1|is a folder, not a VST 2.4 plug-in|"$work" --list
 2|name the same file|"$plugin" --input "$work/pending.fifo" --output "$work/pending.fifo"
+2|name the same file|"$plugin" --input - --output "$work/pending.fifo"
+2|name the same file|"$plugin" --input "$work/unopened.fifo" --output "$work/unopened.fifo"
 2|no program "Typo"|"$plugin" --program Typo --input "$work/pending.fifo" --output "$work/refused.wav"
 1|Not a directory|"$plugin" --input "$work/pending.fifo" --output "$work/list.txt/out.wav"
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --input "$work/pending.fifo" --output "$work/refused.wav"
