@@ -511,6 +511,11 @@ rm -rf "$reachable"
 # background jobs with SIGINT and SIGQUIT ignored, which the renderer
 # respects, hence env; setsid makes each job a group the signal is sent to.
 ulimit -c 0
+# Where a mount namespace can be made, one run has /proc hidden, so that its
+# outputs are made beside their targets under temporary names, as where the
+# file system makes no files without names.
+hide_proc="mount -t tmpfs none /proc"
+if unshare -rm sh -c "$hide_proc" 2> /dev/null; then named=yes; else named=no; fi
 echo "kept" > "$work/kept.orv"
 # Whether process $1 has a handler for signal $2: its bit in SigCgt, a hex mask.
 catches() {
@@ -526,6 +531,7 @@ ends() {
 }
 while read -r signal status started waits; do
   [ "$signal" != KILL ] || [ "$unnamed" = yes ] || continue
+  [ "$started" != named ] || [ "$named" = yes ] || continue
   rm -f "$work/input.fifo" && mkfifo "$work/input.fifo"
   exec 3<> "$work/input.fifo"
   set -- "$render" "$plugin" --input "$work/input.fifo" --output "$work/kept.wav" \
@@ -540,6 +546,7 @@ while read -r signal status started waits; do
   case $started in
     by-bash) set -- bash -c '"$@" > /dev/null; echo "went on"' bash "$@" ;;
     ignoring) set -- env --ignore-signal="$signal" "$@" ;;
+    named) set -- unshare -rm sh -c "$hide_proc && exec \"\$@\"" sh "$@" ;;
   esac
   env --default-signal=INT,QUIT TMPDIR="$work/spool" setsid "$@" > "$work/signal.out" 3>&- &
   group=$!
@@ -572,6 +579,7 @@ QUIT 131
 TERM 143
 HUP 129
 HUP 143 ignoring
+TERM 143 named
 PIPE 141
 XFSZ 153
 USR1 138
