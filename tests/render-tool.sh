@@ -17,6 +17,10 @@ same_render() {
   done
   cmp -s "$1.same" "$2.same"
 }
+# The temporary files a run leaves in the work folder, under each name the
+# renderer gives one: linked in beside a target, made beside it by mkstemp,
+# or made in TMPDIR, where a run's TMPDIR is a folder in it.
+leftovers() { find "$work" -name '.orvane-render.*' -o -name 'orvane-render.*' -o -name '*.??????'; }
 render=$1
 plugin=$2
 work=$3
@@ -105,7 +109,10 @@ head -c 100000 "$work/whole.w64" > "$work/cut.w64"
 sox -V1 "$work/whole.wav" -b 24 "$work/whole-24.aiff"
 sox -V1 "$work/whole.wav" -b 16 "$work/whole-16.wav"
 sox -V1 "$work/whole-24.aiff" -t aiff - | cat > "$work/placeholder-24.aiff"
-sox -V1 "$work/whole-16.wav" -t wav - | cat > "$work/placeholder-16.wav"
+# sox writes into a pipe the length it knows, so the 16-bit samples come raw.
+sox -V1 "$work/whole-16.wav" -t raw - | sox -V1 -t raw -r 44100 -c 2 -e signed-integer -b 16 - -t wav - \
+  | cat > "$work/placeholder-16.wav"
+! cmp -s "$work/placeholder-16.wav" "$work/whole-16.wav" || fail "placeholder-16.wav holds its length"
 # Makes $4: the file $1 with the container's size $3 and, after the audio, a
 # 4,000-byte chunk whose header is $2.
 trailing_chunk() {
@@ -319,14 +326,18 @@ echo "kept" > "$work/kept.wav"
 mkdir -p "$work/linked"
 echo "kept" > "$work/linked/kept.wav"
 ln -s linked/kept.wav "$work/link.wav"
-# A FIFO that holds the start of a FLAC and never ends: an input the renderer
-# would have to read whole to decode, so what can be refused is refused first.
-rm -f "$work/pending.fifo" && mkfifo "$work/pending.fifo"
+ln -s refused.orv "$work/dangling.wav"
+# A FIFO that holds the start of a FLAC and never ends, also standard input:
+# an input the renderer would have to read whole to decode, so what can be
+# refused is refused first. A FIFO no one has open would hold up whoever
+# opens it, so it is refused before it is opened.
+rm -f "$work/pending.fifo" "$work/unopened.fifo" && mkfifo "$work/pending.fifo" "$work/unopened.fifo"
 exec 5<> "$work/pending.fifo"
 head -c 60000 "$work/whole.flac" >&5
 while IFS='|' read -r expected reason arguments; do
   eval "set -- $arguments"
-  if timeout 60 "$render" "$@" > "$work/refusal.out" 2> "$work/refusal.err" 5>&-; then status=0; else status=$?; fi
+  if TMPDIR="$work/spool" timeout 10 "$render" "$@" < "$work/pending.fifo" > "$work/refusal.out" \
+    2> "$work/refusal.err" 5>&-; then status=0; else status=$?; fi
   [ "$status" -eq "$expected" ] || fail "exit $status, not $expected: $arguments"
   grep -q "^orvane-render: .*$reason" "$work/refusal.err" || fail "not \"$reason\": $arguments"
   if [ "$status" -eq 2 ]; then
@@ -360,6 +371,8 @@ done <<EOF
 2|--save-bank -: outputs are written to files only|"$plugin" --save-bank - --output "$work/refused.wav"
 2|name the same file|"$plugin" --output "$work/kept.wav" --save-bank "$work/linked/../kept.wav"
 2|name the same file|"$plugin" --output "$work/link.wav" --save-program "$work/linked/kept.wav"
+2|name the same file|"$plugin" --output "$work/dangling.wav" --save-bank "$work/refused.orv"
+1|refused.wav: No such file or directory|"$plugin" --output "$work/missing/refused.wav" --save-bank "$work/missing/refused.orv"
 1|Not a directory|"$plugin" --output "$work/list.txt/out.wav"
 1|Not a directory|"$plugin" --output "$work/refused.wav" --save-bank "$work/list.txt/bank.orv"
 2|no program "No Such Program"|"$plugin" --program "No Such Program" --output "$work/kept.wav"
@@ -372,12 +385,14 @@ done <<EOF
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --list
 1|is a folder, not a VST 2.4 plug-in|"$work" --list
 2|name the same file|"$plugin" --input "$work/pending.fifo" --output "$work/pending.fifo"
+2|name the same file|"$plugin" --input - --output "$work/pending.fifo"
+2|name the same file|"$plugin" --input "$work/unopened.fifo" --output "$work/unopened.fifo"
 2|no program "Typo"|"$plugin" --program Typo --input "$work/pending.fifo" --output "$work/refused.wav"
 1|Not a directory|"$plugin" --input "$work/pending.fifo" --output "$work/list.txt/out.wav"
 1|list.txt is not a VST 2.4 plug-in|"$work/list.txt" --input "$work/pending.fifo" --output "$work/refused.wav"
 EOF
 exec 5>&-
-[ -z "$(find "$work" -name '*.??????')" ] || fail "temporary files left behind"
+[ -z "$(leftovers)" ] || fail "temporary files left behind: $(leftovers)"
 # Through a bind mount one file has two paths: outputs are told apart by
 # device and inode, whether the file exists yet or not.
 bound=$(mktemp -d)
@@ -435,39 +450,6 @@ grep -q '^  0 "Freq" Hz$' "$work/refusal.err" || fail "a parameter that is not f
 libm=$(find /lib /usr/lib -name "libm.so.6" 2>/dev/null | head -1)
 if [ -n "$libm" ] && "$render" "$libm" --list 2> /dev/null; then fail "accepted $libm"; fi
 
-# Replacing an output through a symbolic link replaces the file it points to
-# and keeps the link; an existing file keeps its permissions.
-chmod 640 "$work/linked/kept.wav"
-"$render" "$plugin" --seconds 0.1 --output "$work/link.wav" > /dev/null
-[ -L "$work/link.wav" ] || fail "an output named through a symbolic link replaces the link"
-[ "$(head -c 4 "$work/linked/kept.wav")" = RIFF ] || fail "the file a symbolic link points to is not replaced"
-[ "$(stat -c %a "$work/linked/kept.wav")" = 640 ] || fail "a replaced file loses its permissions"
-# An output that is a FIFO, or a link to one, is written into, never replaced:
-# its reader gets the file a render to a file gives, once it is complete. A
-# reader that leaves, having read a little or nothing, fails the run before
-# any other output is written or replaced.
-mkfifo "$work/special.wav"
-ln -s special.wav "$work/special-link.wav"
-timeout 60 cat "$work/special.wav" > "$work/from-fifo.wav" &
-timeout 60 "$render" "$plugin" --seconds 0.5 --output "$work/special-link.wav" > /dev/null || fail "a FIFO output fails"
-wait $! || fail "a FIFO output's reader got no end"
-"$render" "$plugin" --seconds 0.5 --output "$work/regular.wav" > /dev/null
-same_render "$work/from-fifo.wav" "$work/regular.wav" && [ -p "$work/special.wav" ] && [ -L "$work/special-link.wav" ] \
-  || fail "a FIFO output is replaced or written otherwise"
-mkfifo "$work/special.orv"
-while IFS='|' read -r fifo reader arguments; do
-  eval "set -- $arguments"
-  timeout 60 sh -c "$reader" sh "$work/$fifo" &
-  if timeout 60 "$render" "$plugin" "$@" > /dev/null 2> "$work/special.err"; then status=0; else status=$?; fi
-  wait $! || fail "$fifo: its reader failed"
-  [ "$status" -eq 1 ] || fail "$fifo: a reader that leaves ends the run with $status, not 1"
-  grep -q "^orvane-render: cannot write .*$fifo: Broken pipe$" "$work/special.err" \
-    || fail "$fifo: a reader that leaves fails the run otherwise: $(cat "$work/special.err")"
-  [ "$(cat "$work/kept.wav")" = kept ] && [ ! -e "$work/unsaved.orv" ] || fail "$fifo: a reader left, yet outputs are written"
-done <<EOF
-special.wav|head -c 1000 "\$1" > /dev/null|--seconds 1 --output "$work/special.wav" --save-program "$work/unsaved.orv"
-special.orv|: < "\$1"|--seconds 0.1 --output "$work/kept.wav" --save-bank "$work/special.orv" --save-program "$work/unsaved.orv"
-EOF
 # Where the folder's file system makes files without names (O_TMPFILE | O_RDWR
 # on Linux), outputs are made so: no name is added to a target's, so any
 # legal name serves, and even SIGKILL leaves nothing behind.
@@ -480,6 +462,47 @@ else
   unnamed=no
   echo "render tool: skipping the unnamed-output cases: the work folder makes no files without names"
 fi
+# Replacing an output through a symbolic link replaces the file it points to
+# and keeps the link; an existing file keeps its permissions.
+chmod 640 "$work/linked/kept.wav"
+"$render" "$plugin" --seconds 0.1 --output "$work/link.wav" > /dev/null
+[ -L "$work/link.wav" ] || fail "an output named through a symbolic link replaces the link"
+[ "$(head -c 4 "$work/linked/kept.wav")" = RIFF ] || fail "the file a symbolic link points to is not replaced"
+[ "$(stat -c %a "$work/linked/kept.wav")" = 640 ] || fail "a replaced file loses its permissions"
+# An output that is a FIFO, or a link to one, is written into, never replaced:
+# its reader gets the file a render to a file gives, once it is complete. A
+# reader that leaves, having read a little or nothing, fails the run before
+# any other output is written or replaced. A folder removed while a FIFO is
+# written fails the run once the files before it are linked in, where outputs
+# are made without names; they go, and no temporary name is left.
+mkfifo "$work/special.wav"
+ln -s special.wav "$work/special-link.wav"
+timeout 60 cat "$work/special.wav" > "$work/from-fifo.wav" &
+timeout 60 "$render" "$plugin" --seconds 0.5 --output "$work/special-link.wav" > /dev/null || fail "a FIFO output fails"
+wait $! || fail "a FIFO output's reader got no end"
+"$render" "$plugin" --seconds 0.5 --output "$work/regular.wav" > /dev/null
+same_render "$work/from-fifo.wav" "$work/regular.wav" && [ -p "$work/special.wav" ] && [ -L "$work/special-link.wav" ] \
+  || fail "a FIFO output is replaced or written otherwise"
+mkfifo "$work/special.orv"
+echo "kept" > "$work/kept.orv"
+while IFS='|' read -r fifo kept unsaved failure reader arguments; do
+  case $unsaved in gone/*) [ "$unnamed" = yes ] || continue; mkdir "$work/gone" ;; esac
+  eval "set -- $arguments"
+  timeout 60 sh -c "$reader" sh "$work/$fifo" &
+  if TMPDIR="$work/spool" timeout 60 "$render" "$plugin" "$@" > /dev/null 2> "$work/special.err"; then status=0
+  else status=$?; fi
+  wait $! || fail "$fifo: its reader failed"
+  [ "$status" -eq 1 ] || fail "$fifo: \"$failure\" ends the run with $status, not 1"
+  grep -q "^orvane-render: cannot write .*$failure\$" "$work/special.err" \
+    || fail "$fifo: not \"$failure\": $(cat "$work/special.err")"
+  [ "$(cat "$work/$kept")" = kept ] || fail "$fifo: \"$failure\", yet $kept is replaced"
+  [ ! -e "$work/$unsaved" ] || fail "$fifo: \"$failure\", yet $unsaved is written"
+  [ -z "$(leftovers)" ] || fail "$fifo: \"$failure\" leaves temporary files behind: $(leftovers)"
+done <<EOF
+special.wav|kept.orv|unsaved.orv|special.wav: Broken pipe|head -c 1000 "\$1" > /dev/null|--seconds 1 --output "$work/special.wav" --save-bank "$work/kept.orv" --save-program "$work/unsaved.orv"
+special.orv|kept.wav|unsaved.orv|special.orv: Broken pipe|: < "\$1"|--seconds 0.1 --output "$work/kept.wav" --save-bank "$work/special.orv" --save-program "$work/unsaved.orv"
+special.orv|kept.wav|gone/unsaved.orv|gone/unsaved.orv: No such file or directory|{ head -c 4 > /dev/null; rm -r "$work/gone"; cat > /dev/null; } < "\$1"|--seconds 0.1 --output "$work/kept.wav" --save-bank "$work/special.orv" --save-program "$work/gone/unsaved.orv"
+EOF
 # A writable file in a folder the user may not write to is refused with why.
 # Root writes anywhere, so as root the case runs as an unprivileged user, in a
 # folder of its own that user can reach wherever the build lies.
@@ -504,9 +527,9 @@ grep -q "^rendered 4410 frames" "$work/null.txt" || fail "--output /dev/null ren
 # A file root replaces keeps its owner and group, who can still read it.
 if [ -n "$as_user" ]; then
   echo "kept" > "$work/owned.wav"
-  chown 65534:65534 "$work/owned.wav" && chmod 600 "$work/owned.wav"
+  chown 65534:65533 "$work/owned.wav" && chmod 600 "$work/owned.wav"
   "$render" "$plugin" --seconds 0.1 --output "$work/owned.wav" > /dev/null
-  [ "$(stat -c %u:%g:%a "$work/owned.wav")" = 65534:65534:600 ] \
+  [ "$(stat -c %u:%g:%a "$work/owned.wav")" = 65534:65533:600 ] \
     || fail "a file root replaces is $(stat -c %u:%g:%a "$work/owned.wav"), not its owner's"
 fi
 chmod 755 "$reachable/locked"
@@ -522,6 +545,11 @@ rm -rf "$reachable"
 # background jobs with SIGINT and SIGQUIT ignored, which the renderer
 # respects, hence env; setsid makes each job a group the signal is sent to.
 ulimit -c 0
+# Where a mount namespace can be made, one run has /proc hidden, so that its
+# outputs are made beside their targets under temporary names, as where the
+# file system makes no files without names.
+hide_proc="mount -t tmpfs none /proc"
+if unshare -rm sh -c "$hide_proc" 2> /dev/null; then named=yes; else named=no; fi
 echo "kept" > "$work/kept.orv"
 # Whether process $1 has a handler for signal $2: its bit in SigCgt, a hex mask.
 catches() {
@@ -537,6 +565,7 @@ ends() {
 }
 while read -r signal status started waits; do
   [ "$signal" != KILL ] || [ "$unnamed" = yes ] || continue
+  [ "$started" != named ] || [ "$named" = yes ] || continue
   rm -f "$work/input.fifo" && mkfifo "$work/input.fifo"
   exec 3<> "$work/input.fifo"
   set -- "$render" "$plugin" --input "$work/input.fifo" --output "$work/kept.wav" \
@@ -551,8 +580,9 @@ while read -r signal status started waits; do
   case $started in
     by-bash) set -- bash -c '"$@" > /dev/null; echo "went on"' bash "$@" ;;
     ignoring) set -- env --ignore-signal="$signal" "$@" ;;
+    named) set -- unshare -rm sh -c "$hide_proc && exec \"\$@\"" sh "$@" ;;
   esac
-  env --default-signal=INT,QUIT setsid "$@" > "$work/signal.out" 3>&- &
+  env --default-signal=INT,QUIT TMPDIR="$work/spool" setsid "$@" > "$work/signal.out" 3>&- &
   group=$!
   if [ "$waits" = bank ]; then
     timeout 60 sh -c 'until [ -s "$1" ]; do sleep 0.05; done' sh "$work/started" || fail "SIG$signal: the bank's FIFO got nothing"
@@ -571,8 +601,9 @@ while read -r signal status started waits; do
   if wait $group 2> /dev/null; then result=0; else result=$?; fi
   [ "$result" -eq "$status" ] || fail "SIG$signal: exit $result, not $status"
   ! grep -qv "^program " "$work/signal.out" || fail "SIG$signal: the run went on: $(cat "$work/signal.out")"
-  [ -z "$(find "$work" -name '*.??????')" ] || fail "SIG$signal: temporary files left behind"
-  [ "$(cat "$work/kept.wav")" = kept ] && [ "$(cat "$work/kept.orv")" = kept ] || fail "SIG$signal: an output is replaced"
+  [ -z "$(leftovers)" ] || fail "SIG$signal: temporary files left behind: $(leftovers)"
+  [ "$(cat "$work/kept.wav")" = kept ] || fail "SIG$signal: kept.wav is replaced"
+  [ "$waits" = bank ] || [ "$(cat "$work/kept.orv")" = kept ] || fail "SIG$signal: kept.orv is replaced"
   [ ! -e "$work/new.orv" ] || fail "SIG$signal: an output is left behind"
   if [ "$waits" = bank ]; then kill $reader; wait $reader 2> /dev/null || :; fi
   exec 3>&-
@@ -582,6 +613,7 @@ QUIT 131
 TERM 143
 HUP 129
 HUP 143 ignoring
+TERM 143 named
 PIPE 141
 XFSZ 153
 USR1 138
@@ -591,6 +623,7 @@ KILL 137
 INT 130 by-bash bank
 TERM 143 - bank
 HUP 129 - bank
+KILL 137 - bank
 EOF
 
 # A write that meets the file-size limit ends the run with the cause and exit
