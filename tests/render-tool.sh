@@ -431,6 +431,16 @@ else
   echo "render tool: skipping the bind-mount case: no folder can be bound here"
 fi
 rm -r "$bound"
+# Where the file system cannot exchange two names (renameat2 fails with
+# EINVAL, as on NFS), outputs are renamed over their targets.
+printf '#include <errno.h>\nint renameat2(int a, const char *b, int c, const char *d, unsigned e)\n{ errno = EINVAL; return -1; }\n' \
+  > "$work/no-exchange.c"
+cc -shared -fPIC -o "$work/no-exchange.so" "$work/no-exchange.c" || fail "the renameat2 stand-in does not build"
+echo kept > "$work/exchanged.wav"
+LD_PRELOAD="$work/no-exchange.so" "$render" "$plugin" --seconds 0.1 --output "$work/exchanged.wav" \
+  --save-program "$work/exchanged.orv" > /dev/null || fail "where names cannot be exchanged, the outputs fail"
+[ "$(head -c 4 "$work/exchanged.wav")" = RIFF ] && [ "$(stat -c %s "$work/exchanged.orv")" -eq 2544 ] \
+  || fail "where names cannot be exchanged, the outputs are not in place"
 
 # A name that several programs bear is refused with each and its index.
 if "$render" "$plugin" --program "VariBand EnvFol CrossPa" --output "$work/refused.wav" 2> "$work/refusal.err"; then

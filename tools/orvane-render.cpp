@@ -772,9 +772,7 @@ private:
 // then end the input.
 int blockingStandardInput()
 {
-    const int flags = fcntl(STDIN_FILENO, F_GETFL);
-    if (flags >= 0 && (flags & O_NONBLOCK) != 0)
-        fcntl(STDIN_FILENO, F_SETFL, flags & ~O_NONBLOCK);
+    fcntl(STDIN_FILENO, F_SETFL, fcntl(STDIN_FILENO, F_GETFL) & ~O_NONBLOCK);
     return STDIN_FILENO;
 }
 
@@ -1065,7 +1063,7 @@ public:
         if (stream >= 0)
             close(stream);
         // The temporary name holds a file not put in place, or the one its
-        // target held before.
+        // target held before, or no longer names anything.
         if (slot) {
             unlinkat(folderDescriptor, temporary.c_str(), 0);
             slot->used = 0;
@@ -1122,8 +1120,6 @@ public:
         else if ((errno != EINVAL && errno != ENOSYS) ||
                  renameat(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str()) != 0)
             fail(cannotWrite(path));
-        if (placed != Placement::exchanged)
-            releaseTemporary();
     }
 
     // Undoes replace() once a later output has failed: the target gets back
@@ -1141,7 +1137,8 @@ public:
         if (!restored) {
             printMessage("orvane-render: cannot put back the file %s named: %s; it is kept as %s/%s\n",
                          path.c_str(), std::strerror(errno), folderOf(target).c_str(), temporary.c_str());
-            releaseTemporary();
+            slot->used = 0;
+            slot = nullptr;
         }
     }
 
@@ -1192,13 +1189,6 @@ private:
                 break;
         }
         fail(cannotWrite(path));
-    }
-
-    // Forgets the temporary name, which then names nothing to remove.
-    void releaseTemporary()
-    {
-        slot->used = 0;
-        slot = nullptr;
     }
 
     // Records the file's temporary name in its folder for the signal handler
