@@ -1111,14 +1111,11 @@ public:
     {
         if (!slot)
             return;
-        const std::string name = nameOf(target);
-        if (renameat2(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str(), RENAME_EXCHANGE) == 0)
+        if (renameOntoTarget(RENAME_EXCHANGE))
             placed = Placement::exchanged;
-        else if (errno == ENOENT &&
-                 renameat2(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str(), RENAME_NOREPLACE) == 0)
+        else if (errno == ENOENT && renameOntoTarget(RENAME_NOREPLACE))
             placed = Placement::created;
-        else if ((errno != EINVAL && errno != ENOSYS) ||
-                 renameat(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str()) != 0)
+        else if ((errno != EINVAL && errno != ENOSYS) || !renameOntoTarget(0))
             fail(cannotWrite(path));
     }
 
@@ -1127,13 +1124,11 @@ public:
     // be put back stays under its temporary name, which is named on stderr.
     void putBack()
     {
-        const std::string name = nameOf(target);
         bool restored = true;
         if (placed == Placement::exchanged)
-            restored = renameat2(folderDescriptor, temporary.c_str(), folderDescriptor, name.c_str(),
-                                 RENAME_EXCHANGE) == 0;
+            restored = renameOntoTarget(RENAME_EXCHANGE);
         else if (placed == Placement::created)
-            unlinkat(folderDescriptor, name.c_str(), 0);
+            unlinkat(folderDescriptor, nameOf(target).c_str(), 0);
         if (!restored) {
             printMessage("orvane-render: cannot put back the file %s named: %s; it is kept as %s/%s\n",
                          path.c_str(), std::strerror(errno), folderOf(target).c_str(), temporary.c_str());
@@ -1143,6 +1138,13 @@ public:
     }
 
 private:
+    // Renames the temporary name onto the target's with renameat2's `flags`;
+    // false, errno saying why, when it cannot.
+    bool renameOntoTarget(unsigned flags) const
+    {
+        return renameat2(folderDescriptor, temporary.c_str(), folderDescriptor, nameOf(target).c_str(), flags) == 0;
+    }
+
     // A file with no name in `folder`, gone with its last descriptor unless
     // linked in; -1 where the file system makes none, or /proc, through which
     // it is linked, is missing.
